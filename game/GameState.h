@@ -1,0 +1,130 @@
+#pragma once
+// The state of a run: the shared module of the game (every window reads and
+// writes it) plus the few fields that belong to the game window itself.
+// Field names are the game's own vocabulary; the comments give the value a
+// new run starts with (see newRun) or "kept" for fields a new run leaves alone.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/EnemyGroup.h"
+#include "game/Int16.h"
+
+namespace vrh {
+
+// Player states.
+inline const std::string kAlive = "Alive";
+inline const std::string kFlashing = "Flashing";
+inline const std::string kExplode = "Explode";
+inline const std::string kBlinking = "Blinking";
+inline const std::string kDead = "Dead";
+// Shot states (player volley shots and small-enemy shots).
+inline const std::string kShoot = "Shoot";
+
+// The twelve pad buttons, each a Windows virtual-key code.
+struct ButtonMap {
+    Int16 keyA = 32, keyB = 77, keyC = 78, keyX = 79, keyY = 80, keyZ = 81;
+    Int16 keyUp = 38, keyDown = 40, keyLeft = 37, keyRight = 39;
+    Int16 keyStart = 13, keySelect = 16;
+    void setDefaults() { *this = ButtonMap{}; }
+};
+
+// Window-open flags, one per window, True while it is open.
+struct WindowFlags {
+    bool mainMenuShowing = false, gameShowing = false, loadShowing = false;
+    bool highScoresShowing = false, buttonConfigShowing = false, nameShowing = false;
+    bool aboutShowing = false, optionsShowing = false, upgradesShowing = false;
+};
+
+struct GameState {
+    // Run totals and player attributes.
+    Int16 level = 1;
+    Int32 score = 0;
+    Int32 money = 0;
+    Int16 lives = 5;
+    Int16 playerHP = 5;
+    Int16 playerMaxHP = 5;
+    Int16 attackPower = 1;
+    Int16 playerDefense = 0;
+    std::string gunType = "Regular";   // "Regular", "Ninja", "Shocker", "Psychic"
+    std::string shotType = "Regular";  // "Regular", "Mega", "Giga", "Omega"
+    double extraLifePoints = 0.0;
+    Int16 extraLifeStep = 1000;        // ten times the extra-life price
+
+    // Player.
+    Int16 playerX = 162, playerY = 0;
+    Int16 playerW = 33, playerH = 42;
+    bool facingLeft = false, facingRight = true;
+    bool fireHeld = false;
+    std::string playerState = kAlive;
+    Int16 playerFrame = 0;   // kept between runs
+    Int16 explodeFrame = 0;  // kept between runs
+    Int16 blinkTicks = 0;
+
+    // The player's shot.
+    Int16 shotInFlight = 0;
+    Int16 shotX = 178, shotY = 32;
+    Int16 shotHomeX = 178, shotHomeY = 32;  // the muzzle: player x + 16, y + 32
+    bool shotLeft = false, shotRight = false;
+    Int16 shotW = 14, shotH = 14;
+    Int16 shotFrame = 0;  // kept between runs
+    bool hitFlag = false;
+
+    // Big tank along the bottom.
+    Int16 tankX = 0, tankY = 296;
+    Int16 tankW = 330, tankH = 65;
+    Int16 tankHP = 100, tankMaxHP = 100;
+    bool tankFlashing = false;
+    Int16 tankFlashTicks = 0;
+    bool tankShattered = false;
+    Int16 tankPicIndex = 0;
+
+    // The big tank's volley.
+    bool volleyActive = false;
+    Int16 volleyTimer = 0;
+    Int16 volleyFrame = 0;  // kept between runs
+    Int16 volleyY = 310;
+    std::array<double, 4> volleyX{11, 101, 218, 308};
+    std::array<std::string, 4> volleyState{};  // kept between runs
+    Int16 volleyShotW = 11, volleyShotH = 31;
+    double volleyTicks = 81.75;
+    double volleyStepRight = 0, volleyStepLeft = 0;  // set at each launch
+
+    // Small enemy tanks: left group enters from the left, right from the right.
+    EnemyGroup left, right;
+    Int16 enemyW = 33, enemyH = 24;
+
+    // Spawning, firing and pacing.
+    Int16 enemiesOnField = 0;
+    bool spawnOpen = true;
+    bool spawnLeftNext = false;
+    Int16 spawnBlocked = 0;
+    Int16 enemyShotsInAir = 0;
+    bool rightGroupTurn = false;
+    Int16 tickCycle = 0;
+    Int16 enemyFrame = 1;
+
+    // Background layout constants (set when the game window loads).
+    Int16 earthW = 484, earthH = 164, earthY = 200, starsW = 484, starsH = 214;
+
+    // Game-window fields.
+    Int16 flashTicks = 0;
+    bool controlsArmed = false;
+    std::vector<double> earthTileX{-242, 238, 0};  // count + 1 slots
+    std::vector<double> starsTileX{-242, 238, 0};
+    Int16 earthTileCount = 2, starsTileCount = 2;
+
+    // Key-down array of the game and title windows (written, never read).
+    std::array<bool, 301> keyState{};
+};
+
+// The rest of the shared module: program-wide globals outside a run.
+struct Globals {
+    ButtonMap keys;
+    WindowFlags flags;
+    std::string playerName;
+    bool newGameAllowed = true;
+    bool loadMode = true;
+};
+
+}  // namespace vrh

@@ -1,0 +1,53 @@
+#pragma once
+// Window timers. A Timer is the data a form designer would set (interval,
+// Enabled, Tag) plus the handler of its timer event. Who makes time pass is
+// a driver: QtTimerBinding in the program, VirtualClock in tests.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vrh {
+
+class Timer {
+public:
+    Timer(int intervalMs, bool enabled, std::string tag = "")
+        : Interval(intervalMs), Tag(std::move(tag)), enabled_(enabled) {}
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on) {
+        if (on == enabled_) return;
+        enabled_ = on;
+        if (onEnabledChanged) onEnabledChanged(on);
+    }
+    // The Tag read as a number equals 1.
+    bool tagIsOne() const;
+
+    int Interval;
+    std::string Tag;
+    std::function<void()> handler;                 // the timer event
+    std::function<void(bool)> onEnabledChanged;    // set by the driver
+
+private:
+    bool enabled_;
+};
+
+// Drives timers in tests: advance(ms) fires every due timer in time order,
+// ties in the order the timers were added. A timer enabled during a handler
+// first fires one interval later.
+class VirtualClock {
+public:
+    void add(Timer& t);
+    void remove(Timer& t);
+    void advance(int64_t ms);
+    int64_t now() const { return now_; }
+
+private:
+    struct Entry { Timer* timer; int64_t due; };
+    std::vector<Entry> entries_;
+    int64_t now_ = 0;
+};
+
+}  // namespace vrh

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "game/Int16.h"
+#include "platform/KeyState.h"
+#include "platform/Timer.h"
+#include "shell/Sounds.h"
+
+using namespace vrh;
+
+TEST(Int16Policy, SaturatesAtTheLimits) {
+    Int16 a = 32760;
+    a += 100;
+    EXPECT_EQ(int(a), 32767);
+    a = -32760;
+    a -= 100;
+    EXPECT_EQ(int(a), -32768);
+    Int16 b = 300;
+    b = b * 200;  // 60000 does not fit
+    EXPECT_EQ(int(b), 32767);
+    Int32 score = 2147483600;
+    score += 100;
+    EXPECT_EQ(int64_t(score), 2147483647);
+    Int16 fromDouble = 2.5;
+    EXPECT_EQ(int(fromDouble), 2) << "halves go to the even neighbour";
+    fromDouble = 3.5;
+    EXPECT_EQ(int(fromDouble), 4);
+    fromDouble = 1e9;
+    EXPECT_EQ(int(fromDouble), 32767);
+}
+
+TEST(KeyState, DownAndPressedSinceLastQuery) {
+    ScriptedKeys keys;
+    EXPECT_EQ(keys.GetAsyncKeyState(32), 0);
+    keys.keyDown(32);
+    EXPECT_NE(keys.GetAsyncKeyState(32), 0);
+    EXPECT_NE(keys.GetAsyncKeyState(32), 0) << "still held";
+    keys.keyUp(32);
+    EXPECT_EQ(keys.GetAsyncKeyState(32), 0);
+    keys.tap(13);
+    EXPECT_NE(keys.GetAsyncKeyState(13), 0) << "a tap between two queries is not lost";
+    EXPECT_EQ(keys.GetAsyncKeyState(13), 0) << "but it is reported only once";
+    EXPECT_EQ(keys.GetAsyncKeyState(-5), 0);
+    EXPECT_EQ(keys.GetAsyncKeyState(9999), 0);
+}
+
+TEST(VirtualClock, FiresDueTimersInOrder) {
+    VirtualClock clock;
+    Timer fast(50, true), slow(100, true), off(10, false);
+    std::string log;
+    fast.handler = [&] { log += 'f'; };
+    slow.handler = [&] { log += 's'; };
+    off.handler = [&] { log += 'o'; };
+    clock.add(fast);
+    clock.add(slow);
+    clock.add(off);
+    clock.advance(200);
+    EXPECT_EQ(log, "ffsffs");
+    log.clear();
+    fast.setEnabled(false);
+    off.setEnabled(true);
+    clock.advance(30);
+    EXPECT_EQ(log, "ooo");
+    off.Tag = "1";
+    EXPECT_TRUE(off.tagIsOne());
+    off.Tag = "0";
+    EXPECT_FALSE(off.tagIsOne());
+}
