@@ -1,5 +1,34 @@
+// Varnholt: the program starts with its start-up window, which shows the
+// title menu; its exit watchdog ends the program when no window is left.
 #include <QApplication>
+
+#include <chrono>
+
+#include "platform/AppFolder.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/qt/QtKeyboard.h"
+#include "platform/qt/QtPlatform.h"
+#include "shell/App.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/RegisterForms.h"
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName("Varnholt");
+    QApplication::setQuitOnLastWindowClosed(false);  // the watchdog decides
+
+    auto device = vrh::makeAudioDevice();
+    vrh::QtKeyboard keyboard;
+    vrh::QtForeground foreground;
+    vrh::QtMessageBoxes boxes;
+    vrh::QtTimerDriver timers;
+
+    vrh::App app(*device, keyboard, foreground, boxes, vrh::appFolder());
+    // Spawn rows vary from one start of the program to the next.
+    app.rnd.seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+
+    vrh::Forms forms(app, timers);
+    vrh::registerForms(forms);
+    forms.load(vrh::FormId::ff);
+    return QApplication::exec();
 }

@@ -125,6 +125,8 @@ struct Globals {
     std::string playerName;
     bool newGameAllowed = true;
     bool loadMode = true;
+    // The chosen music track, by title; set by the options window.
+    std::string musicChoice = "Crush'em All for weapons";
 };
 
 }  // namespace vrh

@@ -34,13 +34,22 @@ private:
     bool enabled_;
 };
 
+// Who makes a window's timers tick: registered timers fire their handler
+// every Interval ms while Enabled.
+class TimerDriver {
+public:
+    virtual ~TimerDriver() = default;
+    virtual void add(Timer& t) = 0;
+    virtual void remove(Timer& t) = 0;
+};
+
 // Drives timers in tests: advance(ms) fires every due timer in time order,
 // ties in the order the timers were added. A timer enabled during a handler
 // first fires one interval later.
-class VirtualClock {
+class VirtualClock : public TimerDriver {
 public:
-    void add(Timer& t);
-    void remove(Timer& t);
+    void add(Timer& t) override;
+    void remove(Timer& t) override;
     void advance(int64_t ms);
     int64_t now() const { return now_; }
 

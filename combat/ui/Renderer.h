@@ -1,0 +1,33 @@
+#pragma once
+// Carries out a composed Frame on a persistent canvas (what was drawn stays
+// until drawn over), and presents the canvas stretched to a client area.
+// Masked sprites: the mask with AND, then the picture with OR.
+#include <QImage>
+#include <QSize>
+
+#include "combat/Frame.h"
+#include "combat/ui/SpriteSheet.h"
+
+class QPainter;
+
+namespace vrh {
+
+class Renderer {
+public:
+    // canvasSize: the drawing surface (323 x 361 for the game window).
+    explicit Renderer(QSize canvasSize, const SpriteSheet& sheet = SpriteSheet::instance());
+
+    void render(const Frame& frame);
+    const QImage& canvas() const { return canvas_; }
+    QImage& canvas() { return canvas_; }
+
+    // Stretches the top-left `source` part of the canvas over `client`
+    // (nearest neighbour), drawn with `p` at (0, 0).
+    void present(QPainter& p, QSize source, QSize client) const;
+
+private:
+    const SpriteSheet& sheet_;
+    QImage canvas_;
+};
+
+}  // namespace vrh

@@ -1,0 +1,106 @@
+#pragma once
+// The game window as the rules see it: its timers, its pause labels, its
+// caption and the handlers of its timer events. Plain C++: the Qt window
+// (combat/ui) shows the caption, the labels and each composed frame, and
+// drives the timers; tests drive them with a VirtualClock.
+#include <string>
+
+#include "combat/Frame.h"
+#include "game/GameState.h"
+#include "platform/Foreground.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+#include "shell/MediaTable.h"
+#include "shell/Sounds.h"
+
+namespace vrh {
+
+// A label of the window as a model: caption, visibility, Tag and text colour.
+struct Label {
+    std::string Caption;
+    bool Visible = false;
+    std::string Tag;
+    uint32_t ForeColor = 0;  // 0xRRGGBB
+};
+
+// What the game window asks of the rest of the program.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+    // Game over: the high-score window is shown (not modal).
+    virtual void showHighScores() = 0;
+    // The game window is unloaded (its Form_Unload runs, then it is gone).
+    virtual void unloadGameWindow() = 0;
+    // Level change: the shop is shown with this caption, the game window hidden.
+    virtual void openShop(const std::string& caption) = 0;
+    // The composed frame is ready to be shown.
+    virtual void present(const Frame& frame) = 0;
+    // The caption changed.
+    virtual void captionChanged(const std::string& caption) = 0;
+    // "MainMenu" confirmed on the pause screen: the title menu is shown.
+    virtual void showMainMenu() = 0;
+};
+
+// The services the game window uses, owned elsewhere.
+struct GameServices {
+    GameState& g;
+    Globals& globals;
+    KeyState& keys;
+    Sounds& snd;
+    const MediaPaths& paths;
+    MessageBoxes& msg;
+    Random& rnd;
+    Foreground& fg;
+    GameHost& host;
+    WindowHandle self = nullptr;  // this window, as the foreground query names it
+};
+
+class GameWindow {
+public:
+    explicit GameWindow(GameServices s);
+
+    // Design-time timers of the window.
+    Timer tmrMoves{50, true};
+    Timer tmrBGmusic{100, true};
+    Timer tmrPause{100, false};
+    Timer tmrTankShot{1811, false, "0"};
+    Timer tmrLevelup{1, false};
+
+    Label lblPause{"Paused", false, "", 0xFFFFFF};
+    Label lblResume{"Resume", false, "1", 0x00FF00};
+    Label lblMainMenu{"MainMenu", false, "0", 0xFFFF00};
+
+    std::string Caption = "Varnholt";
+
+    // Form_Load: opens the sounds, starts track 6 and starts a new run.
+    void Form_Load();
+    // Form_Unload: closes the game's sounds, gameShowing = False.
+    void Form_Unload();
+
+    // Timer events.
+    void tmrMoves_Timer();     // the 50 ms game tick
+    void tmrTankShot_Timer();  // repeats the volley sound
+    void tmrLevelup_Timer();   // the level change
+    void tmrBGmusic_Timer();   // music loop and the focus freeze/thaw
+    void tmrPause_Timer();     // the pause screen
+
+    // Freeze and resume (focus, menus, other windows).
+    void freeze();
+    void resume();  // only when frozen, not paused
+    bool paused() const { return lblPause.Visible; }
+
+    // The frame composed by the last tick.
+    const Frame& frame() const { return frame_; }
+    // True once the run has ended (game over) and the window is being unloaded.
+    bool finished() const { return finished_; }
+
+    GameServices svc;
+
+private:
+    Frame frame_;
+    bool finished_ = false;
+};
+
+}  // namespace vrh

@@ -1,0 +1,39 @@
+#pragma once
+// Everything the windows share: the state of the run and the program-wide
+// globals, the media paths and players, and the platform services.
+#include <filesystem>
+
+#include "game/GameState.h"
+#include "platform/Foreground.h"
+#include "platform/KeyState.h"
+#include "platform/Mci.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "shell/MediaTable.h"
+#include "shell/Sounds.h"
+
+namespace vrh {
+
+struct App {
+    App(MciDevice& device, KeyState& keyState, Foreground& foreground, MessageBoxes& boxes,
+        std::filesystem::path folder)
+        : mci(device), snd(device), keys(keyState), fg(foreground), msg(boxes),
+          appFolder(std::move(folder)) {
+        paths.compute(appFolder.string());
+    }
+
+    GameState g;
+    Globals globals;
+    MediaPaths paths;
+    MciDevice& mci;
+    Sounds snd;
+    KeyState& keys;
+    Foreground& fg;
+    MessageBoxes& msg;
+    Random rnd;
+    std::filesystem::path appFolder;
+
+    std::filesystem::path file(const char* name) const { return appFolder / name; }
+};
+
+}  // namespace vrh

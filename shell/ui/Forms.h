@@ -1,0 +1,86 @@
+#pragma once
+// The program's windows ("forms"). Every window is created on first use
+// (which runs its Form_Load), can be shown and hidden, and lives until it is
+// unloaded (Form_Unload, then it is gone). Forms hands them out by id, so a
+// window can show, hide or unload any other one.
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "platform/Foreground.h"
+#include "platform/Timer.h"
+#include "shell/App.h"
+
+namespace vrh {
+
+enum class FormId {
+    ff, frmMainForm, frmVarnholt, frmUpgrades, frmHighScores, frmName, frmLoad,
+    frmOptions, frmBSF, frmAbout, Count
+};
+
+class Forms;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(Forms& forms, FormId id);
+    ~Form() override;
+
+    FormId id() const { return id_; }
+    App& app() const;
+    Forms& forms() const { return forms_; }
+    WindowHandle handle() const { return static_cast<const QWidget*>(this); }
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+protected:
+    // A timer of this window: driven while the window is loaded.
+    void bindTimer(Timer& t, std::function<void()> handler);
+    // The close box unloads the window.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    friend class Forms;
+    void unbindTimers();
+    Forms& forms_;
+    FormId id_;
+    std::vector<Timer*> timers_;
+};
+
+class Forms {
+public:
+    using Factory = std::function<Form*(Forms&)>;
+
+    Forms(App& app, TimerDriver& timers) : app(app), timers(timers) {}
+    ~Forms();
+
+    void setFactory(FormId id, Factory f) { factories_[size_t(id)] = std::move(f); }
+
+    // The window, created (and its Form_Load run) when it is not loaded.
+    Form* load(FormId id);
+    template <class T> T* get(FormId id) { return static_cast<T*>(load(id)); }
+    // The window if loaded, else nullptr.
+    Form* find(FormId id) const { return forms_[size_t(id)]; }
+    template <class T> T* findAs(FormId id) const { return static_cast<T*>(find(id)); }
+    bool loaded(FormId id) const { return find(id) != nullptr; }
+
+    void show(FormId id);
+    void hide(FormId id);
+    // Runs Form_Unload, stops the window's timers and destroys it (deferred,
+    // so a window may unload itself from one of its own handlers).
+    void unload(FormId id);
+    void unloadAll();
+
+    App& app;
+    TimerDriver& timers;
+
+private:
+    std::array<Form*, size_t(FormId::Count)> forms_{};
+    std::array<Factory, size_t(FormId::Count)> factories_{};
+    std::array<bool, size_t(FormId::Count)> unloading_{};
+};
+
+}  // namespace vrh
