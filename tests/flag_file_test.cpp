@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "meta/FlagFile.h"
+#include "meta/ItemReader.h"
+
+using namespace vrh;
+
+TEST(FlagFile, CountsFieldsThatAreExactlyYes) {
+    EXPECT_EQ(countYesFields("Yes\r\n"), 1);
+    EXPECT_EQ(countYesFields("Yes"), 1);
+    EXPECT_EQ(countYesFields("Yes\r\nYes\r\n"), 2) << "two lines extract twice";
+    EXPECT_EQ(countYesFields("\"Yes\"\r\n"), 1) << "surrounding quotes removed";
+    EXPECT_EQ(countYesFields("No,Yes\r\n"), 1);
+    EXPECT_EQ(countYesFields("No\r\n"), 0);
+    EXPECT_EQ(countYesFields("yes\r\n"), 0) << "case-sensitive";
+    EXPECT_EQ(countYesFields("YES\r\n"), 0);
+    EXPECT_EQ(countYesFields("Yess\r\n"), 0);
+    EXPECT_EQ(countYesFields(""), 0);
+}
+
+TEST(FlagFile, MissingFileIsADistinctResult) {
+    const auto dir = std::filesystem::temp_directory_path() / "vrh_flag_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    EXPECT_FALSE(readFlagFile(dir / kFlagFileName).has_value());
+    EXPECT_FALSE(readFlagFile(dir).has_value()) << "a folder is not a readable file";
+    {
+        std::ofstream(dir / kFlagFileName, std::ios::binary) << "Yes\r\n";
+    }
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName), 1);
+    {
+        std::ofstream(dir / kFlagFileName, std::ios::binary) << kFlagFileDone;
+    }
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName), 0) << "after extraction the file says No";
+    std::filesystem::remove_all(dir);
+}
