@@ -141,13 +141,11 @@ std::string Sound::Status() {
 }
 
 void Sound::setVolume(int32_t percent) {
-    if (Mute_) {
+    Volume_ = percent;  // the volume command carries the new value
+    if (Mute_)
         send("setaudio " + deviceName_ + " volume to 0");
-    } else {
-        Volume_ = percent;  // the command carries the new value
+    else
         sendVolume();
-    }
-    Volume_ = percent;
 }
 
 void Sound::setMute(bool m) {

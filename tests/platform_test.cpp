@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/Int16.h"
 #include "platform/KeyState.h"
 #include "platform/Timer.h"
@@ -64,4 +66,24 @@ TEST(VirtualClock, FiresDueTimersInOrder) {
     EXPECT_TRUE(off.tagIsOne());
     off.Tag = "0";
     EXPECT_FALSE(off.tagIsOne());
+}
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/ShortPath.h"
+
+TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "vrh_ShortPath_Dir";
+    fs::create_directories(dir);
+    std::ofstream(dir / "Bgm1.MP3") << "x";
+    EXPECT_EQ(GetShortName((dir / "Bgm1.MP3").string()), (dir / "Bgm1.MP3").string());
+    // The players ask with the lower-cased path.
+    std::string lower = (dir / "bgm1.mp3").string();
+    std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+    EXPECT_EQ(GetShortName(lower), (dir / "Bgm1.MP3").string());
+    EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()), "");
+    EXPECT_EQ(GetShortName(""), "");
+    fs::remove_all(dir);
 }

@@ -6,5 +6,12 @@
 #include "platform/Mci.h"
 
 namespace vrh {
-std::unique_ptr<MciDevice> makeAudioDevice();
-}
+
+enum class AudioOutput {
+    Automatic,  // the sound card; SDL's silent "dummy" driver when there is none
+    WallClock,  // no SDL at all: a thread consumes the audio in real time
+};
+
+std::unique_ptr<MciDevice> makeAudioDevice(AudioOutput output = AudioOutput::Automatic);
+
+}  // namespace vrh
