@@ -23,6 +23,8 @@ struct Label {
     bool Visible = false;
     std::string Tag;
     uint32_t ForeColor = 0;  // 0xRRGGBB
+    // The Tag read as a number equals 1 (the leading number of the text).
+    bool tagIsOne() const;
 };
 
 // What the game window asks of the rest of the program.
@@ -59,7 +61,15 @@ struct GameServices {
 
 class GameWindow {
 public:
+    // Wires the timer events to the handlers below. The window starts with its
+    // design-time properties: a window loaded for a new run is a new object.
     explicit GameWindow(GameServices s);
+
+    // Registers the five timers with a driver (the Qt binding or a
+    // VirtualClock), in the order tmrMoves, tmrBGmusic, tmrPause, tmrTankShot,
+    // tmrLevelup; detachTimers() removes them again.
+    void attachTimers(TimerDriver& driver);
+    void detachTimers();
 
     // Design-time timers of the window.
     Timer tmrMoves{50, true};
@@ -76,8 +86,13 @@ public:
 
     // Form_Load: opens the sounds, starts track 6 and starts a new run.
     void Form_Load();
-    // Form_Unload: closes the game's sounds, gameShowing = False.
+    // Form_Unload: closes the game's sounds, gameShowing = False. The
+    // window's timers are disabled with it.
     void Form_Unload();
+    // Key events of the window: keyState of the code; a key-up of any key
+    // also clears fireHeld.
+    void Form_KeyDown(int keyCode);
+    void Form_KeyUp(int keyCode);
 
     // Timer events.
     void tmrMoves_Timer();     // the 50 ms game tick
@@ -93,14 +108,36 @@ public:
 
     // The frame composed by the last tick.
     const Frame& frame() const { return frame_; }
+    // The frame being composed (step 25 of the tick fills it).
+    Frame& frameInProgress() { return frame_; }
     // True once the run has ended (game over) and the window is being unloaded.
     bool finished() const { return finished_; }
+    // True once Form_Unload has run.
+    bool unloaded() const { return unloaded_; }
+
+    // A pad button as the asynchronous key query answers it: non-zero = down.
+    bool pressed(int keyCode) { return svc.keys.GetAsyncKeyState(keyCode) != 0; }
+    // The status line: "Level:1 Score:0 Lives:5 HP:5 $0".
+    std::string statusLine() const;
+    // Sets Caption to the status line (tick step 1, and at once after the big
+    // tank is shattered) and tells the host when it changed.
+    void showStatus();
 
     GameServices svc;
 
 private:
+    // Game over (tick step 4): runs once per run.
+    void gameOver();
+    // Toggles the pause-screen selection between Resume and MainMenu.
+    void togglePauseChoice();
+
     Frame frame_;
     bool finished_ = false;
+    bool unloaded_ = false;
+    // The pause screen acts on Start only after it has seen Start up once,
+    // so the press that opened the pause never selects a choice by itself.
+    bool pauseSawStartUp_ = false;
+    TimerDriver* driver_ = nullptr;
 };
 
 }  // namespace vrh

@@ -17,6 +17,11 @@ public:
     const QImage& image(Pic p, int frame = 0) const { return image(SpriteRef{p, uint8_t(frame)}); }
     // The shared instance (loaded on first use).
     static const SpriteSheet& instance();
+    // Puts another image in the place of one picture (tests, tools).
+    void replace(SpriteRef r, QImage image);
+    // Masks: the pictures whose name ends in "mask" and the shot masks
+    // named with a trailing "m" (imgnsrm ..); a missing mask loads white.
+    static bool isMask(Pic p);
 
 private:
     std::vector<std::vector<QImage>> images_;  // [pic][frame]

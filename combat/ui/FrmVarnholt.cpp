@@ -1,0 +1,208 @@
+#include "combat/ui/FrmVarnholt.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "platform/qt/QtKeyboard.h"
+
+namespace vrh {
+namespace {
+
+constexpr QSize kField(323, 361);    // the composed play field
+constexpr QSize kClient(324, 359);   // client area at the normal window size
+
+// The surface the frames are presented on (the client area under the menu bar).
+class GameCanvas : public QWidget {
+public:
+    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+        setMinimumSize(kClient);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        w_.renderer().present(p, kField, size());
+        const GameWindow& m = w_.model();
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setPointSizeF(18);
+        f.setBold(true);
+        p.setFont(f);
+        auto label = [&](const Label& l, int x, int y, int wdt, int hgt) {
+            if (!l.Visible) return;
+            p.setPen(QColor::fromRgb(l.ForeColor));
+            p.drawText(QRect(x, y, wdt, hgt), Qt::AlignCenter, QString::fromStdString(l.Caption));
+        };
+        label(m.lblPause, 119, 128, 81, 33);
+        label(m.lblResume, 115, 160, 89, 33);
+        label(m.lblMainMenu, 104, 192, 113, 33);
+    }
+    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
+
+private:
+    FrmVarnholt& w_;
+};
+
+}  // namespace
+
+FrmVarnholt::FrmVarnholt(Forms& forms)
+    : Form(forms, FormId::frmVarnholt),
+      model_(std::make_unique<GameWindow>(GameServices{
+          forms.app.g, forms.app.globals, forms.app.keys, forms.app.snd, forms.app.paths,
+          forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
+      renderer_(kField) {
+    setWindowTitle(QStringLiteral("Varnholt"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildMenu();
+    layout->setMenuBar(menuBar_);
+    auto* canvas = new GameCanvas(*this);
+    layout->addWidget(canvas);
+    canvas->setFocus();
+    resize(kClient.width(), kClient.height() + menuBar_->sizeHint().height());
+
+    model_->attachTimers(forms.timers);
+}
+
+FrmVarnholt::~FrmVarnholt() { model_->detachTimers(); }
+
+void FrmVarnholt::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    QMenu* mnuFile = menuBar_->addMenu(QStringLiteral("File"));
+    QMenu* mnuOptions = menuBar_->addMenu(QStringLiteral("Options"));
+    QMenu* mnuHelp = menuBar_->addMenu(QStringLiteral("Help"));
+    // Opening a menu freezes the game; focus and the foreground check resume it.
+    for (QMenu* m : {mnuFile, mnuOptions, mnuHelp})
+        connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
+
+    auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (FrmVarnholt::*slot)()) {
+        QAction* a = menu->addAction(QString::fromLatin1(text));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        addAction(a);  // shortcuts work while the menu is closed
+    };
+    add(mnuFile, "Save", {}, &FrmVarnholt::mnuSave_Click);
+    add(mnuFile, "Load", {}, &FrmVarnholt::mnuLoad_Click);
+    add(mnuFile, "Exit", QKeySequence(Qt::Key_F12), &FrmVarnholt::mnuExit_Click);
+    add(mnuOptions, "Fullscreen", QKeySequence(Qt::Key_F1), &FrmVarnholt::mnuFullScree_Click);
+    add(mnuOptions, "Button Configuration", QKeySequence(Qt::Key_F2), &FrmVarnholt::mnuButtonConfig_Click);
+    add(mnuOptions, "Options", {}, &FrmVarnholt::mnuOptionss_Click);
+    add(mnuHelp, "About", {}, &FrmVarnholt::mnuAbout_Click);
+}
+
+void FrmVarnholt::Form_Load() { model_->Form_Load(); }
+
+void FrmVarnholt::Form_Unload() { model_->Form_Unload(); }
+
+void FrmVarnholt::showHighScores() { forms().show(FormId::frmHighScores); }
+
+void FrmVarnholt::unloadGameWindow() { forms().unload(FormId::frmVarnholt); }
+
+void FrmVarnholt::openShop(const std::string& caption) {
+    forms().show(FormId::frmUpgrades);
+    if (Form* shop = forms().find(FormId::frmUpgrades))
+        shop->setWindowTitle(QString::fromStdString(caption));
+    hide();
+}
+
+void FrmVarnholt::present(const Frame& frame) {
+    renderer_.render(frame);
+    update();
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->update();
+}
+
+void FrmVarnholt::captionChanged(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void FrmVarnholt::showMainMenu() { forms().show(FormId::frmMainForm); }
+
+void FrmVarnholt::mnuSave_Click() {
+    App& a = app();
+    a.globals.loadMode = false;
+    forms().show(FormId::frmLoad);
+    a.globals.flags.loadShowing = true;
+    model_->freeze();
+    hide();
+    a.globals.flags.gameShowing = false;
+}
+
+void FrmVarnholt::mnuLoad_Click() {
+    App& a = app();
+    a.globals.loadMode = true;
+    forms().show(FormId::frmLoad);
+    a.globals.flags.loadShowing = true;
+    forms().unload(FormId::frmVarnholt);
+}
+
+void FrmVarnholt::mnuExit_Click() {
+    GameWindow& m = *model_;
+    m.tmrMoves.setEnabled(false);
+    if (app().msg.question("Are you sure you want to exit?", "Do you want to exit?") == MsgButton::Yes) {
+        forms().show(FormId::frmMainForm);
+        forms().unload(FormId::frmBSF);
+        forms().unload(FormId::frmHighScores);
+        forms().unload(FormId::frmAbout);
+        app().globals.playerName.clear();
+        forms().unload(FormId::frmVarnholt);
+        return;
+    }
+    if (m.tmrTankShot.tagIsOne()) {
+        app().snd.sndTankShot.SoundPlay();
+        m.tmrTankShot.setEnabled(true);
+    }
+    m.tmrMoves.setEnabled(true);
+}
+
+void FrmVarnholt::mnuFullScree_Click() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
+    else setWindowState(Qt::WindowMaximized);
+    model_->resume();
+}
+
+void FrmVarnholt::mnuButtonConfig_Click() {
+    model_->freeze();
+    forms().show(FormId::frmBSF);
+}
+
+void FrmVarnholt::mnuOptionss_Click() {
+    forms().show(FormId::frmOptions);
+    model_->tmrMoves.setEnabled(false);
+    model_->tmrTankShot.setEnabled(false);
+}
+
+void FrmVarnholt::mnuAbout_Click() {
+    forms().show(FormId::frmAbout);
+    model_->tmrTankShot.setEnabled(false);
+    model_->tmrMoves.setEnabled(false);
+}
+
+void FrmVarnholt::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->Form_KeyDown(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+    Form::keyPressEvent(e);
+}
+
+void FrmVarnholt::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->Form_KeyUp(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+    Form::keyReleaseEvent(e);
+}
+
+void FrmVarnholt::mousePressEvent(QMouseEvent*) { model_->resume(); }
+
+bool FrmVarnholt::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) model_->resume();        // Form_GotFocus
+    else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // Form_LostFocus
+    return Form::event(e);
+}
+
+}  // namespace vrh

@@ -1,0 +1,60 @@
+// The big tank's volley: four shots rising from row 310, shots 1 and 2
+// straight up, shots 0 and 3 closing in on where the player was at launch.
+#include "combat/Shots.h"
+#include "game/Phases.h"
+
+namespace vrh {
+
+void flyVolley(GameWindow& w) {
+    GameState& g = w.svc.g;
+    if (!g.volleyActive) return;
+    g.volleyFrame += 1;
+    g.volleyY -= 4;
+    g.volleyX[0] += g.volleyStepRight;
+    g.volleyX[3] -= g.volleyStepLeft;
+    // The sound starts with the first flight step; the timer repeats it.
+    if (!w.tmrTankShot.Enabled()) w.svc.snd.sndTankShot.SoundPlay();
+    w.tmrTankShot.setEnabled(true);
+}
+
+void volleyHitsPlayer(GameWindow& w) {
+    GameState& g = w.svc.g;
+    // The straight shots first, then the diagonal ones; the defence plays no part.
+    for (int i : {1, 2, 0, 3}) {
+        if (!playerCanBeHit(g) || g.volleyState[i] != kShoot) continue;
+        const bool straight = i == 1 || i == 2;
+        const int sw = straight ? g.volleyShotW : g.shotW;
+        const int sh = straight ? g.volleyShotH : g.shotH;
+        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, g.volleyX[i], g.volleyY, sw, sh))
+            continue;
+        g.playerHP -= 1;
+        g.volleyState[i] = "";
+        playerHurt(w);
+    }
+}
+
+void launchVolley(GameState& g) {
+    if (!(g.volleyTimer == 49 && !g.volleyActive)) return;
+    g.volleyActive = true;
+    // After volleyTicks ticks shots 0 and 3 have closed in on the player's x.
+    g.volleyStepRight = double(g.playerX + g.shotW) / g.volleyTicks;
+    g.volleyStepLeft = double(324 - g.playerX - g.playerW + 1) / g.volleyTicks;
+    g.volleyY = 310;
+    g.volleyFrame = 1;
+    g.volleyX[0] = 0;
+    g.volleyTimer = 0;
+    g.volleyX[3] = 308;
+    g.volleyState.fill(kShoot);
+}
+
+void endVolley(GameWindow& w) {
+    GameState& g = w.svc.g;
+    if (!(g.volleyY + g.volleyShotH < 0)) return;
+    g.volleyActive = false;
+    w.svc.snd.sndTankShot.SoundStop();
+    w.tmrTankShot.setEnabled(false);
+    w.tmrTankShot.Tag = "0";
+    g.volleyState.fill("");
+}
+
+}  // namespace vrh

@@ -1,0 +1,192 @@
+// The pause screen, the focus freeze and thaw, the music loop and the
+// volley-sound timer.
+#include <gtest/gtest.h>
+
+#include "tests/support/Harness.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+namespace {
+
+// Paused by a press of Start on an armed tick; Start is still held.
+struct PausedHarness : Harness {
+    PausedHarness() {
+        noSpawns();
+        tick(2);
+        hold(Button::Start);
+        hold(Button::Right);
+        tick();
+    }
+};
+
+}  // namespace
+
+TEST(Pause, StartPausesTheTickButTheRestOfThatTickRunsWithDeadControls) {
+    PausedHarness h;
+    GameWindow& w = h.w();
+    EXPECT_TRUE(w.tmrPause.Enabled());
+    EXPECT_FALSE(w.tmrMoves.Enabled());
+    EXPECT_FALSE(w.tmrTankShot.Enabled());
+    EXPECT_TRUE(w.lblPause.Visible);
+    EXPECT_TRUE(w.lblResume.Visible);
+    EXPECT_TRUE(w.lblMainMenu.Visible);
+    EXPECT_TRUE(w.paused());
+    EXPECT_FALSE(h.g.controlsArmed);
+    EXPECT_EQ(h.g.playerX, 162) << "Right was held, but the controls died in step 20";
+    EXPECT_EQ(h.host.presents, 3) << "the frame of that tick was still composed";
+    const int ticks = h.ticksRun();
+    h.tick(10);
+    EXPECT_EQ(h.ticksRun(), ticks);
+}
+
+TEST(Pause, TheStartPressThatOpenedItDoesNotChooseALaterOneResumes) {
+    PausedHarness h;
+    GameWindow& w = h.w();
+    h.advanceMs(500);  // Start still held: five pause ticks, nothing chosen
+    EXPECT_TRUE(w.paused());
+    h.release(Button::Start);
+    h.advanceMs(100);  // seen up
+    EXPECT_TRUE(w.paused());
+    h.tap(Button::Start);  // a quick press between two pause ticks still counts
+    h.advanceMs(100);
+    EXPECT_FALSE(w.paused());
+    EXPECT_TRUE(w.tmrMoves.Enabled());
+    EXPECT_FALSE(w.tmrPause.Enabled());
+    EXPECT_FALSE(w.lblResume.Visible);
+    EXPECT_FALSE(w.lblMainMenu.Visible);
+    EXPECT_FALSE(h.g.controlsArmed);
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "Tag 0: no volley sound";
+    // The controls come back when tickCycle next reaches 2.
+    const int cycle = h.g.tickCycle;
+    int ticks = 0;
+    while (!h.g.controlsArmed && ticks < 30) {
+        h.tick();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, (2 - cycle + 20) % 20 == 0 ? 20 : (2 - cycle + 20) % 20);
+}
+
+TEST(Pause, ResumingARunningVolleyRestartsItsSound) {
+    Harness h;
+    h.noSpawns();
+    h.tick(49 + 40);  // the volley timer has played once: Tag 1
+    ASSERT_EQ(h.w().tmrTankShot.Tag, "1");
+    h.tap(Button::Start);
+    h.tick();
+    ASSERT_TRUE(h.w().paused());
+    h.clearSounds();
+    h.advanceMs(100);  // sees Start up
+    h.tap(Button::Start);
+    h.advanceMs(100);
+    EXPECT_FALSE(h.w().paused());
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
+    EXPECT_TRUE(h.w().tmrTankShot.Enabled());
+}
+
+TEST(Pause, DownAndUpToggleTheChoiceWithASound) {
+    PausedHarness h;
+    GameWindow& w = h.w();
+    h.release(Button::Start);
+    h.clearSounds();
+    h.hold(Button::Down);
+    h.advanceMs(100);
+    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    EXPECT_EQ(w.lblResume.Tag, "0");
+    EXPECT_EQ(w.lblMainMenu.ForeColor, 0x00FF00u);
+    EXPECT_EQ(w.lblResume.ForeColor, 0xFFFF00u);
+    h.advanceMs(100);  // held: toggles again
+    EXPECT_EQ(w.lblResume.Tag, "1");
+    h.release(Button::Down);
+    h.hold(Button::Up);
+    h.advanceMs(100);
+    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    h.hold(Button::Down);  // both: nothing
+    h.advanceMs(100);
+    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    EXPECT_EQ(h.plays(h.snd.sndMenuMove), 3);
+}
+
+TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
+    PausedHarness h;
+    GameWindow& w = h.w();
+    h.releaseAll();
+    h.hold(Button::Down);
+    h.advanceMs(100);
+    h.release(Button::Down);
+    ASSERT_EQ(w.lblMainMenu.Tag, "1");
+    h.tap(Button::Start);
+    h.advanceMs(100);  // No (the default answer)
+    ASSERT_EQ(h.msg.shown().size(), 1u);
+    EXPECT_TRUE(h.msg.shown()[0].isQuestion);
+    EXPECT_EQ(h.msg.shown()[0].text,
+              "Are you sure you want to return to the main menu? You score will not be saved!");
+    EXPECT_EQ(h.msg.shown()[0].title, "Are you sure?");
+    EXPECT_TRUE(w.paused());
+    EXPECT_EQ(h.host.mainMenus, 0);
+    h.msg.answer(MsgButton::Yes);
+    h.advanceMs(100);  // sees Start up again
+    EXPECT_EQ(h.msg.shown().size(), 1u);
+    h.tap(Button::Start);
+    h.advanceMs(100);
+    EXPECT_EQ(h.msg.shown().size(), 2u);
+    EXPECT_EQ(h.host.mainMenus, 1);
+    EXPECT_EQ(h.host.unloads, 1);
+    EXPECT_TRUE(w.unloaded());
+    EXPECT_FALSE(h.globals.flags.gameShowing);
+}
+
+TEST(Focus, ClickOrFocusDoNotLeaveThePauseScreen) {
+    PausedHarness h;
+    h.w().resume();
+    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    h.fg.setForeground(nullptr);
+    h.advanceMs(100);
+    h.fg.setForeground(h.self());
+    h.advanceMs(300);
+    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_TRUE(h.w().paused());
+}
+
+TEST(Focus, OptionsOrLoadWindowKeepsTheGameFrozen) {
+    Harness h;
+    h.noSpawns();
+    h.tick(49 + 40);
+    ASSERT_EQ(h.w().tmrTankShot.Tag, "1");
+    h.fg.setForeground(nullptr);
+    h.advanceMs(100);
+    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
+    h.globals.flags.optionsShowing = true;
+    h.fg.setForeground(h.self());
+    h.advanceMs(300);
+    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    h.globals.flags.optionsShowing = false;
+    h.advanceMs(100);
+    EXPECT_TRUE(h.w().tmrMoves.Enabled());
+    EXPECT_TRUE(h.w().tmrTankShot.Enabled()) << "Tag 1";
+}
+
+TEST(Music, TheChosenTrackRestartsWhenStoppedAndSilencesTheOthers) {
+    Harness h;
+    h.noSpawns();
+    h.globals.musicChoice = "Ice Cap Act 1";
+    h.clearSounds();
+    h.advanceMs(100);
+    EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 0) << "an unanswered status is not \"stopped\"";
+    h.mci.replies["Status " + h.snd.sndBgm[9].deviceName() + " mode"] = "stopped";
+    h.advanceMs(100);
+    EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 1);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.stops(h.snd.sndBgm[i]), i == 9 ? 0 : 1) << i;
+    h.globals.musicChoice = "ice cap act 1";  // no title: nothing
+    h.clearSounds();
+    h.advanceMs(300);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.sndBgm[i]), 0);
+}
+
+TEST(TankShotTimer, PlaysTheVolleySoundAndSetsItsTag) {
+    Harness h;
+    h.w().tmrTankShot_Timer();
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
+    EXPECT_EQ(h.w().tmrTankShot.Tag, "1");
+}

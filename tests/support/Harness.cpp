@@ -1,0 +1,127 @@
+#include "tests/support/Harness.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/States.h"
+
+namespace vrh::test {
+
+namespace {
+
+// A folder of empty media files (lower-case path: the players lower-case it).
+std::string makeMediaFolder() {
+    const std::string dir = "/tmp/vrh-harness-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir);
+    for (const MediaEntry& e : kMediaTable) {
+        const std::string file = dir + std::string(e.fileText);
+        if (!std::filesystem::exists(file)) std::ofstream(file).flush();
+    }
+    return dir;
+}
+
+int countCommands(const std::vector<std::string>& commands, const std::string& wanted) {
+    int n = 0;
+    for (const std::string& c : commands) n += c == wanted;
+    return n;
+}
+
+}  // namespace
+
+Harness::Harness(uint32_t seed) : rnd(seed) {
+    mediaFolder_ = makeMediaFolder();
+    paths.compute(mediaFolder_);
+    fg.setForeground(self());
+    host.onUnload = [this] { window_->Form_Unload(); };
+    // The shop comes to the front while the game window is hidden.
+    host.onOpenShop = [this] { fg.setForeground(&host); };
+    createWindow();
+}
+
+Harness::~Harness() {
+    if (window_) window_->detachTimers();
+}
+
+void Harness::createWindow() {
+    if (window_) window_->detachTimers();
+    window_ = std::make_unique<GameWindow>(
+        GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, self()});
+    GameWindow* win = window_.get();
+    win->attachTimers(clock);
+    ticks_ = 0;
+    win->tmrMoves.handler = [this, win] {
+        ++ticks_;
+        win->tmrMoves_Timer();
+    };
+    win->Form_Load();
+}
+
+void Harness::newRun() { createWindow(); }
+
+int Harness::code(Button b) const {
+    const ButtonMap& k = globals.keys;
+    switch (b) {
+        case Button::A: return k.keyA;
+        case Button::Up: return k.keyUp;
+        case Button::Down: return k.keyDown;
+        case Button::Left: return k.keyLeft;
+        case Button::Right: return k.keyRight;
+        case Button::Start: return k.keyStart;
+    }
+    return 0;
+}
+
+void Harness::tick(int n) {
+    for (int i = 0; i < n; ++i) clock.advance(50);
+}
+
+void Harness::tick(int n, const std::function<void(int)>& script) {
+    for (int i = 0; i < n; ++i) {
+        script(i);
+        clock.advance(50);
+    }
+}
+
+int Harness::plays(const Sound& s) const {
+    return countCommands(mci.commands, "Play " + s.deviceName());
+}
+
+int Harness::stops(const Sound& s) const {
+    return countCommands(mci.commands, "Stop " + s.deviceName());
+}
+
+void Harness::closeShop() {
+    fg.setForeground(self());
+    window_->tmrMoves.setEnabled(true);
+    if (window_->tmrTankShot.tagIsOne()) window_->tmrTankShot.setEnabled(true);
+    g.playerHP = g.playerMaxHP;
+}
+
+int Harness::addEnemy(bool leftGroup, int x, int y, const char* state) {
+    EnemyGroup& grp = leftGroup ? g.left : g.right;
+    const int n = grp.append();
+    const int half = g.level / 2;
+    grp.defense[n] = g.level == 1 ? 0 : half + 1;
+    grp.attack[n] = half + 1;
+    grp.hp[n] = g.level;
+    grp.hit[n] = 0;
+    grp.hitTicks[n] = 0;
+    grp.state[n] = state ? std::string(state) : groupWords(leftGroup).alive;
+    grp.x[n] = x;
+    grp.y[n] = y;
+    grp.shotState[n] = "";
+    grp.shotX[n] = leftGroup ? x + 32 : x - 62;  // as a spawn arms it
+    grp.shotY[n] = y + 4;
+    return n;
+}
+
+std::vector<DrawOp> Harness::opsOf(Pic picture) const {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : window_->frame().ops)
+        if (op.picture.pic == picture) out.push_back(op);
+    return out;
+}
+
+}  // namespace vrh::test

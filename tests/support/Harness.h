@@ -1,0 +1,142 @@
+#pragma once
+// Headless harness: one game window with every service scripted, driven by a
+// VirtualClock. Typical use:
+//
+//   Harness h;                       // window created and loaded (Form_Load)
+//   h.hold(Button::Right);           // keys stay as scripted until changed
+//   h.tick(3);                       // three 50 ms steps = three game ticks
+//   EXPECT_EQ(h.g.playerX, 192);
+//   EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 0);
+//
+// tick() advances the clock by 50 ms per step, so every other due timer of
+// the window fires too (tmrBGmusic every 100 ms, tmrPause, tmrTankShot and
+// the 1 ms tmrLevelup). The game window stays in front (ScriptedForeground)
+// unless a test changes it. Media paths point at a folder of empty files, so
+// every player has a device name and its commands can be told apart.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "combat/Frame.h"
+#include "game/GameState.h"
+#include "game/GameWindow.h"
+#include "platform/Foreground.h"
+#include "platform/KeyState.h"
+#include "platform/Mci.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+#include "shell/MediaTable.h"
+#include "shell/Sounds.h"
+
+namespace vrh::test {
+
+// The pad buttons the game reads.
+enum class Button { A, Up, Down, Left, Right, Start };
+
+// Records what the game window asks of the rest of the program.
+class RecordingHost : public GameHost {
+public:
+    void showHighScores() override { ++highScores; }
+    void unloadGameWindow() override {
+        ++unloads;
+        if (onUnload) onUnload();
+    }
+    void openShop(const std::string& caption) override {
+        shopCaptions.push_back(caption);
+        if (onOpenShop) onOpenShop();
+    }
+    void present(const Frame& frame) override {
+        ++presents;
+        if (onPresent) onPresent(frame);
+    }
+    void captionChanged(const std::string& caption) override { captions.push_back(caption); }
+    void showMainMenu() override { ++mainMenus; }
+
+    int highScores = 0, unloads = 0, mainMenus = 0, presents = 0;
+    std::vector<std::string> shopCaptions, captions;
+    std::function<void()> onUnload;               // the harness runs Form_Unload here
+    std::function<void()> onOpenShop;             // the harness puts the shop in front
+    std::function<void(const Frame&)> onPresent;  // optional: look at every frame
+};
+
+class Harness {
+public:
+    // Creates the game window and loads it (a new run), random seed fixed.
+    explicit Harness(uint32_t seed = Random::kDefaultSeed);
+    ~Harness();
+    Harness(const Harness&) = delete;
+    Harness& operator=(const Harness&) = delete;
+
+    // ---- state and services (use freely) ----
+    GameState g;
+    Globals globals;
+    ScriptedKeys keys;
+    RecordingMci mci;
+    MediaPaths paths;
+    Sounds snd{mci};
+    ScriptedMessageBoxes msg;
+    Random rnd;
+    ScriptedForeground fg;
+    RecordingHost host;
+    VirtualClock clock;
+
+    GameWindow& w() { return *window_; }
+    // The handle the window compares the foreground window with.
+    WindowHandle self() const { return this; }
+
+    // ---- keys: the bound code of each pad button ----
+    int code(Button b) const;
+    void hold(Button b) { keys.keyDown(code(b)); }
+    void release(Button b) { keys.keyUp(code(b)); }
+    // Down and up before the next query: the query still reports it once.
+    void tap(Button b) { keys.tap(code(b)); }
+    void releaseAll() { keys.releaseAll(); }
+
+    // ---- time ----
+    // n steps of 50 ms: one game tick each while tmrMoves runs.
+    void tick(int n = 1);
+    // The same, calling script(i) before step i (0-based) to set the keys.
+    void tick(int n, const std::function<void(int)>& script);
+    // Any other span of time (pause screen: 100 ms per tmrPause event).
+    void advanceMs(int64_t ms) { clock.advance(ms); }
+    // tmrMoves events run in this window so far.
+    int ticksRun() const { return ticks_; }
+
+    // ---- sounds ----
+    // How often SoundPlay started this player ("Play <device>" commands).
+    int plays(const Sound& s) const;
+    // How often SoundStop stopped it.
+    int stops(const Sound& s) const;
+    // Whether the player has an open file.
+    static bool isOpen(const Sound& s) { return !s.FileName().empty(); }
+    void clearSounds() { mci.commands.clear(); }
+
+    // ---- runs and other windows ----
+    // A new run after the last one: a freshly created window is loaded.
+    void newRun();
+    // What the shop's "Next Level" does: the game window is shown again (and
+    // is in front), tmrMoves runs, tmrTankShot runs if its Tag is 1, HP
+    // refilled. While the shop is open it is the foreground window.
+    void closeShop();
+
+    // ---- scenes ----
+    // Appends a small enemy to a group (as a spawn would at the current
+    // level) at (x, y); its shot waits at its muzzle. state: "Alive Left" /
+    // "Alive Right" when left out; pass "" for a destroyed slot.
+    int addEnemy(bool leftGroup, int x, int y, const char* state = nullptr);
+    // Keeps spawning shut (enemiesOnField at 14) so a scene stays as built.
+    void noSpawns() { g.enemiesOnField = 14; g.spawnOpen = false; }
+    // Draw operations of the last frame using a picture (any frame).
+    std::vector<DrawOp> opsOf(Pic picture) const;
+    int countOps(Pic picture) const { return int(opsOf(picture).size()); }
+
+private:
+    void createWindow();
+    std::unique_ptr<GameWindow> window_;
+    std::string mediaFolder_;
+    int ticks_ = 0;
+};
+
+}  // namespace vrh::test

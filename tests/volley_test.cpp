@@ -1,0 +1,107 @@
+// The big tank's volley: launch on tick 49, aim, flight, sound, end, hits.
+#include <gtest/gtest.h>
+
+#include "tests/support/Harness.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
+    Harness h;
+    h.noSpawns();
+    h.g.playerX = 10;
+    h.g.playerY = 100;
+    h.g.volleyTicks = (327 - 100) / 4.0;
+    h.tick(48);
+    EXPECT_FALSE(h.g.volleyActive);
+    EXPECT_EQ(h.g.volleyTimer, 48);
+    h.tick();  // 49
+    ASSERT_TRUE(h.g.volleyActive);
+    EXPECT_EQ(h.g.volleyTimer, 0);
+    EXPECT_EQ(h.g.volleyY, 310);
+    EXPECT_EQ(h.g.volleyFrame, 1);
+    EXPECT_EQ(h.g.volleyX[0], 0);
+    EXPECT_EQ(h.g.volleyX[3], 308);
+    EXPECT_EQ(h.g.volleyStepRight, (10 + 14) / 56.75);
+    EXPECT_EQ(h.g.volleyStepLeft, (324 - 10 - 33 + 1) / 56.75);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(h.g.volleyState[i], "Shoot");
+    EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "the sound starts with the first flight step";
+    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
+
+    h.tick();  // 50: first flight step
+    EXPECT_EQ(h.g.volleyY, 306);
+    EXPECT_DOUBLE_EQ(h.g.volleyX[0], h.g.volleyStepRight);
+    EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.volleyStepLeft);
+    EXPECT_EQ(h.g.volleyX[1], 101);
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
+    EXPECT_TRUE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.g.volleyFrame, 2);
+    h.tick();
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1) << "the timer repeats it, not the tick";
+    EXPECT_EQ(h.g.volleyFrame, 1);
+
+    h.tick(36);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
+    EXPECT_EQ(h.w().tmrTankShot.Tag, "1");
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 2);
+
+    h.tick(134 - 87);  // tick 134: 85 flight steps, y = -30
+    EXPECT_TRUE(h.g.volleyActive);
+    EXPECT_EQ(h.g.volleyY, -30);
+    h.tick();  // 135: y = -34, -34 + 31 < 0
+    EXPECT_FALSE(h.g.volleyActive);
+    EXPECT_EQ(h.stops(h.snd.sndTankShot), 1);
+    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.w().tmrTankShot.Tag, "0");
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(h.g.volleyState[i], "");
+    EXPECT_EQ(h.countOps(Pic::tankshot), 0);
+
+    h.tick(147 - 135);
+    EXPECT_FALSE(h.g.volleyActive);
+    h.tick();  // 148 = 49 + 99
+    EXPECT_TRUE(h.g.volleyActive);
+}
+
+TEST(Volley, StepsForAPlayerAtTheStart) {
+    Harness h;
+    h.noSpawns();
+    h.tick(49);
+    EXPECT_EQ(h.g.volleyStepRight, 176 / 81.75);
+    EXPECT_EQ(h.g.volleyStepLeft, 130 / 81.75);
+}
+
+TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
+    Harness h;
+    h.noSpawns();
+    h.tick(119);  // 70 flight steps
+    EXPECT_EQ(h.g.playerHP, 5);
+    h.clearSounds();
+    // Step 71: shot 0 at x 71 * 176 / 81.75 = 152.9, y 26: its bottom-right
+    // corner (166.9, 40) is inside the player's box (162..195, 0..42).
+    h.tick();
+    EXPECT_EQ(h.g.playerHP, 4);
+    EXPECT_EQ(h.g.playerState, "Flashing");
+    EXPECT_EQ(h.g.volleyState[0], "");
+    EXPECT_EQ(h.g.volleyState[3], "Shoot") << "shot 3 is at x 195.1, just outside";
+    // Step 72: shot 3 at x 193.5, y 22.
+    h.tick();
+    EXPECT_EQ(h.g.playerHP, 3);
+    EXPECT_EQ(h.g.volleyState[3], "");
+    EXPECT_EQ(h.g.volleyState[1], "Shoot");
+    EXPECT_EQ(h.plays(h.snd.sndExplosion), 0);
+}
+
+TEST(Volley, AStraightShotDestroysAPlayerWithOneHP) {
+    Harness h;
+    h.noSpawns();
+    h.g.playerX = 92;  // 92..125 covers shot 1 at 101
+    h.g.playerY = 200;
+    h.g.playerHP = 1;
+    h.tick(49);
+    h.clearSounds();
+    for (int i = 0; i < 40 && h.g.playerState == "Alive"; ++i) h.tick();
+    EXPECT_EQ(h.g.playerState, "Explode");
+    EXPECT_EQ(h.g.volleyState[1], "");
+    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+    EXPECT_LE(h.g.volleyY, 242) << "its top reached the player's bottom row";
+}
