@@ -15,9 +15,9 @@
 namespace vrh {
 
 struct App {
-    App(MciDevice& device, KeyState& keyState, Foreground& foreground, MessageBoxes& boxes,
+    App(MciDevice& device, KeyboardTracker& keyState, Foreground& foreground, MessageBoxes& boxes,
         std::filesystem::path folder)
-        : mci(device), snd(device), keys(keyState), fg(foreground), msg(boxes),
+        : mci(device), snd(device), keyboard(keyState), keys(keyState), fg(foreground), msg(boxes),
           appFolder(std::move(folder)) {
         paths.compute(appFolder.string());
     }
@@ -27,7 +27,8 @@ struct App {
     MediaPaths paths;
     MciDevice& mci;
     Sounds snd;
-    KeyState& keys;
+    KeyboardTracker& keyboard;  // windows that poll on their own make a KeyReader of it
+    KeyState& keys;             // the shared reader
     Foreground& fg;
     MessageBoxes& msg;
     Random rnd;

@@ -87,3 +87,16 @@ TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     EXPECT_EQ(GetShortName(""), "");
     fs::remove_all(dir);
 }
+
+TEST(KeyState, EachReaderSeesATapOnce) {
+    ScriptedKeys keyboard;
+    keyboard.tap(13);  // before the readers exist: neither sees it
+    KeyReader title(keyboard), prompt(keyboard);
+    EXPECT_EQ(title.GetAsyncKeyState(13), 0);
+    keyboard.tap(13);
+    EXPECT_NE(title.GetAsyncKeyState(13), 0);
+    EXPECT_NE(prompt.GetAsyncKeyState(13), 0) << "the title's query must not use up the prompt's tap";
+    EXPECT_EQ(prompt.GetAsyncKeyState(13), 0);
+    keyboard.keyDown(13);
+    EXPECT_LT(title.GetAsyncKeyState(13), 0) << "bit 15 while held";
+}
