@@ -1,0 +1,144 @@
+#include "meta/ui/FrmHighScores.h"
+
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtGlobal>
+
+#include "meta/TextFile.h"
+
+namespace vrh {
+
+namespace {
+constexpr int kNameX = 0, kScoreX = 120, kLevelX = 248, kTitleY = 8;
+constexpr int kColumnW = 120, kRowH = 40;
+const QColor kBlue(0, 0, 255);
+
+int rowY(int i) { return kRowH * (i + 1); }
+
+QFont tableFont() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    return f;
+}
+}  // namespace
+
+const std::array<QColor, 6>& FrmHighScores::flashColors() {
+    static const std::array<QColor, 6> colors{QColor(192, 192, 255), QColor(128, 128, 255),
+                                              QColor(0, 0, 255),     QColor(0, 0, 192),
+                                              QColor(0, 0, 128),     QColor(0, 0, 64)};
+    return colors;
+}
+
+FrmHighScores::FrmHighScores(Forms& forms)
+    : Form(forms, FormId::frmHighScores), renderer_(QSize(kClientW, kClientH)) {
+    setWindowTitle(QStringLiteral("High Scores"));
+    setFixedSize(kClientW, kClientH);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    rowColors_.fill(Qt::black);
+    bindTimer(Timer1, [this] { Timer1_Timer(); });
+}
+
+void FrmHighScores::Form_Load() {
+    App& a = app();
+    a.globals.flags.highScoresShowing = true;
+    a.snd.sndHighScore.FileOpen(a.paths.fileHighScoreSnd);
+    a.snd.sndHighScore.SoundPlay();
+    a.globals.newGameAllowed = false;
+    bands_ = HighScoreBands();
+    flashStep_ = 0;
+
+    enterCurrentRun();
+
+    forms().unload(FormId::frmMainForm);
+}
+
+// Offers (playerName, score, level) to the table and stores the table. The
+// file is rewritten at every opening: a missing or damaged one comes back
+// whole, with the default entries where it had none.
+void FrmHighScores::enterCurrentRun() {
+    App& a = app();
+    const auto file = a.file(kHighScoreFileName);
+    HighScoreRead read = parseHighScores(readTextFile(file));
+    for (const std::string& r : read.repairs) qWarning("high scores: %s", r.c_str());
+    table_ = std::move(read.table);
+    insertHighScore(table_, a.globals.playerName, double(int64_t(a.g.score)), double(int(a.g.level)));
+
+    const std::string text = serializeHighScores(table_);
+    if (!writeTextFileAtomic(file, text)) {
+        qWarning("high scores: could not write %s", file.string().c_str());
+        a.msg.notice("The high score table could not be stored.");
+    }
+    // What is shown is what the file holds (or would hold): read back as text.
+    table_ = parseHighScores(text).table;
+}
+
+void FrmHighScores::Timer1_Timer() {
+    forms().unload(FormId::frmMainForm);
+    forms().unload(FormId::frmVarnholt);
+
+    flashStep_ += 1;
+    if (flashStep_ >= 7) flashStep_ = 1;
+
+    bands_.tick();
+
+    frame_.clear();
+    for (const ScrollBand* b : {&bands_.band1, &bands_.band2, &bands_.band3})
+        for (int x : b->visibleTiles())
+            frame_.copy(SpriteRef{Pic::imgBG2}, x, b->y(), HighScoreBands::kTileW,
+                        HighScoreBands::kTileH);
+    renderer_.canvas().fill(Qt::black);
+    renderer_.render(frame_);
+
+    const auto pulsing = topmostRowWithScore(table_, double(int64_t(app().g.score)));
+    for (int i = 0; i < kHighScorePlaces; ++i)
+        rowColors_[size_t(i)] =
+            pulsing && *pulsing == i ? flashColors()[size_t(flashStep_ - 1)] : QColor(Qt::black);
+    update();
+}
+
+void FrmHighScores::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    renderer_.present(p, QSize(kClientW, kClientH), size());
+    p.setFont(tableFont());
+    auto print = [&p](int x, int y, const QColor& c, const std::string& text) {
+        p.setPen(c);
+        p.drawText(QRect(x, y, kColumnW, kRowH / 2), Qt::AlignLeft | Qt::AlignTop,
+                   QString::fromStdString(text));
+    };
+    print(kScoreX, kTitleY, kBlue, "Scores");
+    print(kNameX, kTitleY, kBlue, "Names");
+    print(kLevelX, kTitleY, kBlue, "Level");
+    for (int i = 0; i < kHighScorePlaces; ++i) {
+        const HighScoreRowText row = rowText(table_, i);
+        const QColor& c = rowColors_[size_t(i)];
+        print(kScoreX, rowY(i), c, row.score);
+        print(kNameX, rowY(i), c, row.name);
+        print(kLevelX, rowY(i), c, row.level);
+    }
+    print(lblOkayRect().x(), lblOkayRect().y(), Qt::black, "Okay");
+}
+
+void FrmHighScores::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && lblOkayRect().contains(e->position().toPoint())) {
+        lblOkay_Click();
+        return;
+    }
+    Form::mousePressEvent(e);
+}
+
+void FrmHighScores::lblOkay_Click() {
+    app().snd.sndHighScore.FileClose();
+    forms().show(FormId::frmMainForm);
+    forms().unload(FormId::frmHighScores);
+}
+
+void FrmHighScores::Form_Unload() {
+    App& a = app();
+    a.globals.flags.highScoresShowing = false;
+    a.snd.sndHighScore.SoundStop();
+    a.snd.sndHighScore.FileClose();
+}
+
+}  // namespace vrh
