@@ -36,19 +36,19 @@ SaveFileRead readSaveSlots(SaveSlots& slots, const std::optional<std::string>& f
         out.notes.push_back("vrhsf.txt holds " + std::to_string(items.size()) +
                             " items: only the first 30 are used");
     for (size_t k = 0; k < items.size() && k < size_t(kFileItems); ++k)
-        slots.slots[k / kSaveFieldCount][k % kSaveFieldCount] = items[k];
+        slots.fields[k / kSaveFieldCount][k % kSaveFieldCount] = items[k];
     return out;
 }
 
 std::string serializeSaveSlots(const SaveSlots& slots) {
     std::string out;
-    for (const auto& slot : slots.slots)
+    for (const auto& slot : slots.fields)
         for (const FileValue& v : slot) out += fileLine(v) + "\r\n";
     return out;
 }
 
 bool isNewFile(const SaveSlots& slots, int slot) {
-    for (const FileValue& v : slots.slots.at(size_t(slot)))
+    for (const FileValue& v : slots.fields.at(size_t(slot)))
         if (!isBlankValue(v)) return false;
     return true;
 }

@@ -32,11 +32,11 @@ inline constexpr int kSaveFieldCount = 10;
 const char* saveFieldName(SaveField f);
 
 struct SaveSlots {
-    // slots[i][f]: field f of slot i (i = 0, 1, 2 is "File 1" to "File 3").
-    std::array<std::array<FileValue, kSaveFieldCount>, kSaveSlotCount> slots{};
+    // fields[i][f]: field f of slot i (i = 0, 1, 2 is "File 1" to "File 3").
+    std::array<std::array<FileValue, kSaveFieldCount>, kSaveSlotCount> fields{};
 
-    FileValue& at(int slot, SaveField f) { return slots.at(size_t(slot))[size_t(f)]; }
-    const FileValue& at(int slot, SaveField f) const { return slots.at(size_t(slot))[size_t(f)]; }
+    FileValue& at(int slot, SaveField f) { return fields.at(size_t(slot))[size_t(f)]; }
+    const FileValue& at(int slot, SaveField f) const { return fields.at(size_t(slot))[size_t(f)]; }
 };
 
 struct SaveFileRead {

@@ -6,16 +6,11 @@
 // Closing the picker with its close box does what its visible label does:
 // "Cancel" (back to the title menu) when loading, "Okay" (back to the hidden
 // game) when saving, so the program is never left without a window.
-// SaveSlots has a member named `slots`, which Qt defines as a keyword macro.
-#pragma push_macro("slots")
-#undef slots
-#include "meta/SaveSlots.h"
-#pragma pop_macro("slots")
-
 #include <QLabel>
 
 #include <array>
 
+#include "meta/SaveSlots.h"
 #include "shell/ui/Forms.h"
 
 namespace vrh {

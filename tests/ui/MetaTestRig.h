@@ -2,17 +2,14 @@
 // What the window tests of the between-levels windows share: an App over a
 // temporary folder with scripted keys, boxes and sound device, driven by a
 // virtual clock, and a stand-in for the title menu that records being shown.
-#pragma push_macro("slots")
-#undef slots
-#include "meta/SaveSlots.h"
-#pragma pop_macro("slots")
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 
 #include <fstream>
 #include <memory>
+
+#include "meta/SaveSlots.h"
 #include <sstream>
 #include <string>
 
