@@ -75,9 +75,11 @@ FrmVarnholt::~FrmVarnholt() { model_->detachTimers(); }
 void FrmVarnholt::buildMenu() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
-    QMenu* mnuFile = menuBar_->addMenu(QStringLiteral("File"));
-    QMenu* mnuOptions = menuBar_->addMenu(QStringLiteral("Options"));
-    QMenu* mnuHelp = menuBar_->addMenu(QStringLiteral("Help"));
+    // The captions read "File", "Save", ...; the underlined letters (Alt+F, S)
+    // reach every entry from the keyboard.
+    QMenu* mnuFile = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* mnuOptions = menuBar_->addMenu(QStringLiteral("&Options"));
+    QMenu* mnuHelp = menuBar_->addMenu(QStringLiteral("&Help"));
     // Opening a menu freezes the game; focus and the foreground check resume it.
     for (QMenu* m : {mnuFile, mnuOptions, mnuHelp})
         connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
@@ -91,13 +93,13 @@ void FrmVarnholt::buildMenu() {
         connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
         addAction(a);  // shortcuts work while the menu is closed
     };
-    add(mnuFile, "Save", {}, &FrmVarnholt::mnuSave_Click);
-    add(mnuFile, "Load", {}, &FrmVarnholt::mnuLoad_Click);
-    add(mnuFile, "Exit", QKeySequence(Qt::Key_F12), &FrmVarnholt::mnuExit_Click);
-    add(mnuOptions, "Fullscreen", QKeySequence(Qt::Key_F1), &FrmVarnholt::mnuFullScree_Click);
-    add(mnuOptions, "Button Configuration", QKeySequence(Qt::Key_F2), &FrmVarnholt::mnuButtonConfig_Click);
-    add(mnuOptions, "Options", {}, &FrmVarnholt::mnuOptionss_Click);
-    add(mnuHelp, "About", {}, &FrmVarnholt::mnuAbout_Click);
+    add(mnuFile, "&Save", {}, &FrmVarnholt::mnuSave_Click);
+    add(mnuFile, "&Load", {}, &FrmVarnholt::mnuLoad_Click);
+    add(mnuFile, "E&xit", QKeySequence(Qt::Key_F12), &FrmVarnholt::mnuExit_Click);
+    add(mnuOptions, "&Fullscreen", QKeySequence(Qt::Key_F1), &FrmVarnholt::mnuFullScree_Click);
+    add(mnuOptions, "&Button Configuration", QKeySequence(Qt::Key_F2), &FrmVarnholt::mnuButtonConfig_Click);
+    add(mnuOptions, "&Options", {}, &FrmVarnholt::mnuOptionss_Click);
+    add(mnuHelp, "&About", {}, &FrmVarnholt::mnuAbout_Click);
 }
 
 void FrmVarnholt::Form_Load() { model_->Form_Load(); }

@@ -1,6 +1,7 @@
 #include "meta/ui/FrmHighScores.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtGlobal>
@@ -126,6 +127,20 @@ void FrmHighScores::mousePressEvent(QMouseEvent* e) {
         return;
     }
     Form::mousePressEvent(e);
+}
+
+// "Okay" from the keyboard: Return, Enter, Space or Escape.
+void FrmHighScores::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        if (!e->isAutoRepeat()) lblOkay_Click();
+        return;
+    default:
+        Form::keyPressEvent(e);
+    }
 }
 
 void FrmHighScores::lblOkay_Click() {

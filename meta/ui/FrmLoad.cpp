@@ -14,11 +14,6 @@ constexpr int kFileLabelX = 8, kCaptionX = 208;
 constexpr QPoint kOkayCancel{168, 152};
 }  // namespace
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(e);
-}
-
 FrmLoad::FrmLoad(Forms& forms) : Form(forms, FormId::frmLoad) {
     setWindowTitle(QStringLiteral("Load/Save    Click on file to load/save"));
     setFixedSize(kClientW, kClientH);

@@ -11,23 +11,10 @@
 #include <array>
 
 #include "meta/SaveSlots.h"
+#include "shell/ui/ClickLabel.h"
 #include "shell/ui/Forms.h"
 
 namespace vrh {
-
-// A label that reacts to a left click.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-        setCursor(Qt::PointingHandCursor);
-    }
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
 
 class FrmLoad : public Form {
     Q_OBJECT
