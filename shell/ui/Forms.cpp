@@ -1,6 +1,8 @@
 #include "shell/ui/Forms.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace vrh {
 
@@ -26,6 +28,16 @@ void Form::unbindTimers() {
 void Form::closeEvent(QCloseEvent* e) {
     e->ignore();  // the window is destroyed by unload, not by Qt
     forms_.unload(id_);
+}
+
+void Form::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b->isEnabled()) {
+            b->animateClick();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 Forms::~Forms() { unloadAll(); }

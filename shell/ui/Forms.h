@@ -41,6 +41,8 @@ protected:
     void bindTimer(Timer& t, std::function<void()> handler);
     // The close box unloads the window.
     void closeEvent(QCloseEvent* e) override;
+    // Return or Enter presses the focused button, as in a dialog.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     friend class Forms;

@@ -1,0 +1,120 @@
+#pragma once
+// The title menu as the rules see it: the animated scene (ship bobbing,
+// scrolling strips), the four menu entries with their highlight, input
+// arming, the menu actions and the title music loop. Plain C++: the window
+// (shell/ui/FrmMainForm) drives the timers, answers whether it is in front,
+// draws the composed frames and opens the other windows.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "combat/Frame.h"
+#include "game/GameState.h"
+#include "platform/KeyState.h"
+#include "shell/MediaTable.h"
+#include "shell/Sounds.h"
+
+namespace vrh {
+
+// An invisible label that models one menu entry: its caption, Tag ("1" when
+// highlighted), text colour and where its text is printed.
+struct MenuLabel {
+    std::string Caption;
+    std::string Tag;
+    uint32_t ForeColor;  // 0xRRGGBB
+    int Left, Top;
+};
+
+inline constexpr uint32_t kMenuHighlight = 0x00FF00;  // green
+inline constexpr uint32_t kMenuNormal = 0xFFFF00;     // yellow
+inline constexpr int kVkF1 = 112;
+
+// What the title menu asks of the rest of the program.
+class TitleHost {
+public:
+    virtual ~TitleHost() = default;
+    virtual void showNamePrompt() = 0;      // frmName, not modal
+    virtual void showLoadWindow() = 0;      // frmLoad, not modal
+    virtual void showHighScores() = 0;      // frmHighScores, not modal
+    virtual void unloadTitle() = 0;         // destroys the title window
+    virtual void toggleWindowState() = 0;   // normal <-> maximised
+};
+
+struct TitleServices {
+    GameState& g;
+    Globals& globals;
+    KeyState& keys;
+    Sounds& snd;
+    const MediaPaths& paths;
+    TitleHost& host;
+};
+
+class TitleScene {
+public:
+    explicit TitleScene(TitleServices s);
+
+    // Creation: logo size, title music, flags, scene start values.
+    void Form_Load(int logoWidth, int logoHeight);
+    // Destruction: title music stopped and closed, mainMenuShowing False.
+    void Form_Unload();
+
+    // tmrMove, every 100 ms. `inFront`: the title window is the foreground
+    // window. Returns false when the tick destroyed the title window (Load,
+    // High Scores); nothing may be drawn then.
+    bool tmrMove_Timer(bool inFront);
+    // tmrsound: hands the opening part over to the looping part of the theme,
+    // and restarts the looping part when it has played to its end.
+    void tmrsound_Timer();
+
+    // The frame of the current scene, in two parts: `scene` (strips and ship)
+    // goes below the menu texts, `logo` above them.
+    void compose(Frame& scene, Frame& logo) const;
+
+    // The four entries, top to bottom.
+    std::array<MenuLabel*, 4> entries() { return {&lblStart, &lblLoad, &lblHighScores, &lblQuit}; }
+    std::array<const MenuLabel*, 4> entries() const {
+        return {&lblStart, &lblLoad, &lblHighScores, &lblQuit};
+    }
+    // Index of the highlighted entry (0 = "New Game").
+    int highlighted() const;
+
+    // Scene geometry.
+    static constexpr int titleTileW = 484, titleTopH = 254, titleBandH = 159;
+    static constexpr int titleTopY = 0, titleBand1Y = 250, titleBand2Y = 341, titleBand3Y = 432;
+    static constexpr int kCanvasW = 516, kCanvasH = 521;
+    // How many ticks the menu waits before it takes input.
+    static constexpr int kArmTick = 10;
+
+    MenuLabel lblStart{"New Game", "1", kMenuHighlight, 216, 400};
+    MenuLabel lblLoad{"Load", "0", kMenuNormal, 243, 432};
+    MenuLabel lblHighScores{"High Scores", "0", kMenuNormal, 213, 464};
+    MenuLabel lblQuit{"Quit", "0", kMenuNormal, 245, 496};
+
+    std::string Tag = "1";  // active mark: "1" while the title window is in front
+
+    int frameTick = 0;
+    int spriteFrame = 0;
+    bool spriteRising = false;
+    int spriteX = 248, spriteY = 180, spriteW = 33, spriteH = 42;
+    // Counts the ticks up to kArmTick and rests there.
+    int ticksSinceLoad = 0;
+    bool inputArmed = false;
+    int logoX = 0, logoY = 0, logoW = 0, logoH = 0;
+
+    // Tile x positions of the strips (the count is the size). Tiles are
+    // added as the strips scroll and never removed.
+    std::vector<int> titleTopX, titleBand1X, titleBand2X, titleBand3X;
+
+    TitleServices svc;
+
+private:
+    void bobShip();
+    static void scrollStrip(std::vector<int>& x);
+    void moveHighlight(int step);
+    // Acts on the highlighted entry; false when the title window was destroyed.
+    bool startAction();
+    bool pressed(int vk) { return svc.keys.GetAsyncKeyState(vk) != 0; }
+};
+
+}  // namespace vrh

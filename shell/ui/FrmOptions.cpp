@@ -1,0 +1,88 @@
+#include "shell/ui/FrmOptions.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "meta/HighScoreTable.h"
+#include "meta/TextFile.h"
+#include "shell/MusicTracks.h"
+#include "shell/ui/GameLink.h"
+
+namespace vrh {
+
+FrmOptions::FrmOptions(Forms& forms) : Form(forms, FormId::frmOptions) {
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(324, 112);
+    Label1 = new QLabel(QStringLiteral("Current Song:"), this);
+    Label1->setGeometry(8, 12, 88, 20);
+    cmbMusic = new QComboBox(this);
+    cmbMusic->setEditable(true);
+    cmbMusic->setInsertPolicy(QComboBox::NoInsert);
+    cmbMusic->setGeometry(100, 8, 216, 24);
+    cmdOkay = new QPushButton(QStringLiteral("Okay"), this);
+    cmdOkay->setGeometry(8, 72, 120, 28);
+    cmdReset = new QPushButton(QStringLiteral("Reset High Scores"), this);
+    cmdReset->setGeometry(156, 72, 160, 28);
+
+    connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    // Every change of the box's text, picked or typed, is the choice at once.
+    connect(cmbMusic, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { app().globals.musicChoice = text.toStdString(); });
+}
+
+void FrmOptions::Form_Load() {
+    const std::string choice = app().globals.musicChoice;
+    for (std::string_view title : kTrackTitles)
+        cmbMusic->addItem(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    // The box shows the track in effect: "Crush'em All for weapons" until the
+    // player picks another.
+    const QString text = QString::fromStdString(choice);
+    const int index = cmbMusic->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) cmbMusic->setCurrentIndex(index);
+    cmbMusic->setEditText(text);
+    app().globals.musicChoice = choice;
+}
+
+void FrmOptions::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    app().globals.flags.optionsShowing = true;
+}
+
+void FrmOptions::cmdOkay_Click() {
+    App& a = app();
+    if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
+        if (!game->tmrMoves.Enabled() && !game->lblPause.Visible) {
+            game->tmrMoves.setEnabled(true);
+            if (game->tmrTankShot.tagIsOne()) game->tmrTankShot.setEnabled(true);
+        }
+    }
+    hide();
+    a.globals.flags.optionsShowing = false;
+}
+
+void FrmOptions::Form_Unload() {
+    App& a = app();
+    // The close box resumes the game even when the player had paused it.
+    if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
+        if (game->tmrTankShot.tagIsOne()) game->tmrTankShot.setEnabled(true);
+        game->tmrMoves.setEnabled(true);
+    }
+    a.globals.flags.optionsShowing = false;
+}
+
+void FrmOptions::cmdReset_Click() {
+    App& a = app();
+    if (a.msg.question("Are you sure you want to reset the high scores? There is no way to undo this!",
+                       "Are you sure?") != MsgButton::Yes)
+        return;
+    const std::filesystem::path file = a.file(kHighScoreFileName);
+    if (writeTextFileAtomic(file, highScoreResetText()))
+        a.msg.notice("High scores have been reset.");
+    else
+        a.msg.notice("The high scores could not be written to \"" + file.string() + "\".");
+}
+
+}  // namespace vrh

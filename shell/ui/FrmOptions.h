@@ -1,0 +1,35 @@
+#pragma once
+// The options window `frmOptions`: the music track for the game (by title)
+// and the reset of the high-score table. The chosen title is kept in
+// Globals::musicChoice, which the game's music step reads, so the window only
+// exists while the player has it open or hidden after "Okay".
+#include "shell/ui/Forms.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace vrh {
+
+class FrmOptions : public Form {
+    Q_OBJECT
+public:
+    explicit FrmOptions(Forms& forms);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void cmdOkay_Click();
+    void cmdReset_Click();
+
+    QLabel* Label1;
+    QComboBox* cmbMusic;
+    QPushButton* cmdOkay;
+    QPushButton* cmdReset;
+
+protected:
+    // The window counts as open (optionsShowing) while it is shown.
+    void showEvent(QShowEvent* e) override;
+};
+
+}  // namespace vrh

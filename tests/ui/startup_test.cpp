@@ -1,0 +1,162 @@
+// The start-up window: media extraction, default button map, the title menu,
+// and the exit watchdog.
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "meta/TextFile.h"
+#include "shell/ui/FrmMainForm.h"
+#include "shell/ui/FrmStartup.h"
+#include "ShellTestKit.h"
+
+using namespace vrh;
+using namespace vrh::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FakeMedia : public ResourceSource {
+public:
+    std::optional<std::string> LoadResData(int id) const override {
+        ++loads;
+        return "media " + std::to_string(id);
+    }
+    mutable int loads = 0;
+};
+
+struct Startup {
+    explicit Startup(const std::string& flagText, std::string folder = {}) : kit(false, std::move(folder)) {
+        if (flagText != "<none>") std::ofstream(kit.file("ws.txt"), std::ios::binary) << flagText;
+        kit.forms->setFactory(FormId::ff, [this](Forms& f) -> Form* {
+            auto* w = new FrmStartup(f, media);
+            w->onQuit = [this] { ++quits; };
+            return w;
+        });
+        kit.forms->load(FormId::ff);
+    }
+    int mediaFiles() const {
+        int n = 0;
+        for (const MediaEntry& m : kMediaTable) n += fs::exists(kit.folder + std::string(m.fileText));
+        return n;
+    }
+    std::string flag() const { return readTextFile(kit.file("ws.txt")).value_or("<missing>"); }
+
+    FakeMedia media;
+    ShellKit kit;
+    int quits = 0;
+};
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    // What the flag file says -> resources written, and what it says afterwards.
+    void flagFileDecides_data() {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<int>("loads");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Yes") << "Yes\r\n" << 19 << "No\r\n";
+        QTest::newRow("lower case") << "yes\r\n" << 0 << "yes\r\n";
+        QTest::newRow("two lines") << "Yes\r\nYes\r\n" << 38 << "No\r\n";
+        QTest::newRow("missing") << "<none>" << 19 << "No\r\n";
+    }
+    void flagFileDecides() {
+        QFETCH(QString, flag);
+        QFETCH(int, loads);
+        QFETCH(QString, after);
+        Startup s(flag.toStdString());
+        QCOMPARE(s.media.loads, loads);
+        QCOMPARE(s.mediaFiles(), loads ? 19 : 0);
+        if (loads) QCOMPARE(readTextFile(s.kit.file("ts1.mp3")).value_or(""), std::string("media 117"));
+        QCOMPARE(QString::fromStdString(s.flag()), after);
+        QVERIFY(s.kit.boxes.shown().empty());
+        QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible());
+        QVERIFY(!s.kit.forms->find(FormId::ff)->isVisible());
+
+        Startup next("<none>", s.kit.folder);  // the next start of the program
+        QCOMPARE(next.media.loads, after == "No\r\n" ? 0 : loads);
+    }
+
+    void startResetsFlagsAndButtonMap() {
+        Startup s("No\r\n");
+        ButtonMap& k = s.kit.app->globals.keys;
+        k = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
+        s.kit.app->globals.flags.gameShowing = s.kit.app->globals.flags.upgradesShowing = true;
+        s.kit.forms->unload(FormId::ff);
+        s.kit.forms->unload(FormId::frmMainForm);
+        s.kit.forms->load(FormId::ff);
+        const int defaults[12] = {32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
+        const Int16* map[12] = {&k.keyA, &k.keyB, &k.keyC, &k.keyX, &k.keyY, &k.keyZ,
+                                &k.keyUp, &k.keyDown, &k.keyLeft, &k.keyRight, &k.keyStart, &k.keySelect};
+        for (int i = 0; i < 12; ++i) QCOMPARE(int(*map[i]), defaults[i]);
+        const WindowFlags& f = s.kit.app->globals.flags;
+        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
+    }
+
+    void unwritableFolderIsToldOnceAndTheGameRuns() {
+        QTemporaryDir base;
+        std::string folder = base.path().toStdString() + "/ro";
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        if (::access(folder.c_str(), W_OK) == 0) {  // root: the folder lies under a plain file instead
+            std::ofstream(base.path().toStdString() + "/blocker") << "x";
+            folder = base.path().toStdString() + "/blocker/app";
+        }
+        Startup s("<none>", folder);
+        QCOMPARE(s.kit.boxes.shown().size(), size_t(1));
+        QVERIFY(!s.kit.boxes.shown()[0].isQuestion);
+        QVERIFY(s.kit.boxes.shown()[0].text.find(folder) != std::string::npos);
+        QCOMPARE(s.media.loads, 1);  // the first refused file ends the extraction
+        QVERIFY(s.kit.forms->loaded(FormId::frmMainForm));
+        fs::permissions(base.path().toStdString() + "/ro", fs::perms::owner_all);
+    }
+
+    void watchdogWaitsWhileAWindowCountsAsOpen() {
+        Startup s("No\r\n");
+        s.kit.clock.advance(1000);
+        QCOMPARE(s.quits, 0);
+        WindowFlags& f = s.kit.app->globals.flags;
+        f.mainMenuShowing = false;
+        for (bool WindowFlags::*flag : {&WindowFlags::loadShowing, &WindowFlags::gameShowing,
+                                        &WindowFlags::highScoresShowing, &WindowFlags::buttonConfigShowing,
+                                        &WindowFlags::nameShowing, &WindowFlags::aboutShowing,
+                                        &WindowFlags::optionsShowing}) {
+            f.*flag = true;
+            s.kit.clock.advance(300);
+            QCOMPARE(s.quits, 0);
+            f.*flag = false;
+        }
+        f.upgradesShowing = true;  // the shop's flag is not consulted
+        s.kit.clock.advance(100);
+        QCOMPARE(s.quits, 1);
+    }
+
+    void quitFromTheTitleEndsTheProgram() {
+        Startup s("No\r\n");
+        ShellKit& k = s.kit;
+        k.front(FormId::frmMainForm);
+        k.app->snd.sndTankShot.FileOpen(k.app->paths.fileTankShot);
+        for (FormId id : {FormId::frmHighScores, FormId::frmName, FormId::frmUpgrades, FormId::frmLoad})
+            k.forms->load(id);
+        k.app->globals.flags.nameShowing = true;  // a name prompt left open
+        k.clock.advance(1000);                    // the menu takes input from now on
+        k.keys.tap(38);
+        k.clock.advance(100);
+        k.keys.tap(13);
+        k.clock.advance(100);
+        QVERIFY(!k.app->globals.flags.mainMenuShowing && !k.app->globals.flags.nameShowing);
+        QCOMPARE(s.quits, 0);
+        k.clock.advance(100);
+        QCOMPARE(s.quits, 1);
+        for (int id = 0; id < int(FormId::Count); ++id) QVERIFY(!k.forms->loaded(FormId(id)));
+        QVERIFY(k.standInUnloads == (std::vector<FormId>{FormId::frmHighScores, FormId::frmUpgrades,
+                                                         FormId::frmLoad, FormId::frmName}));
+        QVERIFY(k.app->snd.sndTitle1.FileName().empty() && k.app->snd.sndTankShot.FileName().empty());
+        k.clock.advance(1000);
+        QCOMPARE(s.quits, 1);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

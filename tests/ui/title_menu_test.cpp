@@ -1,0 +1,134 @@
+// The title menu window: the windows it opens, focus, F1, drawing, music.
+#include <QtTest>
+
+#include "shell/ui/FrmMainForm.h"
+#include "ShellTestKit.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+namespace {
+
+struct Title {
+    Title() {
+        kit.forms->show(FormId::frmMainForm);
+        kit.front(FormId::frmMainForm);
+    }
+    FrmMainForm* w() { return kit.get<FrmMainForm>(FormId::frmMainForm); }
+    void press(int vk) {
+        kit.keys.tap(vk);
+        kit.clock.advance(100);
+    }
+    ShellKit kit;
+};
+
+}  // namespace
+
+class TitleMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newGameOpensTheNamePromptOnlyWhenAllowed() {
+        Title t;
+        QCOMPARE(t.w()->windowTitle(), QStringLiteral("Main Menu"));
+        QCOMPARE(t.w()->size(), QSize(517, 523));
+        QCOMPARE(t.kit.commands("Play " + t.kit.app->snd.sndTitle1.deviceName()), 1);
+        t.kit.keys.keyDown(13);
+        t.kit.clock.advance(900);
+        t.kit.keys.keyUp(13);
+        t.kit.clock.advance(200);
+        QCOMPARE(t.kit.loads[FormId::frmName], 0);  // the first second ignores Start
+        t.kit.app->globals.newGameAllowed = false;
+        t.press(13);
+        t.kit.app->globals.newGameAllowed = true;
+        t.kit.app->globals.playerName = "Ann";
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        t.kit.app->globals.playerName.clear();
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmName], 1);
+        QVERIFY(t.kit.forms->find(FormId::frmName)->isVisible());
+        QVERIFY(t.w());  // the title stays open under the prompt
+    }
+
+    void keysCountOnlyWithTheTitleInFront() {
+        Title t;
+        t.kit.clock.advance(1000);
+        t.kit.fg.setForeground(nullptr);
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        QCOMPARE(t.w()->scene().Tag, std::string("0"));
+    }
+
+    void loadOpensTheSlotPickerAndClosesTheTitle() {
+        Title t;
+        t.kit.clock.advance(1000);
+        t.kit.app->globals.loadMode = false;
+        t.press(40);
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmLoad], 1);
+        QVERIFY(t.kit.app->globals.loadMode && t.kit.app->globals.flags.loadShowing);
+        QVERIFY(!t.kit.forms->loaded(FormId::frmMainForm));
+        QVERIFY(!t.kit.app->globals.flags.mainMenuShowing);
+        QVERIFY(t.kit.app->snd.sndTitle1.FileName().empty() && t.kit.app->snd.sndTitle2.FileName().empty());
+        t.kit.clock.advance(500);  // its timers went with it
+        QCOMPARE(t.kit.loads[FormId::frmLoad], 1);
+    }
+
+    void highScoresOpensTheTableWithNoScore() {
+        Title t;
+        t.kit.clock.advance(1000);
+        t.kit.app->g.score = 777;
+        t.press(38);
+        t.press(38);
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmHighScores], 1);
+        QCOMPARE(int64_t(t.kit.app->g.score), int64_t(0));
+        QVERIFY(!t.kit.forms->loaded(FormId::frmMainForm));
+    }
+
+    void f1TogglesMaximised() {
+        Title t;
+        t.press(112);
+        QVERIFY(!(t.w()->windowState() & Qt::WindowMaximized));  // not before the menu takes input
+        t.kit.clock.advance(1000);
+        t.press(112);
+        QVERIFY(t.w()->windowState() & Qt::WindowMaximized);
+        t.press(112);
+        QVERIFY(!(t.w()->windowState() & Qt::WindowMaximized));
+    }
+
+    void drawsTheHighlightedEntryInGreen() {
+        Title t;
+        const QImage& c = t.w()->renderer().canvas();
+        auto pixels = [&](QRect r, QRgb colour) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) n += (c.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+            return n;
+        };
+        const QRect newGame(216, 400, 100, 24), load(243, 432, 60, 24);
+        t.kit.clock.advance(1000);
+        QVERIFY(pixels(newGame, qRgb(0, 255, 0)) > 10 && pixels(newGame, qRgb(255, 255, 0)) == 0);
+        QVERIFY(pixels(load, qRgb(255, 255, 0)) > 10);
+        t.press(40);
+        QVERIFY(pixels(load, qRgb(0, 255, 0)) > 10 && pixels(newGame, qRgb(255, 255, 0)) > 10);
+    }
+
+    void titleThemeLoopsUntilTheTitleCloses() {
+        Title t;
+        Sounds& snd = t.kit.app->snd;
+        const std::string d1 = snd.sndTitle1.deviceName(), d2 = snd.sndTitle2.deviceName();
+        t.kit.mci.replies["Status " + d1 + " position"] = "25700";
+        t.kit.mci.replies["Status " + d2 + " mode"] = "stopped";
+        t.kit.clock.advance(1);
+        QCOMPARE(t.kit.commands("Play " + d2), 1);
+        t.kit.forms->unload(FormId::frmMainForm);
+        QCOMPARE(t.kit.commands("Stop " + d2), 1);
+        QCOMPARE(t.kit.commands("Close " + d2), 1);
+        t.kit.clock.advance(10);
+        QCOMPARE(t.kit.commands("Play " + d2), 1);
+    }
+};
+
+QTEST_MAIN(TitleMenuTest)
+#include "title_menu_test.moc"
