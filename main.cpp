@@ -6,6 +6,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/audio/AudioDevice.h"
+#include "platform/qt/QtGamepad.h"
 #include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/App.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     vrh::QtTimerDriver timers;
 
     vrh::App app(*device, keyboard, foreground, boxes, vrh::appFolder());
+    vrh::QtGamepad gamepad(keyboard, app.globals.keys);  // controllers press the bound keys
     // Spawn rows vary from one start of the program to the next.
     app.rnd.seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 

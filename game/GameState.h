@@ -9,6 +9,7 @@
 
 #include "game/EnemyGroup.h"
 #include "game/Int16.h"
+#include "shell/MusicTracks.h"
 
 namespace vrh {
 
@@ -126,7 +127,7 @@ struct Globals {
     bool newGameAllowed = true;
     bool loadMode = true;
     // The chosen music track, by title; set by the options window.
-    std::string musicChoice = "Crush'em All for weapons";
+    std::string musicChoice{kDefaultTrack};
 };
 
 }  // namespace vrh

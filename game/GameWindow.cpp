@@ -2,6 +2,8 @@
 // music and focus timer, the pause screen, freeze and resume.
 #include "game/GameWindow.h"
 
+#include "shell/MusicTracks.h"
+
 #include <array>
 #include <cstdlib>
 
@@ -10,12 +12,6 @@
 namespace vrh {
 
 namespace {
-
-// The music titles in the order of the options list: track 1 .. 10.
-const std::array<std::string, 10> kMusicTitles{
-    "Stardust Speedway Zone", "Metallic Madness Zone", "Space Trip Steps", "Supporting Me",
-    "Sorin' Over Space",      "Crush'em All for weapons", "Chemical Plant Zone",
-    "Lava Reef Act 1",        "Ice Cap Act 1",          "Death Egg Act 1"};
 
 const uint32_t kGreen = 0x00FF00;
 const uint32_t kYellow = 0xFFFF00;
@@ -209,8 +205,8 @@ void GameWindow::tmrBGmusic_Timer() {
         }
     }
     // Music: the chosen track restarts when it has ended and silences the others.
-    for (size_t k = 0; k < kMusicTitles.size(); ++k) {
-        if (svc.globals.musicChoice != kMusicTitles[k]) continue;
+    for (size_t k = 0; k < kTrackTitles.size(); ++k) {
+        if (svc.globals.musicChoice != kTrackTitles[k]) continue;
         Sound& chosen = svc.snd.sndBgm[k + 1];
         if (chosen.Status() == "stopped") {
             chosen.SoundPlay();

@@ -7,8 +7,13 @@
 // Several windows may poll at the same time (the title menu and the name
 // prompt both read Start). Each of them reads through a KeyReader of its own,
 // so one window's query never uses up a tap that another has not seen yet.
+//
+// A code can be held by two sources: the keyboard and the game controller,
+// which presses the code bound to each of its buttons. The code is down while
+// either holds it, so letting go of one does not release the other.
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace vrh {
 
@@ -20,20 +25,28 @@ public:
     virtual int16_t GetAsyncKeyState(int vk) = 0;
 };
 
-// Key state fed by key events (from the window system or from a script).
-// Queried directly, it is one shared reader.
+enum class KeySource : uint8_t { Keyboard, Pad };
+
+// Key state fed by key events (from the window system, the game controller or
+// a script). Queried directly, it is one shared reader.
 class KeyboardTracker : public KeyState {
 public:
     static constexpr int kCodes = 256;
     using PressCounts = std::array<uint32_t, kCodes>;
 
-    void keyDown(int vk);
-    void keyUp(int vk);
+    // Every keyDown counts as a press. The keyboard holds a code or not; the
+    // pad holds it once per pad button down on it (two pad buttons may share
+    // a code), and each keyUp from the pad gives back one of those.
+    void keyDown(int vk, KeySource from = KeySource::Keyboard);
+    void keyUp(int vk, KeySource from = KeySource::Keyboard);
     // Press and release before the next query: still reported once.
     void tap(int vk) { keyDown(vk); keyUp(vk); }
-    // Everything up, nothing pending (focus left the program).
+    // Every key held on the keyboard goes up (focus left the program, so their
+    // key-ups will not arrive). Codes held by the pad stay down: the pad
+    // reports its own releases. Presses not yet queried are still reported.
     void releaseAll();
-    bool isDown(int vk) const { return valid(vk) && down_[vk]; }
+    bool isDown(int vk) const { return valid(vk) && (keyboardDown_[vk] || padDown_[vk] > 0); }
+    bool isDown(int vk, KeySource from) const;
 
     int16_t GetAsyncKeyState(int vk) override { return query(vk, seen_); }
     // The state of `vk` for a reader that has seen `seen[vk]` presses so far.
@@ -41,7 +54,8 @@ public:
 
 private:
     static bool valid(int vk) { return vk >= 0 && vk < kCodes; }
-    std::array<bool, kCodes> down_{};
+    std::array<bool, kCodes> keyboardDown_{};
+    std::array<uint16_t, kCodes> padDown_{};
     PressCounts presses_{};
     PressCounts seen_{};
 };
@@ -49,11 +63,19 @@ private:
 // A window's own view of the keyboard: presses since ITS previous query.
 class KeyReader : public KeyState {
 public:
-    explicit KeyReader(KeyboardTracker& keyboard);
-    int16_t GetAsyncKeyState(int vk) override { return keyboard_.query(vk, seen_); }
+    // `listening`, when given, tells whether the window is in front: presses
+    // made while it is not are another window's and are passed over (keys
+    // held down still read as down).
+    explicit KeyReader(KeyboardTracker& keyboard, std::function<bool()> listening = {});
+    int16_t GetAsyncKeyState(int vk) override;
+    // Counts every press so far as seen: a window coming to the front does
+    // not act on keys that were pressed for another window (the Enter that
+    // closed a dialog). Keys still held keep reading as down.
+    void forgetPresses();
 
 private:
     KeyboardTracker& keyboard_;
+    std::function<bool()> listening_;
     KeyboardTracker::PressCounts seen_{};
 };
 

@@ -100,3 +100,13 @@ TEST(KeyState, EachReaderSeesATapOnce) {
     keyboard.keyDown(13);
     EXPECT_LT(title.GetAsyncKeyState(13), 0) << "bit 15 while held";
 }
+
+TEST(KeyState, ForgetPressesKeepsHeldKeysDown) {
+    ScriptedKeys keyboard;
+    KeyReader game(keyboard);
+    keyboard.tap(13);      // the Enter that closed a dialog
+    keyboard.keyDown(32);  // fire held through it
+    game.forgetPresses();
+    EXPECT_EQ(game.GetAsyncKeyState(13), 0);
+    EXPECT_NE(game.GetAsyncKeyState(32), 0);
+}

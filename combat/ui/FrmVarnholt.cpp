@@ -36,7 +36,7 @@ protected:
         auto label = [&](const Label& l, int x, int y, int wdt, int hgt) {
             if (!l.Visible) return;
             p.setPen(QColor::fromRgb(l.ForeColor));
-            p.drawText(QRect(x, y, wdt, hgt), Qt::AlignCenter, QString::fromStdString(l.Caption));
+            p.drawText(QRect(x, y, wdt, hgt), Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(l.Caption));
         };
         label(m.lblPause, 119, 128, 81, 33);
         label(m.lblResume, 115, 160, 89, 33);
@@ -52,8 +52,9 @@ private:
 
 FrmVarnholt::FrmVarnholt(Forms& forms)
     : Form(forms, FormId::frmVarnholt),
+      keys_(forms.app.keyboard, [this] { return app().fg.foregroundWindow() == handle(); }),
       model_(std::make_unique<GameWindow>(GameServices{
-          forms.app.g, forms.app.globals, forms.app.keys, forms.app.snd, forms.app.paths,
+          forms.app.g, forms.app.globals, keys_, forms.app.snd, forms.app.paths,
           forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
       renderer_(kField) {
     setWindowTitle(QStringLiteral("Varnholt"));
@@ -202,7 +203,10 @@ void FrmVarnholt::keyReleaseEvent(QKeyEvent* e) {
 void FrmVarnholt::mousePressEvent(QMouseEvent*) { model_->resume(); }
 
 bool FrmVarnholt::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) model_->resume();        // Form_GotFocus
+    if (e->type() == QEvent::WindowActivate) {  // Form_GotFocus
+        keys_.forgetPresses();
+        model_->resume();
+    }
     else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // Form_LostFocus
     return Form::event(e);
 }

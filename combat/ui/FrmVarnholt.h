@@ -51,6 +51,7 @@ protected:
 
 private:
     void buildMenu();
+    KeyReader keys_;  // this window's own view of the keyboard
     std::unique_ptr<GameWindow> model_;
     Renderer renderer_;
     QMenuBar* menuBar_ = nullptr;

@@ -307,6 +307,8 @@ private:
     }
 
     bool startSdl() {
+        // Ctrl+C and SIGTERM stay with the program, not with SDL.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             if (openSdlDevice()) return true;
             SDL_QuitSubSystem(SDL_INIT_AUDIO);

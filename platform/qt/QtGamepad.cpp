@@ -1,0 +1,20 @@
+#include "platform/qt/QtGamepad.h"
+
+#include <QGuiApplication>
+
+#include "platform/audio/SdlGamepad.h"
+
+namespace vrh {
+
+QtGamepad::QtGamepad(KeyboardTracker& keyboard, const ButtonMap& keys)
+    : pad_(makeGamepad(keyboard, bindingFrom(keys))) {
+    auto follow = [this](Qt::ApplicationState state) { pad_->setSuspended(state != Qt::ApplicationActive); };
+    follow(QGuiApplication::applicationState());
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, follow);
+    connect(&timer_, &QTimer::timeout, this, [this] { pad_->poll(); });
+    timer_.start(kPollMs);
+}
+
+QtGamepad::~QtGamepad() = default;
+
+}  // namespace vrh

@@ -1,0 +1,351 @@
+// Game controllers pressing the twelve pad buttons: the mapping onto the bound
+// key codes (PadInput, fed by hand) and the SDL service, driven by SDL's
+// virtual controller so no device is needed.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "game/GameState.h"
+#include "platform/Gamepad.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/audio/SdlGamepad.h"
+
+using namespace vrh;
+
+namespace {
+
+bool down(KeyState& keys, int vk) { return keys.GetAsyncKeyState(vk) & 0x8000; }
+
+struct PadRig {
+    ScriptedKeys keys;
+    ButtonMap map;  // Space, M, N, O, P, Q, arrows, Enter, Shift
+    PadInput pad{keys, bindingFrom(map)};
+};
+
+}  // namespace
+
+TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
+    struct Case { ControllerButton from; PadButton to; int code; };
+    const Case cases[] = {
+        {ControllerButton::A, PadButton::A, 32},           {ControllerButton::B, PadButton::B, 77},
+        {ControllerButton::LeftShoulder, PadButton::C, 78}, {ControllerButton::X, PadButton::X, 79},
+        {ControllerButton::Y, PadButton::Y, 80},            {ControllerButton::RightShoulder, PadButton::Z, 81},
+        {ControllerButton::DpadUp, PadButton::Up, 38},      {ControllerButton::DpadDown, PadButton::Down, 40},
+        {ControllerButton::DpadLeft, PadButton::Left, 37},  {ControllerButton::DpadRight, PadButton::Right, 39},
+        {ControllerButton::Start, PadButton::Start, 13},    {ControllerButton::Back, PadButton::Select, 16},
+    };
+    for (const Case& c : cases) {
+        PadRig r;
+        r.pad.button(0, c.from, true);
+        EXPECT_EQ(padButtonOf(c.from), c.to);
+        EXPECT_TRUE(r.pad.held(c.to));
+        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk)
+            EXPECT_EQ(r.keys.isDown(vk), vk == c.code) << "controller button " << int(c.from) << ", code " << vk;
+        r.pad.button(0, c.from, false);
+        EXPECT_FALSE(r.keys.isDown(c.code));
+        EXPECT_EQ(r.keys.GetAsyncKeyState(c.code), 1) << "the press is still reported once";
+    }
+    for (auto unused : {ControllerButton::Guide, ControllerButton::LeftStick, ControllerButton::RightStick}) {
+        PadRig r;
+        r.pad.button(0, unused, true);
+        EXPECT_FALSE(padButtonOf(unused));
+        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(r.keys.isDown(vk));
+    }
+}
+
+TEST(PadMapping, LosingFocusLetsGoOfTheKeyboardOnly) {
+    PadRig r;
+    r.pad.button(0, ControllerButton::A, true);
+    r.keys.keyDown(32);
+    r.keys.keyDown(13);
+    r.keys.releaseAll();
+    EXPECT_FALSE(r.keys.isDown(13));
+    EXPECT_TRUE(r.keys.isDown(32)) << "the pad still holds it";
+    EXPECT_TRUE(r.keys.isDown(32, KeySource::Pad));
+    EXPECT_FALSE(r.keys.isDown(32, KeySource::Keyboard));
+}
+
+TEST(PadMapping, TwoPadButtonsOnOneCodeHoldItUntilBothAreUp) {
+    PadRig r;
+    r.map.keyB = 32;  // A and B both on Space
+    r.pad.button(0, ControllerButton::A, true);
+    r.pad.button(0, ControllerButton::B, true);
+    r.pad.button(0, ControllerButton::A, false);
+    EXPECT_TRUE(r.keys.isDown(32));
+    r.pad.button(0, ControllerButton::B, false);
+    EXPECT_FALSE(r.keys.isDown(32));
+}
+
+TEST(PadMapping, TwoControllersHoldingOneButtonCountOnce) {
+    PadRig r;
+    KeyReader reader(r.keys);
+    r.pad.button(1, ControllerButton::Start, true);
+    EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8001));
+    r.pad.button(2, ControllerButton::Start, true);
+    EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8000)) << "no second press while already held";
+    r.pad.button(1, ControllerButton::Start, false);
+    EXPECT_TRUE(r.keys.isDown(13));
+    r.pad.removed(2);
+    EXPECT_FALSE(r.keys.isDown(13)) << "an unplugged controller lets go";
+    EXPECT_FALSE(r.pad.held(PadButton::Start));
+}
+
+TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
+    PadRig r;
+    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickPress - 1);
+    EXPECT_FALSE(r.keys.isDown(39)) << "inside the dead zone";
+    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickPress + 1);
+    EXPECT_TRUE(r.keys.isDown(39));
+    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickRelease + 1);
+    EXPECT_TRUE(r.keys.isDown(39)) << "between the thresholds it stays on";
+    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickRelease - 1);
+    EXPECT_FALSE(r.keys.isDown(39));
+    r.pad.axis(0, ControllerAxis::LeftX, -32768);
+    EXPECT_TRUE(r.keys.isDown(37));
+    EXPECT_FALSE(r.keys.isDown(39));
+    r.pad.axis(0, ControllerAxis::LeftX, 32767);  // straight across
+    EXPECT_FALSE(r.keys.isDown(37));
+    EXPECT_TRUE(r.keys.isDown(39));
+
+    r.pad.axis(0, ControllerAxis::LeftY, -20000);  // stick axes point down
+    EXPECT_TRUE(r.keys.isDown(38));
+    EXPECT_FALSE(r.keys.isDown(40));
+    r.pad.axis(0, ControllerAxis::LeftY, 20000);
+    EXPECT_TRUE(r.keys.isDown(40));
+    EXPECT_FALSE(r.keys.isDown(38));
+
+    // The right stick and the triggers steer nothing.
+    PadRig other;
+    for (auto a : {ControllerAxis::RightX, ControllerAxis::RightY, ControllerAxis::LeftTrigger,
+                   ControllerAxis::RightTrigger})
+        other.pad.axis(0, a, 32767);
+    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(other.keys.isDown(vk));
+}
+
+TEST(PadMapping, StickAndDpadOnOneDirectionHoldItTogether) {
+    PadRig r;
+    r.pad.button(0, ControllerButton::DpadUp, true);
+    r.pad.axis(0, ControllerAxis::LeftY, -32768);
+    r.pad.button(0, ControllerButton::DpadUp, false);
+    EXPECT_TRUE(r.keys.isDown(38));
+    r.pad.axis(0, ControllerAxis::LeftY, 0);
+    EXPECT_FALSE(r.keys.isDown(38));
+}
+
+TEST(PadMapping, SuspendedHoldsNothingAndResumingPressesWhatIsStillHeld) {
+    PadRig r;
+    r.pad.button(0, ControllerButton::X, true);
+    r.pad.setSuspended(true);
+    EXPECT_FALSE(r.keys.isDown(79));
+    (void)r.keys.GetAsyncKeyState(79);
+    r.pad.button(0, ControllerButton::Y, true);
+    EXPECT_FALSE(r.keys.isDown(80));
+    EXPECT_EQ(r.keys.GetAsyncKeyState(80), 0) << "no press reported while suspended";
+    r.pad.button(0, ControllerButton::Y, false);
+    r.pad.setSuspended(false);
+    EXPECT_TRUE(r.keys.isDown(79));
+    EXPECT_FALSE(r.keys.isDown(80));
+}
+
+TEST(PadMapping, UnboundButtonPressesNothingAndGoingAwayReleasesEverything) {
+    ScriptedKeys keys;
+    ButtonMap map;
+    map.keyA = 0;
+    {
+        PadInput pad(keys, bindingFrom(map));
+        pad.button(0, ControllerButton::A, true);
+        EXPECT_TRUE(pad.held(PadButton::A));
+        EXPECT_EQ(pad.pressedCode(PadButton::A), 0);
+        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(keys.isDown(vk));
+        pad.button(0, ControllerButton::Start, true);
+        EXPECT_TRUE(keys.isDown(13));
+    }
+    EXPECT_FALSE(keys.isDown(13));
+}
+
+// ---- The SDL service with SDL's virtual controller ------------------------
+
+namespace {
+
+// A controller with the standard layout, plugged in through SDL.
+class VirtualController {
+public:
+    VirtualController() {
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                    SDL_CONTROLLER_BUTTON_MAX, 0);
+        if (index < 0) return;
+        joystick_ = SDL_JoystickOpen(index);
+        id_ = SDL_JoystickGetDeviceInstanceID(index);
+    }
+    ~VirtualController() { unplug(); }
+    bool ok() const { return joystick_ != nullptr; }
+    void button(SDL_GameControllerButton b, bool down) { SDL_JoystickSetVirtualButton(joystick_, b, down); }
+    void axis(SDL_GameControllerAxis a, int value) { SDL_JoystickSetVirtualAxis(joystick_, a, Sint16(value)); }
+    void unplug() {
+        if (!joystick_) return;
+        SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);
+    }
+
+private:
+    SDL_Joystick* joystick_ = nullptr;
+    SDL_JoystickID id_ = -1;
+};
+
+class SdlPad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        service = makeGamepad(keys, bindingFrom(map));
+        if (!SDL_WasInit(SDL_INIT_GAMECONTROLLER)) GTEST_SKIP() << "no SDL game-controller support here";
+    }
+    std::unique_ptr<VirtualController> plug() {
+        auto c = std::make_unique<VirtualController>();
+        EXPECT_TRUE(c->ok()) << SDL_GetError();
+        service->poll();
+        return c;
+    }
+
+    ScriptedKeys keys;
+    ButtonMap map;
+    std::unique_ptr<Gamepad> service;
+};
+
+}  // namespace
+
+TEST_F(SdlPad, NoControllerChangesNothing) {
+    service->poll();
+    EXPECT_EQ(service->connected(), 0);
+    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_EQ(keys.GetAsyncKeyState(vk), 0);
+}
+
+TEST_F(SdlPad, ButtonPressDrivesTheBoundCodeForEveryReader) {
+    auto pad = plug();
+    ASSERT_EQ(service->connected(), 1);
+    KeyReader title(keys), prompt(keys);
+    pad->button(SDL_CONTROLLER_BUTTON_A, true);
+    service->poll();
+    EXPECT_EQ(keys.GetAsyncKeyState(32), int16_t(0x8001));
+    EXPECT_EQ(title.GetAsyncKeyState(32), int16_t(0x8001));
+    EXPECT_EQ(title.GetAsyncKeyState(32), int16_t(0x8000)) << "held, pressed only once";
+    EXPECT_EQ(prompt.GetAsyncKeyState(32), int16_t(0x8001));
+    pad->button(SDL_CONTROLLER_BUTTON_A, false);
+    service->poll();
+    EXPECT_EQ(keys.GetAsyncKeyState(32), 0);
+
+    pad->button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true);
+    pad->button(SDL_CONTROLLER_BUTTON_BACK, true);
+    service->poll();
+    EXPECT_TRUE(down(keys, 78)) << "left shoulder is C";
+    EXPECT_TRUE(down(keys, 16)) << "Back is Select";
+}
+
+TEST_F(SdlPad, TapBetweenTwoQueriesIsReportedOnce) {
+    auto pad = plug();
+    (void)keys.GetAsyncKeyState(13);
+    pad->button(SDL_CONTROLLER_BUTTON_START, true);
+    service->poll();
+    pad->button(SDL_CONTROLLER_BUTTON_START, false);
+    service->poll();
+    EXPECT_EQ(keys.GetAsyncKeyState(13), 1);
+    EXPECT_EQ(keys.GetAsyncKeyState(13), 0);
+}
+
+TEST_F(SdlPad, ReboundButtonFollowsTheNewCode) {
+    auto pad = plug();
+    map.keyStart = 101;
+    pad->button(SDL_CONTROLLER_BUTTON_START, true);
+    service->poll();
+    EXPECT_TRUE(down(keys, 101));
+    EXPECT_FALSE(down(keys, 13));
+    map.keyStart = 13;
+    pad->button(SDL_CONTROLLER_BUTTON_START, false);
+    service->poll();
+    EXPECT_FALSE(down(keys, 101));
+}
+
+TEST_F(SdlPad, StickPastTheDeadZoneActsAsTheDpad) {
+    auto pad = plug();
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, -10000);  // about 30 %
+    service->poll();
+    EXPECT_FALSE(down(keys, 37));
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 30000);
+    service->poll();
+    EXPECT_TRUE(down(keys, 37));
+    EXPECT_TRUE(down(keys, 40));
+    EXPECT_FALSE(down(keys, 39));
+    EXPECT_FALSE(down(keys, 38));
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    service->poll();
+    EXPECT_FALSE(down(keys, 37));
+    EXPECT_FALSE(down(keys, 40));
+}
+
+TEST_F(SdlPad, KeyboardAndPadOnOneCodeDoNotReleaseEachOther) {
+    auto pad = plug();
+    keys.keyDown(38);
+    pad->button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
+    service->poll();
+    keys.keyUp(38);
+    EXPECT_TRUE(down(keys, 38));
+    keys.keyDown(38);
+    pad->button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+    service->poll();
+    EXPECT_TRUE(down(keys, 38));
+}
+
+TEST_F(SdlPad, UnpluggingReleasesAndPluggingInAgainWorks) {
+    auto pad = plug();
+    pad->button(SDL_CONTROLLER_BUTTON_Y, true);
+    pad->button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+    service->poll();
+    ASSERT_TRUE(down(keys, 80));
+    ASSERT_TRUE(down(keys, 39));
+    pad->unplug();
+    service->poll();
+    EXPECT_EQ(service->connected(), 0);
+    EXPECT_FALSE(down(keys, 80));
+    EXPECT_FALSE(down(keys, 39));
+
+    auto again = plug();
+    EXPECT_EQ(service->connected(), 1);
+    again->button(SDL_CONTROLLER_BUTTON_B, true);
+    service->poll();
+    EXPECT_TRUE(down(keys, 77));
+}
+
+TEST_F(SdlPad, ControllerAlreadyConnectedIsReadAtStart) {
+    auto pad = std::make_unique<VirtualController>();
+    ASSERT_TRUE(pad->ok());
+    pad->button(SDL_CONTROLLER_BUTTON_X, true);
+    SDL_JoystickUpdate();
+    // A fresh service (the old one, never polled, goes after it has started).
+    service = makeGamepad(keys, bindingFrom(map));
+    EXPECT_EQ(service->connected(), 1);
+    EXPECT_TRUE(down(keys, 79)) << "a button held when the controller is found counts";
+    service->poll();
+    EXPECT_EQ(service->connected(), 1) << "the arrival event does not open it twice";
+    EXPECT_TRUE(down(keys, 79));
+    service.reset();
+    EXPECT_FALSE(down(keys, 79)) << "a service that goes away lets go";
+}
+
+TEST(SdlPadSubsystems, GamepadLeavesTheAudioDeviceItsSdl) {
+    auto device = makeAudioDevice();
+    const bool audio = SDL_WasInit(SDL_INIT_AUDIO);
+    ScriptedKeys keys;
+    ButtonMap map;
+    {
+        auto service = makeGamepad(keys, bindingFrom(map));
+        EXPECT_TRUE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
+        service->poll();
+    }
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_GAMECONTROLLER)) << "the service gives back what it took";
+    EXPECT_EQ(bool(SDL_WasInit(SDL_INIT_AUDIO)), audio) << "and leaves the audio device its subsystem";
+    if (audio) {
+        EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "audio still holds the event subsystem";
+    }
+}
