@@ -1,5 +1,7 @@
 #include "meta/HighScoreBands.h"
 
+#include <algorithm>
+
 namespace vrh {
 
 ScrollBand::ScrollBand(int y, int step, int appendX, std::vector<int> startX, int viewWidth,
@@ -42,6 +44,10 @@ std::vector<int> ScrollBand::visibleTiles() const {
         const int64_t x = tileX(i);
         if (x < viewWidth_ && x + tileWidth_ > 0) xs.push_back(int(x));
     }
+    // Left to right: each tile covers the 4-pixel black strip at the right
+    // edge of its left neighbour (the band moving right appends its new tiles
+    // on the left, so list order would leave a black seam).
+    std::sort(xs.begin(), xs.end());
     return xs;
 }
 

@@ -129,12 +129,12 @@ void FrmHighScores::mousePressEvent(QMouseEvent* e) {
     Form::mousePressEvent(e);
 }
 
-// "Okay" from the keyboard: Return, Enter, Space or Escape.
+// "Okay" from the keyboard: Return, Enter or Escape (not Space, the fire key
+// a player may still be holding when the run ends).
 void FrmHighScores::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
     case Qt::Key_Escape:
         if (!e->isAutoRepeat()) lblOkay_Click();
         return;
