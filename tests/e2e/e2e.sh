@@ -1,0 +1,286 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program, driven by keys only, on a private X
+# display with a window manager and silent audio:
+#   start-up and media extraction; title -> name -> game; pause and resume;
+#   save into slot 2; back to the title; load it; options and a track change;
+#   rebinding Start and pausing with the new key; a played-out game over into
+#   the high-score table; back to the title; Quit, after which the program
+#   ends on its own.
+# Every wait is for an event (a window title, a file, pixels on screen), with
+# a deadline. On failure the screenshots and captions of the run are kept in
+# the folder named by $E2E_ARTIFACTS (default: a folder under /tmp).
+#
+# Usage: tests/e2e/e2e.sh path/to/varnholt
+set -u
+exe=${1:?usage: e2e.sh path/to/varnholt}
+exe_dir=$(cd "$(dirname "$exe")" && pwd)
+for tool in Xvfb openbox xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (scripts/setup.sh installs it)"; exit 1; }
+done
+
+work=$(mktemp -d /tmp/vrh-e2e.XXXXXX)
+artifacts=${E2E_ARTIFACTS:-$work/artifacts}
+mkdir -p "$artifacts"
+cp "$exe_dir/varnholt" "$work/"
+printf 'Yes\r\n' > "$work/ws.txt"
+# A table of low scores, so that the few points of a short run get in.
+for i in 1 2 3 4 5 6 7 8 9 10; do printf 'Low\r\n1\r\n1\r\n'; done > "$work/vrhhs.txt"
+log="$artifacts/steps.log"
+step_no=0
+
+# Xvfb picks a free display itself and tells its number through a pipe.
+fifo="$work/display"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 display_no < "$fifo" || { echo "e2e: Xvfb did not start"; exit 1; }
+export DISPLAY=":$display_no"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+openbox >/dev/null 2>&1 &
+wm=$!
+export SDL_AUDIODRIVER=dummy
+game_pid=""
+
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  kill "$wm" "$xvfb" 2>/dev/null
+  wait "$wm" "$xvfb" 2>/dev/null
+}
+trap cleanup EXIT
+
+say() { echo "[$(date +%T)] $*" | tee -a "$log"; }
+shot() { step_no=$((step_no + 1)); import -window root "$artifacts/$(printf %02d "$step_no")-$1.png" 2>/dev/null; }
+captions() { xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sort; }
+fail() {
+  say "FAILED: $*"
+  shot failure
+  { echo "--- visible windows:"; captions; } >> "$log"
+  echo "e2e: screenshots and log kept in $artifacts"
+  exit 1
+}
+# wait_window REGEX SECONDS: a visible window whose title matches.
+wait_window() {
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -le $deadline ]; do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+    [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null && fail "the program ended while waiting for '$1'"
+    sleep 0.1
+  done
+  fail "no window titled '$1' within $2 s"
+}
+wait_no_window() {
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -le $deadline ]; do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' still open after $2 s"
+}
+activate() { xdotool search --onlyvisible --name "$1" windowactivate --sync >/dev/null 2>&1 || true; }
+key() { xdotool key --clearmodifiers "$@"; }
+# Press a key again and again until a window titled REGEX shows up.
+press_until() {
+  local k=$1 re=$2 deadline=$((SECONDS + $3))
+  while [ $SECONDS -le $deadline ]; do
+    key "$k"
+    for _ in 1 2 3 4; do
+      xdotool search --onlyvisible --name "$re" >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+  done
+  fail "pressing $k did not bring up '$re'"
+}
+# Pixels of the pause screen's "Resume"/"MainMenu" colours in the game window.
+pause_pixels() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^Level:' | head -1) || { echo 0; return; }
+  import -window "$id" png:- 2>/dev/null |
+    convert png:- -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
+}
+wait_paused() {
+  local want=$1 deadline=$((SECONDS + $2)) n
+  while [ $SECONDS -le $deadline ]; do
+    n=$(pause_pixels)
+    if [ "$want" = yes ] && [ "${n:-0}" -gt 30 ]; then return 0; fi
+    if [ "$want" = no ] && [ "${n:-0}" -le 30 ]; then return 0; fi
+    sleep 0.15
+  done
+  fail "pause screen expected '$want'"
+}
+# Green (highlighted) pixels of a title-menu entry: its text row starts at y.
+entry_green() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^Main Menu$' | head -1) || { echo 0; return; }
+  import -window "$id" png:- 2>/dev/null |
+    convert png:- -crop "220x30+150+$1" +repage -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' \
+      -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
+}
+# Moves the title's highlight with KEY until the entry at row Y is green.
+highlight_entry() {
+  local k=$1 y=$2
+  for _ in 1 2 3 4 5 6 7 8; do
+    [ "$(entry_green "$y")" -gt 20 ] && return 0
+    key "$k"
+    sleep 0.35
+  done
+  fail "could not highlight the title entry at y=$y"
+}
+game_caption() { xdotool search --onlyvisible --name '^Level:' getwindowname 2>/dev/null | head -1; }
+
+# ---------------------------------------------------------------- start-up
+say "start-up with ws.txt = Yes"
+(cd "$work" && exec ./varnholt >"$artifacts/program.log" 2>&1) &
+game_pid=$!
+wait_window '^Main Menu$' 15
+shot title
+for f in bgm1.mp3 bgm2.mp3 bgm3.mp3 bgm4.mp3 bgm5.mp3 bgm6.mp3 bgm7.mp3 bgm8.mp3 bgm9.mp3 bgm10.mp3 \
+         es3.wav ex.wav hs.wav lvlup.wav mms.wav ps2.wav ts1.mp3 ts2.mp3 ts.wav; do
+  [ -s "$work/$f" ] || fail "media file $f was not written"
+done
+[ "$(tr -d '\r\n' < "$work/ws.txt")" = "No" ] || fail "ws.txt does not read No"
+
+# ---------------------------------------------------------------- new game
+say "title -> name prompt -> game"
+activate '^Main Menu$'
+press_until Return '^Name$' 6
+activate '^Name$'
+xdotool type --delay 30 "Tester"
+key Return
+wait_window '^Level:1 Score:0 Lives:5 HP:5 \$0$' 6
+shot game
+
+# ---------------------------------------------------------------- pause
+say "pause and resume"
+activate '^Level:'
+sleep 0.3
+key Return
+wait_paused yes 4
+shot paused
+sleep 0.3
+key Return
+wait_paused no 4
+
+# ---------------------------------------------------------------- save
+say "save into slot 2"
+key alt+f
+sleep 0.3
+key s
+wait_window '^Load/Save    Click on file to load/save$' 4
+activate '^Load/Save'
+shot save-picker
+key Down
+key Return
+wait_window '^Are you sure you want to save\?$' 4
+key alt+y
+wait_no_window '^Are you sure you want to save\?$' 4
+for _ in $(seq 40); do [ -s "$work/vrhsf.txt" ] && break; sleep 0.1; done
+[ "$(sed -n 11p "$work/vrhsf.txt" | tr -d '\r')" = "Tester" ] || fail "slot 2 does not hold the run"
+[ "$(wc -l < "$work/vrhsf.txt")" -eq 30 ] || fail "the save file does not have 30 lines"
+activate '^Load/Save'
+key Tab Tab
+key Return
+wait_window '^Level:' 4
+
+# ---------------------------------------------------------------- main menu
+say "back to the title through the pause screen"
+activate '^Level:'
+sleep 0.4
+key Return
+wait_paused yes 4
+sleep 0.3
+key Down
+sleep 0.3
+key Return
+wait_window '^Are you sure\?$' 4
+key alt+y
+wait_window '^Main Menu$' 4
+wait_no_window '^Level:' 4
+
+# ---------------------------------------------------------------- load
+say "load slot 2 from the title"
+activate '^Main Menu$'
+sleep 1.2
+highlight_entry Down 432
+key Return
+wait_window '^Load/Save' 4
+activate '^Load/Save'
+key Down
+key Return
+wait_window '^Load this file\?$' 4
+key alt+y
+wait_window '^Level:1 Score:0 Lives:5 HP:5 \$0$' 6
+shot loaded
+
+# ---------------------------------------------------------------- options
+say "options: change the track"
+activate '^Level:'
+key alt+o
+sleep 0.3
+key o
+wait_window '^Options$' 4
+activate '^Options$'
+shot options
+key Down
+key Tab
+key Return
+wait_no_window '^Options$' 4
+
+# ---------------------------------------------------------------- key configuration
+say "rebind Start to P and pause with it"
+activate '^Level:'
+key F2
+wait_window '^Button Configuration $' 4
+activate '^Button Configuration $'
+shot keys
+for _ in $(seq 10); do key Tab; done   # ComboA .. ComboR, then ComboStart
+key P
+key Tab Tab
+key Return
+wait_no_window '^Button Configuration $' 4
+activate '^Level:'
+sleep 1.2
+key p
+wait_paused yes 4
+sleep 0.3
+key p
+wait_paused no 4
+
+# ---------------------------------------------------------------- game over
+say "play until game over (fire held, flying into the volley)"
+activate '^Level:'
+for _ in 1 2 3 4 5 6; do key Left; sleep 0.08; done
+xdotool keydown space
+deadline=$((SECONDS + 240))
+while ! xdotool search --onlyvisible --name '^Varnholt$' >/dev/null 2>&1; do
+  if xdotool search --onlyvisible --name '^High Scores$' >/dev/null 2>&1; then
+    xdotool keyup space
+    fail "the high scores came up without the Game Over box"
+  fi
+  [ $SECONDS -le $deadline ] || { xdotool keyup space; fail "no game over within 240 s ($(game_caption))"; }
+  sleep 0.1
+done
+xdotool keyup space
+shot game-over
+activate '^Varnholt$'
+key Return
+wait_window '^High Scores$' 6
+grep -q '^Tester' "$work/vrhhs.txt" || fail "the score is not in the high-score table"
+shot high-scores
+activate '^High Scores$'
+key Return
+wait_window '^Main Menu$' 4
+
+# ---------------------------------------------------------------- quit
+say "quit"
+activate '^Main Menu$'
+sleep 1.2
+highlight_entry Up 496
+key Return
+for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the program did not end within 3 s after Quit"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ $status -eq 0 ] || fail "the program ended with status $status"
+say "passed"
+rm -rf "$work"
