@@ -1,0 +1,126 @@
+// The nineteen embedded media files: present, decodable by the game's own
+// decoders, of the stated formats and lengths, and music that starts and ends
+// cleanly (no silent lead-in or tail longer than 50 ms, no click where a track
+// restarts: the jump from its last sample to its first stays below 0.35 of
+// full scale, about what a single step of the music itself may make).
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+#include "platform/audio/Decoder.h"
+#include "shell/MediaTable.h"
+
+namespace {
+
+struct Expect {
+    int id;
+    bool wav;
+    int rate, channels;  // WAV only
+    double seconds;      // WAV: exact (±10 ms); MP3: target (±10 %)
+    double minSeconds;   // 0, or the least a title part must last
+};
+
+const Expect kExpect[] = {
+    {101, false, 0, 0, 68, 0},   {102, false, 0, 0, 91, 0},   {103, false, 0, 0, 211, 0},
+    {104, false, 0, 0, 209, 0},  {105, false, 0, 0, 185, 0},  {106, false, 0, 0, 110, 0},
+    {107, false, 0, 0, 122, 0},  {108, false, 0, 0, 85, 0},   {109, false, 0, 0, 194, 0},
+    {110, false, 0, 0, 90, 0},   {111, true, 22050, 2, 0.42, 0}, {112, true, 44100, 1, 2.77, 0},
+    {113, true, 44100, 2, 16.0, 0}, {114, true, 22050, 2, 2.68, 0}, {115, true, 44100, 2, 0.81, 0},
+    {116, true, 22050, 2, 0.52, 0}, {117, false, 0, 0, 25.7, 25.65}, {118, false, 0, 0, 81.0, 80.88},
+    {119, true, 22050, 2, 1.81, 0},
+};
+
+struct WavFormat { int format = 0, channels = 0, rate = 0, bits = 0; };
+
+WavFormat wavFormat(const QByteArray& b) {
+    WavFormat f;
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return f;
+    auto u16 = [&](qsizetype o) { return int(uint8_t(b[o]) | uint8_t(b[o + 1]) << 8); };
+    auto u32 = [&](qsizetype o) { return uint32_t(u16(o)) | uint32_t(u16(o + 2)) << 16; };
+    for (qsizetype o = 12; o + 8 <= b.size();) {
+        const uint32_t size = u32(o + 4);
+        if (b.mid(o, 4) == "fmt " && o + 24 <= b.size()) {
+            f.format = u16(o + 8);
+            f.channels = u16(o + 10);
+            f.rate = int(u32(o + 12));
+            f.bits = u16(o + 22);
+            return f;
+        }
+        o += 8 + qsizetype(size) + (size & 1);
+    }
+    return f;
+}
+
+double rms(const std::vector<float>& s) {
+    double sum = 0;
+    for (float v : s) sum += double(v) * v;
+    return s.empty() ? 0 : std::sqrt(sum / double(s.size()));
+}
+
+std::vector<float> readAt(vrh::audio::Decoder& d, int64_t frame, size_t count) {
+    std::vector<float> out(count * size_t(d.channels()));
+    if (!d.seek(frame)) return {};
+    out.resize(d.read(out.data(), count) * size_t(d.channels()));
+    return out;
+}
+
+}  // namespace
+
+class MediaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFileIsEmbeddedDecodesAndHasItsFormat() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const Expect& e : kExpect) {
+            const QString name = QStringLiteral(":/media/%1").arg(e.id);
+            QFile res(name);
+            QVERIFY2(res.open(QIODevice::ReadOnly), qPrintable(name + " is not embedded"));
+            const QByteArray bytes = res.readAll();
+            const auto* entry = std::find_if(vrh::kMediaTable.begin(), vrh::kMediaTable.end(),
+                                             [&](const vrh::MediaEntry& m) { return m.resourceId == e.id; });
+            const QString path = dir.path() + QString::fromLatin1(entry->fileText.data(), entry->fileText.size());
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+            out.close();
+
+            auto d = vrh::audio::openDecoder(path.toStdString());
+            QVERIFY2(d, qPrintable(path + " does not decode"));
+            const double seconds = double(d->frames()) / d->rate();
+            const QByteArray what = path.toUtf8() + " lasts " + QByteArray::number(seconds, 'f', 3) + " s";
+            if (e.wav) {
+                const WavFormat f = wavFormat(bytes);
+                QCOMPARE(f.format, 1);  // PCM
+                QCOMPARE(f.bits, 16);
+                QCOMPARE(f.rate, e.rate);
+                QCOMPARE(f.channels, e.channels);
+                QVERIFY2(std::abs(seconds - e.seconds) <= 0.010, what.constData());
+                continue;
+            }
+            QVERIFY2(std::abs(seconds - e.seconds) <= 0.10 * e.seconds, what.constData());
+            if (e.minSeconds > 0) QVERIFY2(seconds >= e.minSeconds, what.constData());
+
+            // Clean ends: the first and the last 50 ms carry sound, and the
+            // restart does not click.
+            const size_t edge = size_t(d->rate() / 20);
+            const std::vector<float> head = readAt(*d, 0, edge);
+            const std::vector<float> tail = readAt(*d, d->frames() - int64_t(edge), edge);
+            QCOMPARE(head.size(), edge * size_t(d->channels()));
+            QCOMPARE(tail.size(), edge * size_t(d->channels()));
+            QVERIFY2(rms(head) > 0.003, (what + ": silent start").constData());
+            QVERIFY2(rms(tail) > 0.003, (what + ": silent end").constData());
+            for (int c = 0; c < d->channels(); ++c) {
+                const float last = tail[tail.size() - size_t(d->channels()) + size_t(c)];
+                const float first = head[size_t(c)];
+                QVERIFY2(std::abs(last - first) < 0.35f, (what + ": click at the seam").constData());
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(MediaTest)
+#include "media_test.moc"
