@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "shell/MediaTable.h"
+#include "shell/Settings.h"
 #include "shell/Sounds.h"
 
 namespace vrh {
@@ -20,6 +21,7 @@ struct App {
         : mci(device), snd(device), keyboard(keyState), keys(keyState), fg(foreground), msg(boxes),
           appFolder(std::move(folder)) {
         paths.compute(appFolder.string());
+        settings = loadSettings(file(kSettingsFileName));
     }
 
     GameState g;
@@ -33,6 +35,7 @@ struct App {
     MessageBoxes& msg;
     Random rnd;
     std::filesystem::path appFolder;
+    Settings settings;  // the player's preferences (settings.ini), saved on every change
 
     std::filesystem::path file(const char* name) const { return appFolder / name; }
 };

@@ -27,7 +27,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        w_.renderer().present(p, kField, size());
+        w_.renderer().present(p, kField, size(), w_.app().settings.scaleMode());
         const GameWindow& m = w_.model();
         QFont f(QStringLiteral("Sans Serif"));
         f.setPointSizeF(18);

@@ -1,6 +1,7 @@
 #include "combat/ui/Renderer.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace vrh {
 
@@ -30,11 +31,18 @@ void Renderer::render(const Frame& frame) {
     }
 }
 
-void Renderer::present(QPainter& p, QSize source, QSize client) const {
+void Renderer::present(QPainter& p, QSize source, QSize client, ScaleMode mode) const {
     // Nearest neighbour: no smooth transform.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QRect(QPoint(0, 0), client), canvas_, QRect(QPoint(0, 0), source));
+    const PixelRect r = presentRect(mode, source.width(), source.height(), client.width(), client.height());
+    const QRect target(r.x, r.y, r.w, r.h);
+    const QRect all(QPoint(0, 0), client);
+    if (target != all) {  // the border around a centred field is black
+        const QRegion border = QRegion(all).subtracted(QRegion(target));
+        for (const QRect& band : border) p.fillRect(band, Qt::black);
+    }
+    p.drawImage(target, canvas_, QRect(QPoint(0, 0), source));
 }
 
 }  // namespace vrh

@@ -1,5 +1,6 @@
 #include "shell/ui/FrmOptions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -8,13 +9,14 @@
 #include "meta/HighScoreTable.h"
 #include "meta/TextFile.h"
 #include "shell/MusicTracks.h"
+#include "shell/Settings.h"
 #include "shell/ui/GameLink.h"
 
 namespace vrh {
 
 FrmOptions::FrmOptions(Forms& forms) : Form(forms, FormId::frmOptions) {
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(324, 112);
+    setFixedSize(324, 140);
     Label1 = new QLabel(QStringLiteral("Current Song:"), this);
     Label1->setGeometry(8, 12, 88, 20);
     cmbMusic = new QComboBox(this);
@@ -25,9 +27,14 @@ FrmOptions::FrmOptions(Forms& forms) : Form(forms, FormId::frmOptions) {
     cmdOkay->setGeometry(8, 72, 120, 28);
     cmdReset = new QPushButton(QStringLiteral("Reset High Scores"), this);
     cmdReset->setGeometry(156, 72, 160, 28);
+    chkSharpPixels = new QCheckBox(QStringLiteral("Sharp pixels (whole-number scaling)"), this);
+    chkSharpPixels->setGeometry(8, 108, 308, 24);
+    chkSharpPixels->setToolTip(QStringLiteral("In full screen, enlarge the game by a whole number only, centred on black"));
+    chkSharpPixels->setChecked(forms.app.settings.wholeNumberScaling);
 
     connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(chkSharpPixels, &QCheckBox::toggled, this, [this](bool checked) { chkSharpPixels_Click(checked); });
     // Every change of the box's text, picked or typed, is the choice at once.
     connect(cmbMusic, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { app().globals.musicChoice = text.toStdString(); });
@@ -71,6 +78,20 @@ void FrmOptions::Form_Unload() {
         game->tmrMoves.setEnabled(true);
     }
     a.globals.flags.optionsShowing = false;
+}
+
+void FrmOptions::chkSharpPixels_Click(bool checked) {
+    App& a = app();
+    if (a.settings.wholeNumberScaling == checked) return;
+    a.settings.wholeNumberScaling = checked;
+    const std::filesystem::path file = a.file(kSettingsFileName);
+    if (!saveSettings(file, a.settings))
+        a.msg.notice("The setting could not be written to \"" + file.string() + "\".");
+    // The game window reads the setting whenever it paints.
+    if (Form* game = forms().find(FormId::frmVarnholt)) {
+        game->update();
+        for (QWidget* w : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->update();
+    }
 }
 
 void FrmOptions::cmdReset_Click() {

@@ -1,10 +1,12 @@
 #pragma once
-// The options window `frmOptions`: the music track for the game (by title)
-// and the reset of the high-score table. The chosen title is kept in
+// The options window `frmOptions`: the music track for the game (by title),
+// the reset of the high-score table and the whole-number scaling of the game
+// window (kept in settings.ini, saved as soon as the box is toggled). The chosen title is kept in
 // Globals::musicChoice, which the game's music step reads, so the window only
 // exists while the player has it open or hidden after "Okay".
 #include "shell/ui/Forms.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -21,11 +23,13 @@ public:
 
     void cmdOkay_Click();
     void cmdReset_Click();
+    void chkSharpPixels_Click(bool checked);
 
     QLabel* Label1;
     QComboBox* cmbMusic;
     QPushButton* cmdOkay;
     QPushButton* cmdReset;
+    QCheckBox* chkSharpPixels;
 
 protected:
     // The window counts as open (optionsShowing) while it is shown.

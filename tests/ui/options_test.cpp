@@ -1,5 +1,6 @@
 // The options window over a running game: the music choice, Okay, the close
 // box and the high-score reset.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "meta/HighScoreTable.h"
 #include "meta/TextFile.h"
 #include "shell/MusicTracks.h"
+#include "shell/Settings.h"
 #include "shell/ui/FrmOptions.h"
 #include "ShellTestKit.h"
 
@@ -19,7 +21,7 @@ using namespace vrh::test;
 namespace {
 
 struct Options {
-    Options() {
+    explicit Options(std::string folder = {}) : kit(true, std::move(folder)) {
         kit.forms->show(FormId::frmVarnholt);
         game = &kit.get<FrmVarnholt>(FormId::frmVarnholt)->model();
         open();
@@ -98,6 +100,46 @@ private slots:
         QVERIFY(!shown[2].isQuestion);
         QCOMPARE(shown[2].text, std::string("High scores have been reset."));
         QCOMPARE(shown[2].title, kAppTitle);
+    }
+
+    void theSharpPixelsBoxIsSavedAtOnceAndReadAtStart() {
+        std::string file;
+        {
+            Options o;
+            // The box sits below the other controls, which keep their places.
+            QCOMPARE(o.w()->cmdOkay->geometry(), QRect(8, 72, 120, 28));
+            QCOMPARE(o.w()->cmdReset->geometry(), QRect(156, 72, 160, 28));
+            QVERIFY(o.w()->chkSharpPixels->geometry().top() >= o.w()->cmdReset->geometry().bottom());
+            QVERIFY(o.w()->rect().contains(o.w()->chkSharpPixels->geometry()));
+            QVERIFY(!o.w()->chkSharpPixels->isChecked());  // no settings file: stretch
+            QCOMPARE(o.kit.app->settings.scaleMode(), ScaleMode::Stretch);
+            file = o.kit.file(kSettingsFileName);
+            QVERIFY(!std::filesystem::exists(file));
+            QTest::mouseClick(o.w()->chkSharpPixels, Qt::LeftButton, {}, QPoint(6, 12));
+            QCOMPARE(o.kit.app->settings.scaleMode(), ScaleMode::WholeFactor);
+            QCOMPARE(readTextFile(file).value_or(""), settingsText(Settings{true}));
+            QVERIFY(!std::filesystem::exists(o.kit.file(kHighScoreFileName)));  // nothing else written
+            o.w()->chkSharpPixels->setChecked(false);
+            QCOMPARE(readTextFile(file).value_or(""), settingsText(Settings{false}));
+            o.w()->chkSharpPixels->setChecked(true);
+            QVERIFY(o.kit.boxes.shown().empty());
+        }
+        // The next start in the same folder begins with the box ticked.
+        const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vrh_options_settings";
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        QVERIFY(writeTextFileAtomic(dir / kSettingsFileName, settingsText(Settings{true})));
+        {
+            Options o(dir.string());
+            QVERIFY(o.kit.app->settings.wholeNumberScaling);
+            QVERIFY(o.w()->chkSharpPixels->isChecked());
+        }
+        QVERIFY(writeTextFileAtomic(dir / kSettingsFileName, "\x01 not a settings file"));
+        {
+            Options o(dir.string());
+            QVERIFY(!o.w()->chkSharpPixels->isChecked());
+        }
+        std::filesystem::remove_all(dir);
     }
 };
 

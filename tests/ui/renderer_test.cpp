@@ -92,6 +92,37 @@ private slots:
         QCOMPARE(out.pixel(645, 721), qRgb(0, 0, 0));  // the whole client is covered
     }
 
+    void presentByAWholeFactorCentresOnBlack() {
+        SpriteSheet sheet;
+        Renderer r(QSize(323, 361), sheet);
+        r.canvas().fill(Qt::white);
+        r.canvas().setPixel(0, 0, qRgb(1, 2, 3));
+        QImage out(700, 800, QImage::Format_RGB32);  // factor 2: 646 x 722 at (27, 39)
+        out.fill(Qt::red);
+        {
+            QPainter p(&out);
+            r.present(p, QSize(323, 361), out.size(), ScaleMode::WholeFactor);
+        }
+        QCOMPARE(out.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(out.pixel(699, 799), qRgb(0, 0, 0));
+        QCOMPARE(out.pixel(26, 400), qRgb(0, 0, 0));
+        QCOMPARE(out.pixel(27, 39), qRgb(1, 2, 3));
+        QCOMPARE(out.pixel(28, 40), qRgb(1, 2, 3));
+        QCOMPARE(out.pixel(29, 39), qRgb(255, 255, 255));
+        QCOMPARE(out.pixel(27 + 645, 39 + 721), qRgb(255, 255, 255));
+        QCOMPARE(out.pixel(27 + 646, 39 + 721), qRgb(0, 0, 0));
+        QCOMPARE(out.pixel(27 + 645, 39 + 722), qRgb(0, 0, 0));
+        // Too small for the field: stretched like before.
+        QImage small(324, 359, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        {
+            QPainter p(&small);
+            r.present(p, QSize(323, 361), small.size(), ScaleMode::WholeFactor);
+        }
+        QCOMPARE(small.pixel(0, 0), qRgb(1, 2, 3));
+        QCOMPARE(small.pixel(323, 358), qRgb(255, 255, 255));
+    }
+
     void everyCataloguePictureLoadsInTheCanvasFormat() {
         const SpriteSheet& sheet = SpriteSheet::instance();
         for (int i = 0; i < int(Pic::Count); ++i) {

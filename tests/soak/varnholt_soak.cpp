@@ -1,0 +1,408 @@
+// Hours of play through the headless harness, with the invariants of the
+// state checked after every 50 ms step, and the memory the process holds.
+//
+//   varnholt_soak [hours] [seed]        hours of simulated play (default 0.05),
+//                                       seed of the player and the spawns (default 1)
+//
+// A seeded random player holds random pad buttons for random spans (it keeps
+// A down most of the time and leans towards the lower rows, where its shots
+// reach the big tank), pauses now and then (and sometimes picks "MainMenu" on
+// the pause screen), and sometimes lets another window take the focus. At
+// every level change it spends money in the shop through the shop rules;
+// every 90 simulated seconds it saves the run into one of the three slots
+// and reads the file back (the slot must give back what was saved). When a
+// run ends (game over, or back to the title menu) the next one starts: a new
+// game window, either a fresh run or, one time in three, a saved slot
+// (mostly the furthest one) loaded into it; now and then the slot comes from
+// a save file edited by hand (a late level, strong stats), so that the big
+// waves of the later levels are played too. Each finished run is also offered to the high-score table,
+// which is written and read back.
+//
+// Prints the peak and current resident memory (VmHWM, VmRSS) after each
+// simulated hour and at the end, and the speed in ticks per second. The
+// first broken invariant prints the step, what broke and the state, and the
+// program exits with status 1.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "meta/HighScoreTable.h"
+#include "meta/ItemReader.h"
+#include "meta/NumberPrint.h"
+#include "meta/SaveSlots.h"
+#include "meta/ShopPrices.h"
+#include "tests/support/Harness.h"
+#include "tests/support/Invariants.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+namespace {
+
+constexpr int64_t kStepsPerHour = 72000;  // 50 ms steps
+
+// Names that need care in the files: commas, quotes, blanks, line ends.
+const char* const kNames[] = {"Anna", "Bo, the second", "\"Quoted\"", " lead", "trail ", "two\r\nlines", "x"};
+
+struct Memory {
+    long peakKb = -1, currentKb = -1;
+};
+
+Memory memoryNow() {
+    Memory m;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) m.peakKb = std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind("VmRSS:", 0) == 0) m.currentKb = std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return m;
+}
+
+struct Totals {
+    int64_t steps = 0, ticks = 0;
+    int runs = 1, loadedRuns = 0, editedRuns = 0, gameOvers = 0, mainMenus = 0;
+    int levelChanges = 0, highestLevel = 1, purchases = 0, refusedClicks = 0;
+    int saves = 0, pauses = 0, focusLosses = 0;
+    int mostEnemies = 0, mostEnemyShots = 0;
+    int64_t bestScore = 0;
+};
+
+[[noreturn]] void fail(int64_t step, int64_t tick, const std::string& what, const GameState& g) {
+    std::fprintf(stderr, "\nSOAK FAILED at step %lld (%.3f simulated hours), game tick %lld: %s\nstate:\n%s",
+                 (long long)step, double(step) / double(kStepsPerHour), (long long)tick, what.c_str(),
+                 describeState(g).c_str());
+    std::exit(1);
+}
+
+class Soak {
+public:
+    explicit Soak(uint32_t seed) : seed_(seed), h_(seed), rng_(seed), name_(kNames[0]) {}
+
+    int run(double hours) {
+        const int64_t steps = int64_t(hours * double(kStepsPerHour) + 0.5);
+        const auto start = std::chrono::steady_clock::now();
+        std::printf("varnholt_soak: %.3f simulated hours = %lld steps of 50 ms, seed %u\n", hours, (long long)steps,
+                    seed_);
+        report("start", start);
+        for (int64_t s = 0; s < steps; ++s) {
+            step(s);
+            if ((s + 1) % kStepsPerHour == 0) report(std::to_string((s + 1) / kStepsPerHour) + " h", start);
+        }
+        if (steps % kStepsPerHour != 0) report("end", start);
+        summary(start);
+        return 0;
+    }
+
+private:
+    // ---- one 50 ms step ----
+    void step(int64_t s) {
+        step_ = s;
+        const bool paused = h_.w().paused();
+        if (paused)
+            pauseScreen();
+        else
+            play();
+        focus();
+
+        const int ticksBefore = h_.ticksRun();
+        h_.tick();
+        t_.ticks += h_.ticksRun() - ticksBefore;
+        ++t_.steps;
+
+        // The recordings of the harness would grow for ever: keep them short.
+        h_.clearSounds();
+        h_.host.captions.clear();
+        h_.msg.clear();
+
+        if (h_.w().paused() && !paused) ++t_.pauses;
+        if (h_.w().unloaded()) {
+            runEnded();
+        } else if (!h_.host.shopCaptions.empty()) {
+            h_.host.shopCaptions.clear();
+            shop();
+        }
+        if (s % 1800 == 900) saveAndReadBack();  // every 90 s
+
+        const std::string problem = invariants_.check(h_.g);
+        if (!problem.empty()) broken(problem, h_.g);
+        if (h_.g.level > t_.highestLevel) t_.highestLevel = h_.g.level;
+        t_.mostEnemies = std::max(t_.mostEnemies, int(h_.g.enemiesOnField));
+        t_.mostEnemyShots = std::max(t_.mostEnemyShots, int(h_.g.enemyShotsInAir));
+    }
+
+    [[noreturn]] void broken(const std::string& what, const GameState& g) const { fail(step_, t_.ticks, what, g); }
+
+    int chance(int outOf) { return int(rng_() % uint32_t(outOf)) == 0; }
+    int between(int lo, int hi) { return lo + int(rng_() % uint32_t(hi - lo + 1)); }
+
+    // Random buttons held for random spans, and now and then Start (pause).
+    // The player keeps A down most of the time, leans towards the lower rows
+    // and away from the side edges: from there its shots reach the big tank,
+    // so levels get finished and the shop visited.
+    void play() {
+        const int x = h_.g.playerX;
+        const int towardsRight = x < 80 ? 45 : x > 240 ? 10 : 25;
+        const int towardsLeft = x > 240 ? 45 : x < 80 ? 10 : 25;
+        const struct {
+            Button b;
+            int percentHeld;
+        } leans[] = {{Button::A, 85}, {Button::Down, 50}, {Button::Up, 12}, {Button::Left, towardsLeft},
+                     {Button::Right, towardsRight}};
+        for (size_t i = 0; i < std::size(leans); ++i) {
+            if (--holdLeft_[i] > 0) continue;
+            holdLeft_[i] = between(1, 30);
+            if (between(1, 100) <= leans[i].percentHeld)
+                h_.hold(leans[i].b);
+            else
+                h_.release(leans[i].b);
+        }
+        if (chance(2400)) h_.tap(Button::Start);  // about every two minutes
+    }
+
+    // On the pause screen: keys let go, a while, maybe "MainMenu", then Start.
+    void pauseScreen() {
+        h_.releaseAll();
+        if (chance(15)) h_.tap(Button::Down);
+        if (chance(25)) {
+            // Start on "MainMenu" asks first; mostly the answer is No.
+            if (h_.w().lblMainMenu.tagIsOne() && chance(6)) h_.msg.answer(MsgButton::Yes);
+            h_.tap(Button::Start);
+        }
+    }
+
+    // Now and then another window comes to the front for a while.
+    void focus() {
+        if (awayLeft_ > 0) {
+            if (--awayLeft_ == 0) h_.fg.setForeground(h_.self());
+            return;
+        }
+        if (chance(6000)) {
+            h_.fg.setForeground(&away_);
+            awayLeft_ = between(2, 40);
+            ++t_.focusLosses;
+        }
+    }
+
+    // ---- the shop between levels ----
+    void shop() {
+        ++t_.levelChanges;
+        ShopState shop = shopStateFrom(h_.g);
+        openShop(shop);
+        const int clicks = between(0, 8);
+        for (int c = 0; c < clicks; ++c) {
+            refreshShop(shop);
+            const auto id = ShopButtonId(between(0, kShopButtonCount - 1));
+            const ShopState before = shop;
+            const ShopButton& button = before.button(id);
+            const auto price = toNumber(button.caption);
+            if (!price) broken("shop price caption \"" + button.caption + "\" is not a number", h_.g);
+            const bool bought = buy(shop, id);
+            const bool affordable = button.enabled && *price <= double(before.money);
+            if (bought != affordable)
+                broken("shop button " + std::to_string(int(id)) + " (\"" + button.caption + "\", " +
+                           (button.enabled ? "enabled" : "disabled") + ") with $" +
+                           numberText(int64_t(before.money)) + (bought ? " bought" : " refused"),
+                       h_.g);
+            if (!bought) {
+                ++t_.refusedClicks;
+                if (shop.money != before.money || shop.attackPower != before.attackPower ||
+                    shop.playerMaxHP != before.playerMaxHP || shop.playerDefense != before.playerDefense ||
+                    shop.gunType != before.gunType || shop.shotType != before.shotType)
+                    broken("a refused click changed the player", h_.g);
+                continue;
+            }
+            ++t_.purchases;
+            if (double(shop.money) != double(before.money) - *price || shop.money < 0)
+                broken("a purchase of " + button.caption + " took $" +
+                                numberText(int64_t(before.money) - int64_t(shop.money)), h_.g);
+            if (shop.attackPower < before.attackPower || shop.playerMaxHP < before.playerMaxHP ||
+                shop.playerDefense < before.playerDefense)
+                broken("a purchase lowered a stat", h_.g);
+            const int statGain = (shop.playerMaxHP - before.playerMaxHP) + (shop.playerDefense - before.playerDefense);
+            if (id == ShopButtonId::UpHP || id == ShopButtonId::DefUp)
+                if (statGain != 1 || shop.attackPower != before.attackPower)
+                    broken("a stat purchase must add exactly one point", h_.g);
+        }
+        refreshShop(shop);
+        copyShopStateTo(shop, h_.g);
+        h_.closeShop();  // "Next Level"
+    }
+
+    // ---- save slots ----
+    // The level saved in a slot, 0 for a slot never saved.
+    int savedLevel(int slot) const {
+        return saved_[size_t(slot)] ? int(numberValue(slots_.at(slot, SaveField::Level)).value_or(0)) : 0;
+    }
+
+    // A random slot that does not hold a higher level than the run (the
+    // lowest one when all do), so the slots keep the furthest runs and a
+    // loaded run can take the play to higher levels.
+    void saveAndReadBack() {
+        int slot = between(0, kSaveSlotCount - 1);
+        for (int i = 0; i < kSaveSlotCount && savedLevel(slot) > h_.g.level; ++i) slot = (slot + 1) % kSaveSlotCount;
+        if (savedLevel(slot) > h_.g.level)
+            for (int i = 0; i < kSaveSlotCount; ++i)
+                if (savedLevel(i) < savedLevel(slot)) slot = i;
+        name_ = kNames[between(0, int(std::size(kNames)) - 1)];
+        saveRunToSlot(slots_, slot, h_.g, name_);
+        const std::string file = serializeSaveSlots(slots_);
+        SaveSlots reread;
+        const SaveFileRead read = readSaveSlots(reread, file);
+        if (!read.notes.empty()) broken("reading our own save file: " + read.notes.front(), h_.g);
+        GameState loaded;
+        std::string loadedName;
+        if (const auto error = loadRunFromSlot(reread, slot, loaded, loadedName))
+            broken("the slot just saved does not load: " + error->message(), h_.g);
+        const GameState& g = h_.g;
+        if (loadedName != name_ || loaded.level != g.level || loaded.playerMaxHP != g.playerMaxHP ||
+            loaded.playerHP != g.playerMaxHP || loaded.attackPower != g.attackPower ||
+            loaded.playerDefense != g.playerDefense || loaded.money != g.money || loaded.score != g.score ||
+            loaded.lives != g.lives || loaded.gunType != g.gunType || loaded.shotType != g.shotType)
+            broken("slot " + std::to_string(slot + 1) + " gives back another run: " + describeState(loaded) +
+                            "name \"" + loadedName + "\"", h_.g);
+        for (int other = 0; other < kSaveSlotCount; ++other)
+            if (slotCaption(reread, other, CaptionMoment::Opening) != slotCaption(slots_, other, CaptionMoment::Opening))
+                broken("slot " + std::to_string(other + 1) + " reads back with another caption", h_.g);
+        slots_ = reread;  // from now on the slots are what the file says
+        saved_[size_t(slot)] = true;
+        ++t_.saves;
+    }
+
+    // ---- the end of a run and the next one ----
+    void runEnded() {
+        if (h_.host.mainMenus > mainMenusSeen_) {
+            mainMenusSeen_ = h_.host.mainMenus;
+            ++t_.mainMenus;
+        } else {
+            ++t_.gameOvers;
+            offerToHighScores();
+        }
+        if (h_.g.score > t_.bestScore) t_.bestScore = h_.g.score;
+        h_.releaseAll();
+        h_.fg.setForeground(h_.self());
+        awayLeft_ = 0;
+        h_.newRun();
+        ++t_.runs;
+        invariants_.newRun();
+
+        // One time in three the next run is a saved one (mostly the furthest),
+        // as the slot picker loads it: the window is loaded first, then the
+        // slot restored.
+        if (chance(12)) {
+            loadEditedSlot();
+        } else if (chance(3)) {
+            int slot = between(0, kSaveSlotCount - 1);
+            if (!chance(3))
+                for (int i = 0; i < kSaveSlotCount; ++i)
+                    if (savedLevel(i) > savedLevel(slot)) slot = i;
+            if (saved_[size_t(slot)]) {
+                std::string loadedName;
+                if (const auto error = loadRunFromSlot(slots_, slot, h_.g, loadedName))
+                    broken("a saved slot does not load: " + error->message(), h_.g);
+                name_ = loadedName;
+                ++t_.loadedRuns;
+            }
+        }
+    }
+
+    // A run from a save file the player edited by hand: a later level and
+    // stronger stats than the random player reaches by itself, so the big
+    // waves (up to 14 enemies) and the dearer shop are played too. Read
+    // through the same reader as any save file.
+    void loadEditedSlot() {
+        static const char* const kGuns[] = {"Regular", "Ninja", "Shocker", "Psychic"};
+        static const char* const kShots[] = {"Regular", "Mega", "Giga", "Omega"};
+        std::string file;
+        auto line = [&](const std::string& v) { file += v + "\r\n"; };
+        line("Edited");
+        line(std::to_string(between(5, 60)));     // level
+        line(std::to_string(between(5, 60)));     // full HP
+        line(std::to_string(between(1, 200)));    // attack
+        line(std::to_string(between(0, 25)));     // defence
+        line(std::to_string(between(0, 50000)));  // money
+        line(kGuns[between(0, 3)]);
+        line(kShots[between(0, 3)]);
+        line(std::to_string(5 * between(0, 20000)));  // score
+        line(std::to_string(between(1, 9)));          // lives
+        SaveSlots edited;
+        readSaveSlots(edited, file);
+        std::string loadedName;
+        if (const auto error = loadRunFromSlot(edited, 0, h_.g, loadedName))
+            broken("an edited save does not load: " + error->message(), h_.g);
+        name_ = loadedName;
+        ++t_.loadedRuns;
+        ++t_.editedRuns;
+    }
+
+    void offerToHighScores() {
+        const GameState& g = h_.g;
+        insertHighScore(scores_, name_, double(g.score), double(g.level));
+        const std::string file = serializeHighScores(scores_);
+        const HighScoreRead read = parseHighScores(file);
+        if (!read.repairs.empty()) broken("our own high-score file needs repair: " + read.repairs.front(), g);
+        for (int i = 0; i + 1 < kHighScorePlaces; ++i)
+            if (rankValue(read.table.entries[size_t(i)].score) < rankValue(read.table.entries[size_t(i + 1)].score))
+                broken("the high-score table is out of order at place " + std::to_string(i + 1), g);
+        if (serializeHighScores(read.table) != serializeHighScores(parseHighScores(serializeHighScores(read.table)).table))
+            broken("the high-score file changes when written again", g);
+        scores_ = read.table;
+    }
+
+    // ---- reports ----
+    void report(const std::string& when, std::chrono::steady_clock::time_point start) const {
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const Memory m = memoryNow();
+        std::printf("[%6s] %9lld ticks  %8.1f s  %9.0f ticks/s  VmHWM %6ld kB  VmRSS %6ld kB  level %d  runs %d\n",
+                    when.c_str(), (long long)t_.ticks, seconds, seconds > 0 ? double(t_.ticks) / seconds : 0.0,
+                    m.peakKb, m.currentKb, int(h_.g.level), t_.runs);
+        std::fflush(stdout);
+    }
+
+    void summary(std::chrono::steady_clock::time_point start) const {
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf(
+            "done: %lld steps (%.3f simulated hours), %lld game ticks in %.1f s = %.0f ticks/s (%.0fx real time)\n"
+            "      runs %d (%d loaded from a slot, %d of them from an edited file), game overs %d, back to the title menu %d\n"
+            "      level changes %d, highest level %d, best score %lld, shop purchases %d (refused clicks %d)\n"
+            "      most enemies on the field %d, most enemy shots in the air %d\n"
+            "      saves %d, pauses %d, focus losses %d; every invariant held on every step\n",
+            (long long)t_.steps, double(t_.steps) / double(kStepsPerHour), (long long)t_.ticks, seconds,
+            double(t_.ticks) / seconds, double(t_.steps) * 0.05 / seconds, t_.runs, t_.loadedRuns, t_.editedRuns, t_.gameOvers,
+            t_.mainMenus, t_.levelChanges, t_.highestLevel, (long long)t_.bestScore, t_.purchases, t_.refusedClicks,
+            t_.mostEnemies, t_.mostEnemyShots, t_.saves, t_.pauses, t_.focusLosses);
+    }
+
+    uint32_t seed_;
+    Harness h_;
+    std::mt19937 rng_;
+    InvariantChecker invariants_;
+    Totals t_;
+    int64_t step_ = 0;
+    int holdLeft_[5] = {};
+    int awayLeft_ = 0;
+    int away_ = 0;  // stands for another window
+    int mainMenusSeen_ = 0;
+    std::string name_;
+    SaveSlots slots_;
+    bool saved_[kSaveSlotCount] = {};
+    HighScoreTable scores_ = defaultHighScores();
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const double hours = argc > 1 ? std::strtod(argv[1], nullptr) : 0.05;
+    const uint32_t seed = argc > 2 ? uint32_t(std::strtoul(argv[2], nullptr, 10)) : 1u;
+    if (!(hours > 0) || hours > 1000) {
+        std::fprintf(stderr, "usage: %s [hours > 0] [seed]\n", argv[0]);
+        return 2;
+    }
+    Soak soak(seed);
+    return soak.run(hours);
+}

@@ -1,0 +1,213 @@
+#include "tests/support/Invariants.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "game/States.h"
+
+namespace vrh::test {
+
+namespace {
+
+bool oneOf(const std::string& s, std::initializer_list<const char*> allowed) {
+    for (const char* a : allowed)
+        if (s == a) return true;
+    return false;
+}
+
+bool isExplode(const std::string& s, const GroupWords& w) {
+    for (const std::string& e : w.explode)
+        if (s == e) return true;
+    return false;
+}
+
+// Collects the first broken invariant.
+class Findings {
+public:
+    template <typename... Parts>
+    void expect(bool ok, const Parts&... what) {
+        if (ok || !first_.empty()) return;
+        std::ostringstream out;
+        (out << ... << what);
+        first_ = out.str();
+    }
+    bool clean() const { return first_.empty(); }
+    std::string take() { return std::move(first_); }
+
+private:
+    std::string first_;
+};
+
+void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, int& shots) {
+    const GroupWords w = groupWords(leftGroup);
+    const char* side = leftGroup ? "left" : "right";
+    const size_t slots = grp.state.size();
+    f.expect(slots >= size_t(grp.count) + 1, side, " group: ", slots, " slots for count ", int(grp.count),
+             " (the spare slot is missing)");
+    for (size_t n : {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(),
+                     grp.hit.size(), grp.hitTicks.size(), grp.shotState.size(), grp.shotX.size(), grp.shotY.size()})
+        f.expect(n == slots, side, " group: the arrays do not share one upper bound");
+    if (!f.clean()) return;
+    for (int i = 0; i < grp.count; ++i) {
+        const std::string& s = grp.state[size_t(i)];
+        const int x = grp.x[size_t(i)], y = grp.y[size_t(i)], hp = grp.hp[size_t(i)];
+        const bool alive = s == w.alive || s == w.shoot;
+        const bool exploding = isExplode(s, w);
+        f.expect(alive || exploding || s.empty(), side, "[", i, "]: state \"", s, "\"");
+        f.expect(grp.shotState[size_t(i)].empty() || grp.shotState[size_t(i)] == kShoot, side, "[", i,
+                 "]: shot state \"", grp.shotState[size_t(i)], "\"");
+        f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ", int(grp.hit[size_t(i)]));
+        // Spawned at -33 / 361, driven in 4 pixels a tick, to 3 / 293.
+        if (leftGroup)
+            f.expect(x >= -33 && x <= 3 && (x + 33) % 4 == 0, side, "[", i, "]: x ", x);
+        else
+            f.expect(x >= 293 && x <= 361 && (361 - x) % 4 == 0, side, "[", i, "]: x ", x);
+        if (alive) {
+            f.expect(hp >= 1, side, "[", i, "]: \"", s, "\" with ", hp, " HP");
+            f.expect(y >= 36 && y <= 275, side, "[", i, "]: row ", y, " outside 36..275");
+        }
+        if (exploding) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
+        if (s.empty()) f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
+        live += alive;
+        shots += grp.shotState[size_t(i)] == kShoot;
+    }
+}
+
+}  // namespace
+
+std::string InvariantChecker::check(const GameState& g) {
+    Findings f;
+    const std::string& ps = g.playerState;
+    const bool dead = ps == kDead;  // the tick that ended the run stopped half-way
+
+    // Run totals.
+    f.expect(g.level >= 1, "level ", int(g.level));
+    f.expect(g.lives >= 0, "lives ", int(g.lives));
+    f.expect(g.score >= 0 && g.score % 5 == 0, "score ", int64_t(g.score), " (5 per enemy, 10 per tank hit)");
+    f.expect(g.score >= score_, "score lowered within a run: ", score_, " -> ", int64_t(g.score));
+    f.expect(g.money >= 0, "money ", int64_t(g.money));
+    f.expect(g.extraLifePoints >= 0, "extraLifePoints ", g.extraLifePoints);
+    f.expect(oneOf(g.gunType, {"Regular", "Ninja", "Shocker", "Psychic"}), "gunType \"", g.gunType, "\"");
+    f.expect(oneOf(g.shotType, {"Regular", "Mega", "Giga", "Omega"}), "shotType \"", g.shotType, "\"");
+    f.expect(g.attackPower >= 1 && g.playerDefense >= 0 && g.playerMaxHP >= 1, "attack ", int(g.attackPower),
+             " defence ", int(g.playerDefense), " full HP ", int(g.playerMaxHP));
+
+    // Player.
+    f.expect(oneOf(ps, {"Alive", "Flashing", "Explode", "Blinking", "Dead"}), "playerState \"", ps, "\"");
+    f.expect(g.playerHP <= g.playerMaxHP, "HP ", int(g.playerHP), " above full HP ", int(g.playerMaxHP));
+    f.expect(g.playerHP > 0 || ps == kExplode, "HP ", int(g.playerHP), " while \"", ps, "\"");
+    f.expect(g.playerX >= -8 && g.playerX <= 292 && (g.playerX - 162) % 10 == 0, "playerX ", int(g.playerX));
+    f.expect(g.playerY >= 0 && g.playerY <= 240 && g.playerY % 10 == 0, "playerY ", int(g.playerY));
+    f.expect(g.facingLeft != g.facingRight, "facing left ", g.facingLeft, " and right ", g.facingRight);
+    f.expect(std::abs(g.volleyTicks - (327.0 - g.playerY) / 4.0) < 1e-9, "volleyTicks ", g.volleyTicks,
+             " does not track playerY ", int(g.playerY));
+    // explodeFrame is 0 outside an explosion, except that a new run keeps
+    // what the last one left (a run left for the title menu mid-explosion)
+    // until its own first explosion.
+    if (explodeLeftover_ < 0 || ps == kExplode) explodeLeftover_ = ps == kExplode ? 0 : int(g.explodeFrame);
+    if (ps == kExplode)
+        f.expect(g.explodeFrame >= 1 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame), " while exploding");
+    else
+        f.expect(g.explodeFrame == 0 || g.explodeFrame == explodeLeftover_, "explodeFrame ", int(g.explodeFrame),
+                 " while \"", ps, "\"");
+    f.expect(g.explodeFrame >= 0 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame));
+    f.expect(g.flashTicks >= 0 && g.flashTicks <= 2, "flashTicks ", int(g.flashTicks));
+    if (ps == kFlashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
+    f.expect(g.blinkTicks >= 0 && g.blinkTicks <= 40, "blinkTicks ", int(g.blinkTicks));
+    if (ps != kBlinking && !dead) f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
+
+    // The player's shot: waiting at the muzzle, which follows the player.
+    f.expect(g.shotHomeX == g.playerX + 16 && g.shotHomeY == g.playerY + 32, "muzzle (", int(g.shotHomeX), ", ",
+             int(g.shotHomeY), ") for the player at (", int(g.playerX), ", ", int(g.playerY), ")");
+    f.expect(g.shotInFlight == 0 || g.shotInFlight == 1, "shotInFlight ", int(g.shotInFlight));
+    if (g.shotInFlight == 0)
+        f.expect(g.shotX == g.shotHomeX && g.shotY == g.shotHomeY, "a waiting shot at (", int(g.shotX), ", ",
+                 int(g.shotY), "), not at the muzzle");
+
+    // Big tank and volley.
+    f.expect(g.tankMaxHP >= 100 && g.tankMaxHP % 100 == 0, "tankMaxHP ", int(g.tankMaxHP));
+    f.expect(g.tankHP <= g.tankMaxHP, "tankHP ", int(g.tankHP), " above ", int(g.tankMaxHP));
+    f.expect(g.tankShattered == (g.tankHP < 1), "tankShattered ", g.tankShattered, " with tankHP ", int(g.tankHP));
+    f.expect(g.tankPicIndex >= 0 && g.tankPicIndex <= 3, "tankPicIndex ", int(g.tankPicIndex));
+    f.expect(g.tankFlashTicks >= 0 && g.tankFlashTicks <= 2, "tankFlashTicks ", int(g.tankFlashTicks));
+    for (const std::string& s : g.volleyState) f.expect(s.empty() || s == kShoot, "volleyState \"", s, "\"");
+    f.expect(g.volleyY <= 310, "volleyY ", int(g.volleyY));
+    if (g.volleyActive) f.expect(g.volleyY + g.volleyShotH >= 0, "a volley above the field still active");
+
+    // Counters.
+    f.expect(g.tickCycle >= 0 && g.tickCycle <= 20, "tickCycle ", int(g.tickCycle));
+    if (!dead) {
+        f.expect(g.volleyTimer >= 0 && g.volleyTimer <= 49, "volleyTimer ", int(g.volleyTimer));
+        f.expect(g.enemyFrame >= 1 && g.enemyFrame <= 2, "enemyFrame ", int(g.enemyFrame));
+        // These two are kept from the run before, whose last tick stopped
+        // after counting them up (one more for each run in a row that ended
+        // at its first tick, a saved run with no lives left): any count until
+        // the new run's first tick brings them back to 1 or 2.
+        const int frameTop = g.tickCycle == 0 ? 32767 : 2;
+        f.expect(g.playerFrame >= 0 && g.playerFrame <= frameTop, "playerFrame ", int(g.playerFrame));
+        f.expect(g.shotFrame >= 0 && g.shotFrame <= frameTop, "shotFrame ", int(g.shotFrame));
+        f.expect(g.volleyFrame >= 0 && g.volleyFrame <= 2, "volleyFrame ", int(g.volleyFrame));
+    }
+
+    // Small enemies: counts never lowered within a level, the spare slot, the
+    // field and shot counters equal to what the slots hold.
+    if (g.level != level_) {
+        level_ = g.level;
+        leftCount_ = rightCount_ = 0;
+    }
+    f.expect(g.left.count >= leftCount_ && g.right.count >= rightCount_, "counts lowered within level ", int(g.level),
+             ": left ", leftCount_, " -> ", int(g.left.count), ", right ", rightCount_, " -> ", int(g.right.count));
+    int live = 0, shots = 0;
+    checkGroup(f, g.left, true, live, shots);
+    checkGroup(f, g.right, false, live, shots);
+    const int wave = std::min(int(g.level) + 1, 14);
+    f.expect(g.enemiesOnField >= 0 && g.enemiesOnField <= wave, "enemiesOnField ", int(g.enemiesOnField),
+             " outside 0..", wave);
+    f.expect(g.enemiesOnField == live, "enemiesOnField ", int(g.enemiesOnField), " but ", live, " enemies alive");
+    f.expect(g.enemyShotsInAir >= 0 && g.enemyShotsInAir <= wave, "enemyShotsInAir ", int(g.enemyShotsInAir),
+             " outside 0..", wave);
+    f.expect(g.enemyShotsInAir == shots, "enemyShotsInAir ", int(g.enemyShotsInAir), " but ", shots, " shots flying");
+
+    // Background tiles: the count plus one spare slot.
+    f.expect(g.earthTileX.size() == size_t(g.earthTileCount) + 1, "earth tiles: ", g.earthTileX.size(),
+             " slots for count ", int(g.earthTileCount));
+    f.expect(g.starsTileX.size() == size_t(g.starsTileCount) + 1, "star tiles: ", g.starsTileX.size(),
+             " slots for count ", int(g.starsTileCount));
+
+    leftCount_ = g.left.count;
+    rightCount_ = g.right.count;
+    score_ = g.score;
+    return f.take();
+}
+
+std::string describeState(const GameState& g) {
+    std::ostringstream o;
+    o << "level " << g.level << "  score " << int64_t(g.score) << "  money " << int64_t(g.money) << "  lives "
+      << g.lives << "  HP " << g.playerHP << "/" << g.playerMaxHP << "  attack " << g.attackPower << "  defence "
+      << g.playerDefense << "  gun " << g.gunType << "  shot " << g.shotType << "  extraLifePoints "
+      << g.extraLifePoints << "\n";
+    o << "player (" << g.playerX << ", " << g.playerY << ") \"" << g.playerState << "\" facing "
+      << (g.facingRight ? "right" : "left") << "  explodeFrame " << g.explodeFrame << "  flashTicks " << g.flashTicks
+      << "  blinkTicks " << g.blinkTicks << "  volleyTicks " << g.volleyTicks << "\n";
+    o << "shot " << g.shotInFlight << " at (" << g.shotX << ", " << g.shotY << ") muzzle (" << g.shotHomeX << ", "
+      << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\n";
+    o << "tank " << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered
+      << " flashing " << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y "
+      << g.volleyY << " timer " << g.volleyTimer << " states";
+    for (const auto& s : g.volleyState) o << " \"" << s << "\"";
+    o << "\n";
+    o << "enemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
+      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.playerFrame << "/" << g.shotFrame
+      << "/" << g.enemyFrame << "/" << g.volleyFrame << "\n";
+    for (const auto* grp : {&g.left, &g.right}) {
+        o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size() << "\n";
+        for (int i = 0; i < grp->count && size_t(i) < grp->state.size(); ++i)
+            o << "  [" << i << "] \"" << grp->state[size_t(i)] << "\" (" << grp->x[size_t(i)] << ", "
+              << grp->y[size_t(i)] << ") hp " << grp->hp[size_t(i)] << " shot \"" << grp->shotState[size_t(i)]
+              << "\" (" << grp->shotX[size_t(i)] << ", " << grp->shotY[size_t(i)] << ")\n";
+    }
+    return o.str();
+}
+
+}  // namespace vrh::test

@@ -1,0 +1,34 @@
+#pragma once
+// What must hold for the state of a run after every 50 ms step, whatever the
+// player does: the shared checker of the soak test (tests/soak_test.cpp) and
+// of the long soak (tests/soak/). Plain C++, no test framework: check()
+// returns the first broken invariant as text, empty when all hold.
+//
+// The 16-bit and 32-bit fields stay in their ranges by construction (they
+// saturate, game/Int16.h); what is checked here is how the fields relate.
+#include <cstdint>
+#include <string>
+
+#include "game/GameState.h"
+
+namespace vrh::test {
+
+class InvariantChecker {
+public:
+    // Call after each step of the clock (a game tick, or 50 ms of pause or
+    // shop). Also remembers what the next call compares with.
+    std::string check(const GameState& g);
+    // A run was started or loaded: the score and the counts may start over.
+    void newRun() { *this = InvariantChecker{}; }
+
+private:
+    int level_ = -1;
+    int leftCount_ = 0, rightCount_ = 0;
+    int64_t score_ = -1;
+    int explodeLeftover_ = -1;  // explodeFrame kept from the run before, -1 before the first check
+};
+
+// Every field of the state that the invariants talk about, for a failure report.
+std::string describeState(const GameState& g);
+
+}  // namespace vrh::test
