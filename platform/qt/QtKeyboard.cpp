@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace vrh {
 
@@ -44,6 +45,12 @@ int virtualKeyOf(int key, bool keypad) {
 
 QtKeyboard::QtKeyboard() { qApp->installEventFilter(this); }
 
+void QtKeyboard::applyRelease(int vk, quint64 generation) {
+    if (pendingRelease_[size_t(vk)] != generation) return;  // taken back by a repeat
+    pendingRelease_[size_t(vk)] = 0;
+    keyUp(vk);
+}
+
 bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -56,8 +63,16 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
         if (k->isAutoRepeat()) break;
         const int vk = virtualKeyOf(k->key(), k->modifiers() & Qt::KeypadModifier);
         if (!vk) break;
-        if (event->type() == QEvent::KeyPress) keyDown(vk);
-        else keyUp(vk);
+        if (event->type() == QEvent::KeyPress) {
+            // A press right after a release of the same key: a repeat, the
+            // key never went up.
+            if (pendingRelease_[size_t(vk)]) pendingRelease_[size_t(vk)] = 0;
+            else keyDown(vk);
+        } else {
+            const quint64 g = ++generation_;
+            pendingRelease_[size_t(vk)] = g;
+            QTimer::singleShot(kRepeatGapMs, this, [this, vk, g] { applyRelease(vk, g); });
+        }
         break;
     }
     case QEvent::ApplicationStateChange:

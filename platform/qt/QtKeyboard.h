@@ -4,6 +4,8 @@
 // (X11 sends release/press pairs while a key repeats), so a held key stays held.
 #include <QObject>
 
+#include <array>
+
 #include "platform/KeyState.h"
 
 class QKeyEvent;
@@ -18,8 +20,19 @@ class QtKeyboard : public QObject, public KeyboardTracker {
 public:
     QtKeyboard();  // installs itself as the application's event filter
 
+    // A release is applied only when no press of the same key follows within
+    // this time: the window system does not mark every repeat of a held key as
+    // a repeat (a release and a press can come through as a real pair), and a
+    // held fire key must not read as up for an instant.
+    static constexpr int kRepeatGapMs = 40;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyRelease(int vk, quint64 generation);
+    std::array<quint64, KeyboardTracker::kCodes> pendingRelease_{};  // 0: none
+    quint64 generation_ = 0;
 };
 
 }  // namespace vrh
