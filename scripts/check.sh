@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: once in
+# the release build, and once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer (halting on the first report).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+jobs=$(nproc)
 cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc)"
-ctest --preset release -j"$(nproc)"
+cmake --build --preset release -j"$jobs"
+ctest --preset release -j"$jobs"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"

@@ -28,23 +28,27 @@ for i in 1 2 3 4 5 6 7 8 9 10; do printf 'Low\r\n1\r\n1\r\n'; done > "$work/vrhh
 log="$artifacts/steps.log"
 step_no=0
 
-# Xvfb picks a free display itself and tells its number through a pipe; a
-# display that does not answer is given up and another one started.
+# A private display: a free number from a range away from the usual ones,
+# given up and another one tried when its server does not come up or dies.
 start_x() {
-  local fifo="$work/display.$1"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  local n=$1
+  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && return 1
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  read -r -t 10 display_no < "$fifo" || return 1
-  export DISPLAY=":$display_no"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do
+    kill -0 "$xvfb" 2>/dev/null || return 1
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  kill "$xvfb" 2>/dev/null
   return 1
 }
-for attempt in 1 2 3; do
-  start_x "$attempt" && break
-  kill "$xvfb" 2>/dev/null
-  [ "$attempt" = 3 ] && { echo "e2e: no X display could be started"; exit 1; }
+started=""
+for n in $(shuf -i 300-900 -n 20); do
+  start_x "$n" && { started=yes; break; }
 done
+[ -n "$started" ] || { echo "e2e: no X display could be started"; exit 1; }
 openbox >/dev/null 2>&1 &
 wm=$!
 export SDL_AUDIODRIVER=dummy
