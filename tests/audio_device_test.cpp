@@ -12,6 +12,7 @@
 #include "platform/audio/AudioDevice.h"
 #include "platform/audio/Decoder.h"
 #include "platform/audio/Track.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 namespace fs = std::filesystem;
@@ -39,17 +40,6 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return condition();
 }
 
-struct TempFolder {  // its name holds blanks on purpose
-    explicit TempFolder(std::string tag) {
-        for (char& c : tag) if (c == '/') c = '_';
-        path = fs::temp_directory_path() / ("vrh audio " + tag);
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
-    fs::path path;
-};
 std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 TEST(AudioDecoder, LengthsAreTheEncodedSampleCountsAndFullyReadable) {
@@ -71,7 +61,7 @@ TEST(AudioDecoder, LengthsAreTheEncodedSampleCountsAndFullyReadable) {
 }
 
 TEST(AudioDecoder, RefusesWhatItCannotPlay) {
-    TempFolder dir(testName());
+    const test::ScratchFolder dir("vrh audio " + testName());  // blanks on purpose
     writeWav(dir / "good.wav", 22050, 2, 2000);
     std::ifstream in(dir / "good.wav", std::ios::binary);
     const std::string good((std::istreambuf_iterator<char>(in)), {});
@@ -81,7 +71,7 @@ TEST(AudioDecoder, RefusesWhatItCannotPlay) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
         EXPECT_FALSE(audio::openDecoder(dir / name)) << name;
     }
-    fs::create_directories(dir.path / "folder.wav");
+    fs::create_directories(dir / "folder.wav");
     EXPECT_FALSE(audio::openDecoder(dir / "folder.wav"));
     EXPECT_FALSE(audio::openDecoder(dir / "missing.wav"));
     fs::copy_file(dir / "good.wav", dir / "GOOD.WAVE");
@@ -181,7 +171,7 @@ protected:
     std::string send(const std::string& c) { return device->mciSendString(c); }
     std::string mode(const std::string& d) { return send("status " + d + " mode"); }
     int position(const std::string& d) { return std::atoi(send("status " + d + " position").c_str()); }
-    TempFolder dir{testName()};
+    test::ScratchFolder dir{"vrh audio " + testName()};  // blanks on purpose
     std::string stereo = dir / "s22.wav", mono = dir / "m44.wav";
     std::unique_ptr<MciDevice> device = makeAudioDevice(GetParam());
 };
@@ -257,7 +247,7 @@ TEST_P(AudioDeviceTest, BadFilesAndMalformedCommandsDoNothing) {
     std::ifstream in(stereo, std::ios::binary);
     const std::string wav((std::istreambuf_iterator<char>(in)), {});
     std::ofstream(dir / "half.wav", std::ios::binary) << wav.substr(0, wav.size() / 2);
-    for (const std::string& f : {dir / "text.mp3", dir / "x.ogg", dir / "missing.wav"}) {
+    for (const std::string f : {dir / "text.mp3", dir / "x.ogg", dir / "missing.wav"}) {
         send("Open " + f + " wait");
         send("Play " + f);
         EXPECT_EQ(mode(f), "") << f;

@@ -5,6 +5,7 @@
 
 #include "meta/TextFile.h"
 #include "shell/Extraction.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 namespace fs = std::filesystem;
@@ -20,9 +21,7 @@ public:
 }  // namespace
 
 TEST(Extraction, ResToFileWritesTheBytesUnchanged) {
-    const fs::path dir = fs::temp_directory_path() / "vrh_restofile";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::ScratchFolder dir("vrh_restofile");
     const fs::path f = dir / "ts.wav";
     const OneMedium media;
     const auto read = [&] { return readTextFile(f).value_or("<missing>"); };

@@ -5,6 +5,7 @@
 
 #include "meta/FlagFile.h"
 #include "meta/ItemReader.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 
@@ -22,11 +23,9 @@ TEST(FlagFile, CountsFieldsThatAreExactlyYes) {
 }
 
 TEST(FlagFile, MissingFileIsADistinctResult) {
-    const auto dir = std::filesystem::temp_directory_path() / "vrh_flag_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test::ScratchFolder dir("vrh_flag_test");
     EXPECT_FALSE(readFlagFile(dir / kFlagFileName).has_value());
-    EXPECT_FALSE(readFlagFile(dir).has_value()) << "a folder is not a readable file";
+    EXPECT_FALSE(readFlagFile(dir.path()).has_value()) << "a folder is not a readable file";
     {
         std::ofstream(dir / kFlagFileName, std::ios::binary) << "Yes\r\n";
     }
@@ -35,5 +34,4 @@ TEST(FlagFile, MissingFileIsADistinctResult) {
         std::ofstream(dir / kFlagFileName, std::ios::binary) << kFlagFileDone;
     }
     EXPECT_EQ(readFlagFile(dir / kFlagFileName), 0) << "after extraction the file says No";
-    std::filesystem::remove_all(dir);
 }

@@ -8,6 +8,7 @@
 #include "meta/HighScoreTable.h"
 #include "meta/ItemReader.h"
 #include "meta/TextFile.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 
@@ -195,9 +196,7 @@ TEST(HighScoreRepair, OnlyTheFirstThirtyItemsCount) {
 }
 
 TEST(HighScoreFile, OpeningWithoutAFileCreatesItAndEntersTheRun) {
-    const auto dir = std::filesystem::temp_directory_path() / "vrh_high_score_file";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test::ScratchFolder dir("vrh_high_score_file");
     const auto file = dir / kHighScoreFileName;
 
     HighScoreRead r = parseHighScores(readTextFile(file));
@@ -210,5 +209,4 @@ TEST(HighScoreFile, OpeningWithoutAFileCreatesItAndEntersTheRun) {
     EXPECT_EQ(rowText(again.table, 1).name, "Anna");
     EXPECT_EQ(topmostRowWithScore(again.table, 47000), 1);
     EXPECT_EQ(again.table.entries[9].name, "Inc.");
-    std::filesystem::remove_all(dir);
 }

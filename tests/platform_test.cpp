@@ -72,11 +72,11 @@ TEST(VirtualClock, FiresDueTimersInOrder) {
 #include <fstream>
 
 #include "platform/ShortPath.h"
+#include "tests/support/ScratchFolder.h"
 
 TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "vrh_ShortPath_Dir";
-    fs::create_directories(dir);
+    const vrh::test::ScratchFolder dir("vrh_ShortPath_Dir");
     std::ofstream(dir / "Bgm1.MP3") << "x";
     EXPECT_EQ(GetShortName((dir / "Bgm1.MP3").string()), (dir / "Bgm1.MP3").string());
     // The players ask with the lower-cased path.
@@ -85,7 +85,6 @@ TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     EXPECT_EQ(GetShortName(lower), (dir / "Bgm1.MP3").string());
     EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()), "");
     EXPECT_EQ(GetShortName(""), "");
-    fs::remove_all(dir);
 }
 
 TEST(KeyState, EachReaderSeesATapOnce) {

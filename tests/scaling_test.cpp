@@ -7,6 +7,7 @@
 #include "combat/Scaling.h"
 #include "meta/TextFile.h"
 #include "shell/Settings.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 namespace fs = std::filesystem;
@@ -62,9 +63,7 @@ TEST(Settings, ReadsTheValueWhateverSurroundsIt) {
 }
 
 TEST(Settings, SaveAndLoadRoundTripAndMissingFileIsDefault) {
-    const fs::path dir = fs::temp_directory_path() / "vrh_settings_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::ScratchFolder dir("vrh_settings_test");
     const fs::path file = dir / kSettingsFileName;
     EXPECT_EQ(loadSettings(file), Settings{});
     ASSERT_TRUE(saveSettings(file, Settings{true}));
@@ -73,5 +72,4 @@ TEST(Settings, SaveAndLoadRoundTripAndMissingFileIsDefault) {
     ASSERT_TRUE(saveSettings(file, Settings{false}));
     EXPECT_FALSE(loadSettings(file).wholeNumberScaling);
     EXPECT_FALSE(saveSettings(dir / "no" / "such" / "folder" / kSettingsFileName, Settings{true}));
-    fs::remove_all(dir);
 }

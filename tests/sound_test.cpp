@@ -8,6 +8,7 @@
 
 #include "platform/Mci.h"
 #include "shell/Sound.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 namespace fs = std::filesystem;
@@ -19,20 +20,15 @@ namespace {
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string name = fs::temp_directory_path() / ("vrh_sound_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
-        dir = name;
-        fs::create_directories(dir);
         for (const char* f : {"bgm1.mp3", "ps2.wav", "jingle.wave", "x.ogg"}) std::ofstream(dir / f) << "x";
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::unique_ptr<Sound> opened(const std::string& name) {  // open, then forget the open's commands
         auto s = std::make_unique<Sound>(mci);
         s->FileOpen((dir / name).string());
         mci.commands.clear();
         return s;
     }
-    fs::path dir;
+    test::ScratchFolder dir{"vrh_sound"};
     RecordingMci mci;
 };
 

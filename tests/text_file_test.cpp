@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "meta/TextFile.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 namespace fs = std::filesystem;
@@ -11,14 +12,7 @@ namespace fs = std::filesystem;
 namespace {
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vrh_textfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    test::ScratchFolder dir{"vrh_textfile"};
 };
 }  // namespace
 

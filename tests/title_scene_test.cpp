@@ -9,6 +9,7 @@
 #include "platform/KeyState.h"
 #include "platform/Mci.h"
 #include "shell/TitleScene.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
 
@@ -25,16 +26,11 @@ struct Host : TitleHost {
 
 struct Title : ::testing::Test {
     // The players need files of their own to get device names.
-    static inline const std::string kFolder =
-        (std::filesystem::temp_directory_path() / "vrh_title_scene").string();
-    static void SetUpTestSuite() {
-        std::filesystem::create_directories(kFolder);
-        for (const MediaEntry& m : kMediaTable) std::ofstream(kFolder + std::string(m.fileText));
-    }
-    static void TearDownTestSuite() { std::filesystem::remove_all(kFolder); }
+    test::ScratchFolder folder{"vrh_title_scene"};
 
     void SetUp() override {
-        paths.compute(kFolder);
+        for (const MediaEntry& m : kMediaTable) std::ofstream(folder.string() + std::string(m.fileText));
+        paths.compute(folder.string());
         scene.Form_Load(200, 120);
     }
     void tick(int n = 1, bool inFront = true) {

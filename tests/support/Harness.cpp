@@ -1,7 +1,5 @@
 #include "tests/support/Harness.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -10,17 +8,6 @@
 namespace vrh::test {
 
 namespace {
-
-// A folder of empty media files (lower-case path: the players lower-case it).
-std::string makeMediaFolder() {
-    const std::string dir = "/tmp/vrh-harness-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    for (const MediaEntry& e : kMediaTable) {
-        const std::string file = dir + std::string(e.fileText);
-        if (!std::filesystem::exists(file)) std::ofstream(file).flush();
-    }
-    return dir;
-}
 
 int countCommands(const std::vector<std::string>& commands, const std::string& wanted) {
     int n = 0;
@@ -31,8 +18,9 @@ int countCommands(const std::vector<std::string>& commands, const std::string& w
 }  // namespace
 
 Harness::Harness(uint32_t seed) : rnd(seed) {
-    mediaFolder_ = makeMediaFolder();
-    paths.compute(mediaFolder_);
+    // Empty media files: every player gets a device name of its own.
+    for (const MediaEntry& e : kMediaTable) std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
+    paths.compute(mediaFolder_.string());
     fg.setForeground(self());
     host.onUnload = [this] { window_->Form_Unload(); };
     // The shop comes to the front while the game window is hidden.

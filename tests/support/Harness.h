@@ -29,6 +29,7 @@
 #include "platform/Timer.h"
 #include "shell/MediaTable.h"
 #include "shell/Sounds.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
 
@@ -135,7 +136,7 @@ public:
 private:
     void createWindow();
     std::unique_ptr<GameWindow> window_;
-    std::string mediaFolder_;
+    ScratchFolder mediaFolder_{"vrh-harness"};  // lower case: the players lower-case paths
     int ticks_ = 0;
 };
 

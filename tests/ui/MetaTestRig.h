@@ -23,6 +23,7 @@
 #include "shell/App.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/RegisterForms.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace vrh::testing {
 
@@ -41,27 +42,8 @@ private:
     int& loads_;
 };
 
-// A fresh application folder, removed again at the end. Its path is kept in
-// lower case: the sound player folds a file name to lower case before it
-// opens it.
-struct TempFolder {
-    std::filesystem::path path;
-    TempFolder() {
-        static int counter = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("vrh-meta-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                std::to_string(++counter));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 struct Rig {
-    TempFolder dir;
+    test::ScratchFolder dir{"vrh-meta"};
     RecordingMci mci;
     ScriptedKeys keys;
     ScriptedForeground fg;
@@ -73,7 +55,7 @@ struct Rig {
 
     // gameWindow: register the real game window; titleStub: a stand-in title.
     explicit Rig(bool gameWindow = true, bool titleStub = true) {
-        app = std::make_unique<App>(mci, keys, fg, msg, dir.path);
+        app = std::make_unique<App>(mci, keys, fg, msg, dir.path());
         forms = std::make_unique<Forms>(*app, clock);
         registerMetaForms(*forms);
         if (gameWindow) registerGameForms(*forms);

@@ -22,6 +22,7 @@
 #include "shell/MediaTable.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/RegisterForms.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
 
@@ -42,12 +43,8 @@ struct ShellKit {
     // players' paths, removed again at the end.
     explicit ShellKit(bool mediaFiles = true, std::string appFolder = {}) : folder(std::move(appFolder)) {
         if (folder.empty()) {
-            static int n = 0;
-            owned = std::filesystem::temp_directory_path() /
-                    ("vrh_shell_" + std::to_string(QCoreApplication::applicationPid()) + "_" + std::to_string(++n));
-            std::filesystem::remove_all(owned);
-            std::filesystem::create_directories(owned);
-            folder = owned.string();
+            owned = std::make_unique<test::ScratchFolder>("vrh_shell");
+            folder = owned->string();
         }
         if (mediaFiles)  // empty files: every player gets a device name of its own
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
@@ -61,8 +58,6 @@ struct ShellKit {
     ~ShellKit() {
         forms.reset();
         flush();
-        std::error_code ec;
-        if (!owned.empty()) std::filesystem::remove_all(owned, ec);
     }
     // Windows that were unloaded are deleted once the event loop comes round.
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -74,7 +69,7 @@ struct ShellKit {
     }
     std::string file(const char* name) const { return folder + "/" + name; }
 
-    std::filesystem::path owned;
+    std::unique_ptr<test::ScratchFolder> owned;
     std::string folder;
     RecordingMci mci;
     ScriptedKeys keys;

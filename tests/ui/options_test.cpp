@@ -125,9 +125,7 @@ private slots:
             QVERIFY(o.kit.boxes.shown().empty());
         }
         // The next start in the same folder begins with the box ticked.
-        const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vrh_options_settings";
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
+        const test::ScratchFolder dir("vrh_options_settings");
         QVERIFY(writeTextFileAtomic(dir / kSettingsFileName, settingsText(Settings{true})));
         {
             Options o(dir.string());
@@ -145,3 +143,4 @@ private slots:
 
 QTEST_MAIN(OptionsTest)
 #include "options_test.moc"
+#include "tests/support/ScratchFolder.h"
