@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in
-# the release build, and once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer (halting on the first report).
+# the release build, once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer (halting on the first report), and a short run
+# of each fuzz target over the file readers and the device's commands.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,3 +13,4 @@ ctest --preset release -j"$jobs"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"
 ctest --preset asan -j"$jobs"
+fuzz/run.sh 8

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev libmpg123-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core desktop-file-utils
   xvfb openbox xdotool x11-utils imagemagick
 )

@@ -1,0 +1,39 @@
+#pragma once
+// A failed property in a fuzz target: say what broke, then abort so that
+// libFuzzer keeps the input as a crash.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace vrh::fuzz {
+
+[[noreturn]] inline void fail(const char* file, int line, const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s:%d: property broken: %s\n", file, line, what);
+    if (!detail.empty()) std::fprintf(stderr, "  %s\n", detail.c_str());
+    std::abort();
+}
+
+// Shows bytes of a value readably: control characters and quotes escaped.
+inline std::string shown(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 32 || c >= 127) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            out += buf;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace vrh::fuzz
+
+#define FUZZ_CHECK(cond, detail) \
+    do { \
+        if (!(cond)) ::vrh::fuzz::fail(__FILE__, __LINE__, #cond, (detail)); \
+    } while (0)
