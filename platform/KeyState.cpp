@@ -17,6 +17,10 @@ void KeyboardTracker::keyUp(int vk, KeySource from) {
 
 void KeyboardTracker::releaseAll() { keyboardDown_.fill(false); }
 
+void KeyboardTracker::keyStillHeld(int vk) {
+    if (valid(vk)) keyboardDown_[vk] = true;
+}
+
 bool KeyboardTracker::isDown(int vk, KeySource from) const {
     if (!valid(vk)) return false;
     return from == KeySource::Keyboard ? keyboardDown_[vk] : padDown_[vk] > 0;

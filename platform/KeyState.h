@@ -45,6 +45,9 @@ public:
     // key-ups will not arrive). Codes held by the pad stay down: the pad
     // reports its own releases. Presses not yet queried are still reported.
     void releaseAll();
+    // A key found held although its press was never seen (its release was
+    // lost, then its auto-repeat came): down again, but not a new press.
+    void keyStillHeld(int vk);
     bool isDown(int vk) const { return valid(vk) && (keyboardDown_[vk] || padDown_[vk] > 0); }
     bool isDown(int vk, KeySource from) const;
 

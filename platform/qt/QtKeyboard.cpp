@@ -60,9 +60,13 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
         // only the one for a window counts.
         if (!watched->isWidgetType() || event->type() == QEvent::ShortcutOverride) break;
         auto* k = static_cast<QKeyEvent*>(event);
-        if (k->isAutoRepeat()) break;
         const int vk = virtualKeyOf(k->key(), k->modifiers() & Qt::KeypadModifier);
         if (!vk) break;
+        if (k->isAutoRepeat()) {
+            if (event->type() == QEvent::KeyPress && !pendingRelease_[size_t(vk)] && !isDown(vk, KeySource::Keyboard))
+                keyStillHeld(vk);
+            break;
+        }
         if (event->type() == QEvent::KeyPress) {
             // A press right after a release of the same key: a repeat, the
             // key never went up.
@@ -75,6 +79,13 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
+    case QEvent::WindowUnblocked:
+        // Releases sent to this window while it was blocked were dropped.
+        if (watched->isWidgetType()) {
+            pendingRelease_.fill(0);
+            releaseAll();
+        }
+        break;
     case QEvent::ApplicationStateChange:
         if (qApp->applicationState() != Qt::ApplicationActive) releaseAll();
         break;

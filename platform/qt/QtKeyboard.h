@@ -2,6 +2,12 @@
 // The real keyboard: key events of every window of the program, translated to
 // Windows virtual-key codes, feed one KeyboardTracker. Auto-repeat is ignored
 // (X11 sends release/press pairs while a key repeats), so a held key stays held.
+//
+// While a message box is open, Qt drops the key events meant for the windows
+// it blocks, so the release of a key pressed just before the box opened (the
+// Enter that asked the question) never arrives. When the box closes, every
+// key therefore counts as up; a key that is really still held is found again
+// by its next auto-repeat, which sets it down without counting a new press.
 #include <QObject>
 
 #include <array>
