@@ -3,11 +3,12 @@
 //   BM_BusyTickAndCompose/1   the same after 10 hours of background tiles
 //   BM_StretchTo1080p         presenting one frame on a 1920 x 1080 client
 //   BM_HeadlessTicks          ticks of normal play, rules only (items/s = ticks/s)
+// The title menu and the high-score window: bench/menu_bench.cpp.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QPainter>
 
+#include "bench/BenchSupport.h"
 #include "combat/Compose.h"
 #include "combat/ui/Renderer.h"
 #include "game/GameWindow.h"
@@ -17,13 +18,10 @@
 #include "platform/MessageBox.h"
 
 using namespace vrh;
+using vrh::bench::app;
+using vrh::bench::NullMci;
 
 namespace {
-
-class NullMci : public MciDevice {
-public:
-    std::string mciSendString(const std::string&) override { return {}; }
-};
 
 class NullHost : public GameHost {
 public:
@@ -118,14 +116,6 @@ void tenHoursOfTiles(GameState& g) {
     }();
     g.earthTileX = g.starsTileX = tiles.first;
     g.earthTileCount = g.starsTileCount = tiles.second;
-}
-
-QGuiApplication& app() {
-    static int argc = 1;
-    static char arg0[] = "varnholt_bench";
-    static char* argv[] = {arg0, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
 }
 
 void BM_BusyTickAndCompose(benchmark::State& state) {

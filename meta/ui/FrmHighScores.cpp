@@ -1,6 +1,5 @@
 #include "meta/ui/FrmHighScores.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,21 +9,6 @@
 
 namespace vrh {
 
-namespace {
-constexpr int kNameX = 0, kScoreX = 120, kLevelX = 248, kTitleY = 8;
-constexpr int kColumnW = 120, kRowH = 40;
-const QColor kBlue(0, 0, 255);
-
-int rowY(int i) { return kRowH * (i + 1); }
-
-QFont tableFont() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    return f;
-}
-}  // namespace
-
 const std::array<QColor, 6>& FrmHighScores::flashColors() {
     static const std::array<QColor, 6> colors{QColor(192, 192, 255), QColor(128, 128, 255),
                                               QColor(0, 0, 255),     QColor(0, 0, 192),
@@ -33,7 +17,7 @@ const std::array<QColor, 6>& FrmHighScores::flashColors() {
 }
 
 FrmHighScores::FrmHighScores(Forms& forms)
-    : Form(forms, FormId::frmHighScores), renderer_(QSize(kClientW, kClientH)) {
+    : Form(forms, FormId::frmHighScores) {
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(kClientW, kClientH);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -84,13 +68,7 @@ void FrmHighScores::Timer1_Timer() {
 
     bands_.tick();
 
-    frame_.clear();
-    for (const ScrollBand* b : {&bands_.band1, &bands_.band2, &bands_.band3})
-        for (int x : b->visibleTiles())
-            frame_.copy(SpriteRef{Pic::imgBG2}, x, b->y(), HighScoreBands::kTileW,
-                        HighScoreBands::kTileH);
-    renderer_.canvas().fill(Qt::black);
-    renderer_.render(frame_);
+    canvas_.drawBands(bands_);
 
     const auto pulsing = topmostRowWithScore(table_, double(int64_t(app().g.score)));
     for (int i = 0; i < kHighScorePlaces; ++i)
@@ -101,24 +79,7 @@ void FrmHighScores::Timer1_Timer() {
 
 void FrmHighScores::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    renderer_.present(p, QSize(kClientW, kClientH), size());
-    p.setFont(tableFont());
-    auto print = [&p](int x, int y, const QColor& c, const std::string& text) {
-        p.setPen(c);
-        p.drawText(QRect(x, y, kColumnW, kRowH / 2), Qt::AlignLeft | Qt::AlignTop,
-                   QString::fromStdString(text));
-    };
-    print(kScoreX, kTitleY, kBlue, "Scores");
-    print(kNameX, kTitleY, kBlue, "Names");
-    print(kLevelX, kTitleY, kBlue, "Level");
-    for (int i = 0; i < kHighScorePlaces; ++i) {
-        const HighScoreRowText row = rowText(table_, i);
-        const QColor& c = rowColors_[size_t(i)];
-        print(kScoreX, rowY(i), c, row.score);
-        print(kNameX, rowY(i), c, row.name);
-        print(kLevelX, rowY(i), c, row.level);
-    }
-    print(lblOkayRect().x(), lblOkayRect().y(), Qt::black, "Okay");
+    canvas_.present(p, size(), table_, rowColors_);
 }
 
 void FrmHighScores::mousePressEvent(QMouseEvent* e) {

@@ -7,10 +7,9 @@
 
 #include <array>
 
-#include "combat/Frame.h"
-#include "combat/ui/Renderer.h"
 #include "meta/HighScoreBands.h"
 #include "meta/HighScoreTable.h"
+#include "meta/ui/HighScoreCanvas.h"
 #include "shell/ui/Forms.h"
 
 namespace vrh {
@@ -18,8 +17,8 @@ namespace vrh {
 class FrmHighScores : public Form {
     Q_OBJECT
 public:
-    static constexpr int kClientW = 328, kClientH = 474;
-    static constexpr QRect lblOkayRect() { return {144, 440, 41, 17}; }
+    static constexpr int kClientW = HighScoreCanvas::kClientW, kClientH = HighScoreCanvas::kClientH;
+    static constexpr QRect lblOkayRect() { return HighScoreCanvas::lblOkayRect(); }
 
     explicit FrmHighScores(Forms& forms);
 
@@ -35,8 +34,8 @@ public:
     const HighScoreBands& bands() const { return bands_; }
     // The colour each row was printed in by the last tick.
     const std::array<QColor, kHighScorePlaces>& rowColors() const { return rowColors_; }
-    const Frame& frame() const { return frame_; }
-    const Renderer& renderer() const { return renderer_; }
+    const Frame& frame() const { return canvas_.frame(); }
+    const Renderer& renderer() const { return canvas_.renderer(); }
 
     // The six shades the pulsing row runs through.
     static const std::array<QColor, 6>& flashColors();
@@ -52,9 +51,8 @@ private:
     HighScoreTable table_;
     HighScoreBands bands_;
     int flashStep_ = 0;
-    std::array<QColor, kHighScorePlaces> rowColors_{};
-    Frame frame_;
-    Renderer renderer_;
+    HighScoreCanvas::RowColors rowColors_{};
+    HighScoreCanvas canvas_;
 };
 
 }  // namespace vrh

@@ -3,7 +3,7 @@
 // driven by `tmrMove` (100 ms), and the title music loop `tmrsound`. The
 // scene's rules live in TitleScene; this window wires timers, focus and
 // painting to it and opens the other windows.
-#include "combat/ui/Renderer.h"
+#include "shell/ui/TitleCanvas.h"
 #include "shell/TitleScene.h"
 #include "shell/ui/Forms.h"
 
@@ -21,7 +21,7 @@ public:
     void tmrsound_Timer();
 
     TitleScene& scene() { return scene_; }
-    const Renderer& renderer() const { return renderer_; }
+    const Renderer& renderer() const { return canvas_.renderer(); }
     // The menu entry that starts a new game (the name prompt clears its Tag).
     MenuLabel& lblStart() { return scene_.lblStart; }
 
@@ -42,8 +42,7 @@ private:
     void draw();
 
     TitleScene scene_;
-    Renderer renderer_;
-    Frame sceneFrame_, logoFrame_;
+    TitleCanvas canvas_;
 };
 
 }  // namespace vrh

@@ -14,9 +14,8 @@
 set -u
 exe=${1:?usage: e2e.sh path/to/varnholt}
 exe_dir=$(cd "$(dirname "$exe")" && pwd)
-for tool in Xvfb openbox xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (scripts/setup.sh installs it)"; exit 1; }
-done
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xdrive.sh"
 
 work=$(mktemp -d /tmp/vrh-e2e.XXXXXX)
 artifacts=${E2E_ARTIFACTS:-$work/artifacts}
@@ -28,38 +27,8 @@ for i in 1 2 3 4 5 6 7 8 9 10; do printf 'Low\r\n1\r\n1\r\n'; done > "$work/vrhh
 log="$artifacts/steps.log"
 step_no=0
 
-# A private display: a free number from a range away from the usual ones,
-# given up and another one tried when its server does not come up or dies.
-start_x() {
-  local n=$1
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && return 1
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    kill -0 "$xvfb" 2>/dev/null || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.05
-  done
-  kill "$xvfb" 2>/dev/null
-  return 1
-}
-started=""
-for n in $(shuf -i 300-900 -n 20); do
-  start_x "$n" && { started=yes; break; }
-done
-[ -n "$started" ] || { echo "e2e: no X display could be started"; exit 1; }
-openbox >/dev/null 2>&1 &
-wm=$!
-export SDL_AUDIODRIVER=dummy
-game_pid=""
-
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  kill "$wm" "$xvfb" 2>/dev/null
-  wait "$wm" "$xvfb" 2>/dev/null
-}
-trap cleanup EXIT
+start_display
+trap stop_display EXIT
 
 say() { echo "[$(date +%T)] $*" | tee -a "$log"; }
 shot() { step_no=$((step_no + 1)); import -window root "$artifacts/$(printf %02d "$step_no")-$1.png" 2>/dev/null; }
@@ -70,38 +39,6 @@ fail() {
   { echo "--- visible windows:"; captions; } >> "$log"
   echo "e2e: screenshots and log kept in $artifacts"
   exit 1
-}
-# wait_window REGEX SECONDS: a visible window whose title matches.
-wait_window() {
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -le $deadline ]; do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-    [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null && fail "the program ended while waiting for '$1'"
-    sleep 0.1
-  done
-  fail "no window titled '$1' within $2 s"
-}
-wait_no_window() {
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -le $deadline ]; do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window '$1' still open after $2 s"
-}
-activate() { xdotool search --onlyvisible --name "$1" windowactivate --sync >/dev/null 2>&1 || true; }
-key() { xdotool key --clearmodifiers "$@"; }
-# Press a key again and again until a window titled REGEX shows up.
-press_until() {
-  local k=$1 re=$2 deadline=$((SECONDS + $3))
-  while [ $SECONDS -le $deadline ]; do
-    key "$k"
-    for _ in 1 2 3 4; do
-      xdotool search --onlyvisible --name "$re" >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-  done
-  fail "pressing $k did not bring up '$re'"
 }
 # Pixels of the pause screen's "Resume"/"MainMenu" colours in the game window.
 pause_pixels() {
@@ -120,25 +57,6 @@ wait_paused() {
   done
   fail "pause screen expected '$want'"
 }
-# Green (highlighted) pixels of a title-menu entry: its text row starts at y.
-entry_green() {
-  local id
-  id=$(xdotool search --onlyvisible --name '^Main Menu$' | head -1) || { echo 0; return; }
-  import -window "$id" png:- 2>/dev/null |
-    convert png:- -crop "220x30+150+$1" +repage -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' \
-      -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
-}
-# Moves the title's highlight with KEY until the entry at row Y is green.
-highlight_entry() {
-  local k=$1 y=$2
-  for _ in 1 2 3 4 5 6 7 8; do
-    [ "$(entry_green "$y")" -gt 20 ] && return 0
-    key "$k"
-    sleep 0.35
-  done
-  fail "could not highlight the title entry at y=$y"
-}
-game_caption() { xdotool search --onlyvisible --name '^Level:' getwindowname 2>/dev/null | head -1; }
 
 # ---------------------------------------------------------------- start-up
 say "start-up with ws.txt = Yes"
