@@ -18,10 +18,12 @@ constexpr QSize kClient(324, 359);   // client area at the normal window size
 // The surface the frames are presented on (the client area under the menu bar).
 class GameCanvas : public QWidget {
 public:
-    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w) {
+    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w), font_(QStringLiteral("Sans Serif")) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
+        font_.setPointSizeF(18);
+        font_.setBold(true);
     }
 
 protected:
@@ -29,10 +31,7 @@ protected:
         QPainter p(this);
         w_.renderer().present(p, kField, size(), w_.app().settings.scaleMode());
         const GameWindow& m = w_.model();
-        QFont f(QStringLiteral("Sans Serif"));
-        f.setPointSizeF(18);
-        f.setBold(true);
-        p.setFont(f);
+        p.setFont(font_);
         auto label = [&](const Label& l, int x, int y, int wdt, int hgt) {
             if (!l.Visible) return;
             p.setPen(QColor::fromRgb(l.ForeColor));
@@ -46,6 +45,7 @@ protected:
 
 private:
     FrmVarnholt& w_;
+    QFont font_;
 };
 
 }  // namespace
@@ -63,9 +63,9 @@ FrmVarnholt::FrmVarnholt(Forms& forms)
     layout->setSpacing(0);
     buildMenu();
     layout->setMenuBar(menuBar_);
-    auto* canvas = new GameCanvas(*this);
-    layout->addWidget(canvas);
-    canvas->setFocus();
+    canvas_ = new GameCanvas(*this);
+    layout->addWidget(canvas_);
+    canvas_->setFocus();
     resize(kClient.width(), kClient.height() + menuBar_->sizeHint().height());
 
     model_->attachTimers(forms.timers);
@@ -120,8 +120,7 @@ void FrmVarnholt::openShop(const std::string& caption) {
 
 void FrmVarnholt::present(const Frame& frame) {
     renderer_.render(frame);
-    update();
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->update();
+    canvas_->update();  // only the field: the menu bar has not changed
 }
 
 void FrmVarnholt::captionChanged(const std::string& caption) {

@@ -55,6 +55,7 @@ private:
     std::unique_ptr<GameWindow> model_;
     Renderer renderer_;
     QMenuBar* menuBar_ = nullptr;
+    QWidget* canvas_ = nullptr;  // the client area the frames are shown in
 };
 
 }  // namespace vrh

@@ -11,8 +11,13 @@ QtGamepad::QtGamepad(KeyboardTracker& keyboard, const ButtonMap& keys)
     auto follow = [this](Qt::ApplicationState state) { pad_->setSuspended(state != Qt::ApplicationActive); };
     follow(QGuiApplication::applicationState());
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, follow);
-    connect(&timer_, &QTimer::timeout, this, [this] { pad_->poll(); });
-    timer_.start(kPollMs);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        pad_->poll();
+        const int interval = pad_->connected() > 0 ? kPollMs : kIdlePollMs;
+        if (timer_.interval() != interval) timer_.setInterval(interval);
+    });
+    pad_->poll();
+    timer_.start(pad_->connected() > 0 ? kPollMs : kIdlePollMs);
 }
 
 QtGamepad::~QtGamepad() = default;

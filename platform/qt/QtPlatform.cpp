@@ -94,7 +94,7 @@ QtTimerDriver::~QtTimerDriver() {
 void QtTimerDriver::add(Timer& t) {
     remove(t);
     auto* q = new QTimer;
-    q->setInterval(t.Interval);
+    q->setInterval(std::max(t.Interval, kShortestIntervalMs));
     q->setTimerType(Qt::PreciseTimer);
     Timer* p = &t;
     QObject::connect(q, &QTimer::timeout, [p] {
@@ -106,6 +106,11 @@ void QtTimerDriver::add(Timer& t) {
     };
     timers_[p] = q;
     if (t.Enabled()) q->start();
+}
+
+int QtTimerDriver::runningInterval(const Timer& t) const {
+    const auto it = timers_.find(const_cast<Timer*>(&t));
+    return it == timers_.end() ? 0 : it->second->interval();
 }
 
 void QtTimerDriver::remove(Timer& t) {

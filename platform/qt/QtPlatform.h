@@ -28,11 +28,20 @@ public:
     WindowHandle foregroundWindow() const override;
 };
 
+// Runs the timers on Qt's event loop. Like the system timers the game was
+// made for, a timer never fires more often than every kShortestIntervalMs:
+// the 1 ms timers (the title theme's watcher, the slot picker's, the level
+// change's) wanted "as often as possible", and a thousand wake-ups a second
+// would cost an idle title menu several per cent of a core for nothing.
 class QtTimerDriver : public TimerDriver {
 public:
+    static constexpr int kShortestIntervalMs = 15;
+
     ~QtTimerDriver() override;
     void add(Timer& t) override;
     void remove(Timer& t) override;
+    // The interval `t` really runs at; 0 when it was not added.
+    int runningInterval(const Timer& t) const;
 
 private:
     std::map<Timer*, QTimer*> timers_;
