@@ -20,11 +20,13 @@ class RecordingMci : public MciDevice {
 public:
     std::string mciSendString(const std::string& command) override {
         commands.push_back(command);
+        if (forward) return forward->mciSendString(command);
         auto it = replies.find(command);
         return it == replies.end() ? std::string() : it->second;
     }
     std::vector<std::string> commands;
     std::map<std::string, std::string> replies;
+    MciDevice* forward = nullptr;  // when set, a real device answers instead of `replies`
 };
 
 }  // namespace vrh

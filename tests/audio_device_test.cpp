@@ -292,6 +292,26 @@ TEST_P(AudioDeviceTest, BusyUseWhileMixingThenTeardown) {
     EXPECT_NE(mode(mp3), "");
 }  // the device goes away while files play
 
+// A machine with no sound device at all (no driver SDL can open): the
+// device falls back to SDL's silent driver, and time still passes.
+TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    ::setenv("SDL_AUDIODRIVER", "no_such_sound_driver", 1);
+    {
+        auto device = makeAudioDevice(AudioOutput::Automatic);
+        const std::string file = (kData / "tone22k_mono.mp3").string();
+        device->mciSendString("open " + file + " wait");
+        device->mciSendString("play " + file);
+        const auto mode = [&] { return device->mciSendString("status " + file + " mode"); };
+        EXPECT_EQ(mode(), "playing");
+        EXPECT_TRUE(waitUntil([&] { return mode() == "stopped"; }, 3000ms)) << "the track ends";
+        EXPECT_EQ(device->mciSendString("status " + file + " position"), "600");
+    }
+    if (before) ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else ::unsetenv("SDL_AUDIODRIVER");
+}
+
 INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioOutput::Automatic, AudioOutput::WallClock),
                          [](const auto& info) { return std::string(info.param == AudioOutput::Automatic ? "Sdl" : "Clock"); });
 

@@ -20,6 +20,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/vrh-e2e.XXXXXX)
 artifacts=${E2E_ARTIFACTS:-$work/artifacts}
 mkdir -p "$artifacts"
+rm -f "$artifacts"/[0-9][0-9]-*.png "$artifacts/steps.log" "$artifacts/program.log"  # an earlier run's
 cp "$exe_dir/varnholt" "$work/"
 printf 'Yes\r\n' > "$work/ws.txt"
 # A table of low scores, so that the few points of a short run get in.
@@ -38,6 +39,8 @@ fail() {
   shot failure
   { echo "--- visible windows:"; captions; } >> "$log"
   echo "e2e: screenshots and log kept in $artifacts"
+  echo "--- steps:"; cat "$log"
+  echo "--- what the program printed:"; tail -n 40 "$artifacts/program.log" 2>/dev/null
   exit 1
 }
 # Pixels of the pause screen's "Resume"/"MainMenu" colours in the game window.

@@ -17,9 +17,11 @@ int countCommands(const std::vector<std::string>& commands, const std::string& w
 
 }  // namespace
 
-Harness::Harness(uint32_t seed) : rnd(seed) {
+Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
+    mci.forward = media.device;
     // Empty media files: every player gets a device name of its own.
     for (const MediaEntry& e : kMediaTable) std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
+    if (media.prepare) media.prepare(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
     fg.setForeground(self());
     host.onUnload = [this] { window_->Form_Unload(); };

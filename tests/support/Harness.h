@@ -13,6 +13,7 @@
 // the 1 ms tmrLevelup). The game window stays in front (ScriptedForeground)
 // unless a test changes it. Media paths point at a folder of empty files, so
 // every player has a device name and its commands can be told apart.
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -62,10 +63,18 @@ public:
     std::function<void(const Frame&)> onPresent;  // optional: look at every frame
 };
 
+// How a harness plays its sounds: `device`, when given, answers the sound
+// commands (they are still recorded); `media` may change the folder of media
+// files (empty files, one per player) before the game opens them.
+struct HarnessMedia {
+    MciDevice* device = nullptr;
+    std::function<void(const std::filesystem::path& folder)> prepare;
+};
+
 class Harness {
 public:
     // Creates the game window and loads it (a new run), random seed fixed.
-    explicit Harness(uint32_t seed = Random::kDefaultSeed);
+    explicit Harness(uint32_t seed = Random::kDefaultSeed, HarnessMedia media = {});
     ~Harness();
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;

@@ -53,9 +53,10 @@ struct Rig {
     std::unique_ptr<Forms> forms;
     int titleLoads = 0;
 
-    // gameWindow: register the real game window; titleStub: a stand-in title.
-    explicit Rig(bool gameWindow = true, bool titleStub = true) {
-        app = std::make_unique<App>(mci, keys, fg, msg, dir.path());
+    // gameWindow: register the real game window; titleStub: a stand-in title;
+    // folder: the application folder (default: a fresh one of its own).
+    explicit Rig(bool gameWindow = true, bool titleStub = true, std::filesystem::path folder = {}) {
+        app = std::make_unique<App>(mci, keys, fg, msg, folder.empty() ? dir.path() : folder);
         forms = std::make_unique<Forms>(*app, clock);
         registerMetaForms(*forms);
         if (gameWindow) registerGameForms(*forms);

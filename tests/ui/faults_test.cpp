@@ -1,0 +1,110 @@
+// The program where things go wrong around it: a folder it cannot write,
+// score and save files damaged by hand.
+#include "MetaTestRig.h"
+
+#include <QtTest>
+#include <unistd.h>
+
+#include <random>
+
+#include "meta/HighScoreTable.h"
+#include "meta/SaveSlots.h"
+#include "meta/ui/FrmHighScores.h"
+#include "meta/ui/FrmLoad.h"
+#include "platform/AppFolder.h"
+
+using namespace vrh;
+using namespace vrh::testing;
+namespace fs = std::filesystem;
+
+namespace {
+std::string randomBytes(uint32_t seed, size_t n) {
+    std::mt19937 rng(seed);
+    std::string s(n, '\0');
+    for (char& c : s) c = char(rng() % 256);
+    return s;
+}
+}  // namespace
+
+class FaultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aFolderThatCannotBeWrittenFallsBackAndTheScoresGoThere() {
+        const test::ScratchFolder base("vrh_readonly");
+        fs::path exe = base / "exe";
+        fs::create_directories(exe);
+        fs::permissions(exe, fs::perms::owner_read | fs::perms::owner_exec);
+        if (::access(exe.c_str(), W_OK) == 0) {  // root writes anywhere: the folder lies under a plain file
+            std::ofstream(base / "blocker") << "x";
+            exe = base / "blocker" / "exe";
+        }
+        const QByteArray xdgBefore = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", (base / "data").string().c_str());
+        const fs::path folder = chooseAppFolder(exe);
+        QCOMPARE(folder, base / "data" / "varnholt");
+        QVERIFY(fs::is_directory(folder));
+
+        {
+            Rig r(true, true, folder);
+            r.app->globals.playerName = "Ro";
+            r.forms->show(FormId::frmVarnholt);
+            QVERIFY(r.game());
+            r.fg.setForeground(r.forms->find(FormId::frmVarnholt)->handle());  // in front: it plays
+            const auto x0 = r.app->g.playerX;
+            r.keys.keyDown(r.app->globals.keys.keyRight);
+            r.tick(3000);  // it plays: the bee flies
+            QVERIFY(r.app->g.playerX != x0);
+            r.app->g.score = 123456;
+            r.app->g.lives = 0;
+            r.tick(50);  // game over
+            QVERIFY(r.get<FrmHighScores>(FormId::frmHighScores));
+            const HighScoreTable stored = parseHighScores(r.read(kHighScoreFileName)).table;
+            QVERIFY(topmostRowWithScore(stored, 123456).has_value());
+        }
+        QVERIFY(fs::exists(folder / kHighScoreFileName));
+        if (fs::is_directory(exe)) QVERIFY(fs::is_empty(exe));  // nothing went next to the program
+        fs::permissions(base / "exe", fs::perms::owner_all);
+        if (xdgBefore.isNull()) qunsetenv("XDG_DATA_HOME");
+        else qputenv("XDG_DATA_HOME", xdgBefore);
+    }
+
+    void damagedScoreFileOpensAndKeepsWhatWasReadable() {
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            Rig r(false);
+            // A whole first entry with a comma in its name, then noise.
+            r.write(kHighScoreFileName, "\"Smith, Jr.\"\r\n 90000 \r\n 9 \r\n" + randomBytes(seed, 2000));
+            r.app->globals.playerName = "Eve";
+            r.app->g.score = 10;
+            r.forms->show(FormId::frmHighScores);
+            FrmHighScores* w = r.get<FrmHighScores>(FormId::frmHighScores);
+            QVERIFY(w);
+            QCOMPARE(w->table().entries[0].name, std::string("Smith, Jr."));
+            r.tick(300);
+            const HighScoreRead again = parseHighScores(r.read(kHighScoreFileName));
+            QCOMPARE(again.table.entries[0].name, std::string("Smith, Jr."));
+            QCOMPARE(rankValue(again.table.entries[0].score), 90000.0);
+        }
+    }
+
+    void damagedSaveFileShowsItsSlotsAndLoadsTheWholeOne() {
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            Rig r;
+            const std::string slot1 = "\"Ann, the first\"\r\n 3 \r\n 7 \r\n 4 \r\n 2 \r\n 1234 \r\nNinja\r\nMega\r\n 5678 \r\n 4 \r\n";
+            r.write(kSaveFileName, slot1 + randomBytes(seed, 600));
+            r.app->globals.loadMode = true;
+            r.forms->show(FormId::frmLoad);
+            FrmLoad* w = r.get<FrmLoad>(FormId::frmLoad);
+            QVERIFY(w);
+            QCOMPARE(w->lblFileName[0]->text(), QStringLiteral("Name:Ann, the first"));
+            r.msg.answer(MsgButton::Yes);
+            w->lblFileName_Click(0);
+            QVERIFY(r.game());
+            QCOMPARE(int(r.app->g.level), 3);
+            QCOMPARE(r.app->globals.playerName, std::string("Ann, the first"));
+            QCOMPARE(r.read(kSaveFileName), slot1 + randomBytes(seed, 600));  // loading writes nothing
+        }
+    }
+};
+
+QTEST_MAIN(FaultsTest)
+#include "faults_test.moc"
