@@ -8,12 +8,16 @@ constexpr int kColumnW = 120, kRowH = 40;
 const QColor kBlue(0, 0, 255);
 
 int rowY(int i) { return kRowH * (i + 1); }
+
+QFont tableFont() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    return f;
+}
 }  // namespace
 
-HighScoreCanvas::HighScoreCanvas() : renderer_(QSize(kClientW, kClientH)), font_(QStringLiteral("Sans Serif")) {
-    font_.setPixelSize(13);
-    font_.setBold(true);
-}
+HighScoreCanvas::HighScoreCanvas() : renderer_(QSize(kClientW, kClientH)), printer_(tableFont()) {}
 
 void HighScoreCanvas::drawBands(const HighScoreBands& bands) {
     frame_.clear();
@@ -25,12 +29,10 @@ void HighScoreCanvas::drawBands(const HighScoreBands& bands) {
 }
 
 void HighScoreCanvas::present(QPainter& p, QSize client, const HighScoreTable& table,
-                              const RowColors& rowColors) const {
+                              const RowColors& rowColors) {
     renderer_.present(p, QSize(kClientW, kClientH), client);
-    p.setFont(font_);
-    auto print = [&p](int x, int y, const QColor& c, const std::string& text) {
-        p.setPen(c);
-        p.drawText(QRect(x, y, kColumnW, kRowH / 2), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+    auto print = [&](int x, int y, const QColor& c, const std::string& text) {
+        printer_.print(p, QRect(x, y, kColumnW, kRowH / 2), c, text);
     };
     print(kScoreX, kTitleY, kBlue, "Scores");
     print(kNameX, kTitleY, kBlue, "Names");

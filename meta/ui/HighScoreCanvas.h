@@ -4,7 +4,6 @@
 // colour it was given) and "Okay". Kept apart from the window so the same
 // drawing can be measured without one.
 #include <QColor>
-#include <QFont>
 #include <QPainter>
 #include <QRect>
 
@@ -12,6 +11,7 @@
 
 #include "combat/Frame.h"
 #include "combat/ui/Renderer.h"
+#include "combat/ui/TextPrinter.h"
 #include "meta/HighScoreBands.h"
 #include "meta/HighScoreTable.h"
 
@@ -27,7 +27,7 @@ public:
     // The bands as they stand after a tick.
     void drawBands(const HighScoreBands& bands);
     // The canvas shown in `client`, the table printed over it.
-    void present(QPainter& p, QSize client, const HighScoreTable& table, const RowColors& rowColors) const;
+    void present(QPainter& p, QSize client, const HighScoreTable& table, const RowColors& rowColors);
 
     const Frame& frame() const { return frame_; }
     const Renderer& renderer() const { return renderer_; }
@@ -35,7 +35,7 @@ public:
 private:
     Frame frame_;
     Renderer renderer_;
-    QFont font_;
+    TextPrinter printer_;
 };
 
 }  // namespace vrh

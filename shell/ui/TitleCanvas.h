@@ -2,12 +2,12 @@
 // Draws the title scene: strips and ship, the four menu entries in their
 // colours, the logo on top. Kept apart from the window so the same drawing
 // can be measured without one.
-#include <QFont>
 #include <QImage>
 #include <QSize>
 
 #include "combat/Frame.h"
 #include "combat/ui/Renderer.h"
+#include "combat/ui/TextPrinter.h"
 #include "shell/TitleScene.h"
 
 namespace vrh {
@@ -23,7 +23,7 @@ public:
 private:
     Renderer renderer_;
     Frame sceneFrame_, logoFrame_;
-    QFont font_;
+    TextPrinter printer_;
 };
 
 }  // namespace vrh

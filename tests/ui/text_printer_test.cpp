@@ -1,0 +1,63 @@
+// Printing through the layout cache gives the same pixels as laying the
+// text out each time, for the menus' fonts and texts.
+#include <QtTest>
+
+#include <QPainter>
+
+#include "combat/ui/TextPrinter.h"
+
+using namespace vrh;
+
+namespace {
+QFont titleFont() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(18);
+    return f;
+}
+QFont tableFont() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    return f;
+}
+// A busy background, so that every blended edge pixel counts.
+QImage background() {
+    QImage img(240, 40, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb((x * 37) % 256, (y * 91) % 256, (x * y) % 256));
+    return img;
+}
+}  // namespace
+
+class TextPrinterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printsWhatDrawTextPrints() {
+        for (const QFont& font : {titleFont(), tableFont()}) {
+            TextPrinter printer(font);
+            for (const char* text : {"New Game", "Load", "High Scores", "Quit", "Scores", "Names", "Level",
+                                     " 50000 ", "Brisko", "Smith, Jr.", "1.2345E+17", "Okay", "",
+                                     "A name far too long for its column"}) {
+                for (const QColor& color : {QColor(0, 255, 0), QColor(255, 255, 0), QColor(0, 0, 128)}) {
+                    QImage expected = background(), got = background();
+                    {
+                        QPainter p(&expected);
+                        p.setFont(font);
+                        p.setPen(color);
+                        p.drawText(QRect(5, 3, 120, 20), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text));
+                    }
+                    for (int twice = 0; twice < 2; ++twice) {  // laid out, then from the cache
+                        got = background();
+                        QPainter p(&got);
+                        printer.print(p, QRect(5, 3, 120, 20), color, text);
+                    }
+                    QVERIFY2(got == expected, text);
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TextPrinterTest)
+#include "text_printer_test.moc"
