@@ -24,14 +24,13 @@ bool ScrollBand::gone(int64_t x) const {
 void ScrollBand::tick() {
     shift_ += step_;
     int reachedZero = 0;
-    std::vector<int> still;
-    still.reserve(live_.size() + 2);
+    still_.clear();  // reused: no allocation once it has grown
     for (int i : live_) {
         const int64_t x = tileX(i);
         if (x == 0) ++reachedZero;
-        if (!gone(x)) still.push_back(i);
+        if (!gone(x)) still_.push_back(i);
     }
-    live_ = std::move(still);
+    live_.swap(still_);
     for (int k = 0; k < reachedZero; ++k) {
         live_.push_back(int(base_.size()));
         base_.push_back(int64_t(appendX_) - shift_);
