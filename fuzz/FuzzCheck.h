@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <variant>
+
+#include "meta/FileValue.h"
+#include "meta/ItemReader.h"
 
 namespace vrh::fuzz {
 
@@ -29,6 +33,26 @@ inline std::string shown(const std::string& s) {
         }
     }
     return out + "\"";
+}
+
+inline std::string describe(const FileValue& v) {
+    if (auto* t = std::get_if<std::string>(&v)) return "text " + shown(*t);
+    if (auto* d = std::get_if<double>(&v)) return "number " + std::to_string(*d);
+    return "nothing";
+}
+
+// `b` is `a` written to a file and read back: everything read is text; text
+// stays the same text, a number reads back as the same number, nothing as
+// empty text.
+inline bool readsBackAs(const FileValue& a, const FileValue& b) {
+    const auto* bt = std::get_if<std::string>(&b);
+    if (!bt) return false;
+    if (auto* at = std::get_if<std::string>(&a)) return *at == *bt;
+    if (auto* ad = std::get_if<double>(&a)) {
+        const auto n = toNumber(*bt);
+        return n && *n == *ad;
+    }
+    return bt->empty();
 }
 
 }  // namespace vrh::fuzz

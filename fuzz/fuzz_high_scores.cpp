@@ -24,6 +24,8 @@
 #include "meta/ItemReader.h"
 
 using namespace vrh;
+using vrh::fuzz::describe;
+using vrh::fuzz::readsBackAs;
 using vrh::fuzz::shown;
 
 namespace {
@@ -31,31 +33,14 @@ namespace {
 const std::string kNames[] = {"Anna", "", " ", "a,b", "\"quoted\"", "say \"hi\"", "  lead", "trail  ",
                               "two\r\nlines", "tab\there", "\"", ",", "0", " 47000 ", "Brisko"};
 
-std::string describe(const FileValue& v) {
-    if (auto* t = std::get_if<std::string>(&v)) return "text " + shown(*t);
-    if (auto* d = std::get_if<double>(&v)) return "number " + std::to_string(*d);
-    return "nothing";
-}
-
 bool sameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
     return a.name == b.name && a.score == b.score && a.level == b.level;
 }
 
 // `b` is `a` written and read back.
 void expectReadBack(const FileValue& a, const FileValue& b, int place, const char* what) {
-    auto detail = [&] {
-        return "place " + std::to_string(place + 1) + " " + what + ": " + describe(a) + " read back as " + describe(b);
-    };
-    const auto* bt = std::get_if<std::string>(&b);
-    FUZZ_CHECK(bt != nullptr, detail());
-    if (auto* at = std::get_if<std::string>(&a)) {
-        FUZZ_CHECK(*at == *bt, detail());
-    } else if (auto* ad = std::get_if<double>(&a)) {
-        const auto n = toNumber(*bt);
-        FUZZ_CHECK(n && *n == *ad, detail());
-    } else {
-        FUZZ_CHECK(bt->empty(), detail());
-    }
+    FUZZ_CHECK(readsBackAs(a, b), "place " + std::to_string(place + 1) + " " + what + ": " + describe(a) +
+                                      " read back as " + describe(b));
 }
 
 }  // namespace

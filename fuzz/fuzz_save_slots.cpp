@@ -18,6 +18,8 @@
 #include "meta/SaveSlots.h"
 
 using namespace vrh;
+using vrh::fuzz::describe;
+using vrh::fuzz::readsBackAs;
 using vrh::fuzz::shown;
 
 namespace {
@@ -34,28 +36,12 @@ SaveSlots sentinelSlots() {
 
 const FileValue& field(const SaveSlots& s, int k) { return s.fields[size_t(k / kSaveFieldCount)][size_t(k % kSaveFieldCount)]; }
 
-std::string describe(const FileValue& v) {
-    if (auto* t = std::get_if<std::string>(&v)) return "text " + shown(*t);
-    if (auto* d = std::get_if<double>(&v)) return "number " + std::to_string(*d);
-    return "nothing";
-}
-
 // `again` is `before` written and read back.
 void expectSameFields(const SaveSlots& before, const SaveSlots& again) {
     for (int k = 0; k < kItems; ++k) {
         const FileValue& a = field(before, k);
         const FileValue& b = field(again, k);
-        auto detail = [&] { return "field " + std::to_string(k) + ": " + describe(a) + " read back as " + describe(b); };
-        const auto* bt = std::get_if<std::string>(&b);
-        FUZZ_CHECK(bt != nullptr, detail());  // everything read from a file is text
-        if (auto* at = std::get_if<std::string>(&a)) {
-            FUZZ_CHECK(*at == *bt, detail());
-        } else if (auto* ad = std::get_if<double>(&a)) {
-            const auto n = toNumber(*bt);
-            FUZZ_CHECK(n && *n == *ad, detail());
-        } else {
-            FUZZ_CHECK(bt->empty(), detail());
-        }
+        FUZZ_CHECK(readsBackAs(a, b), "field " + std::to_string(k) + ": " + describe(a) + " read back as " + describe(b));
     }
 }
 
