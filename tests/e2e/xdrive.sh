@@ -17,26 +17,28 @@ done
 
 xvfb="" wm="" game_pid="${game_pid:-}"
 
-# A display number from a range away from the usual ones; another one is
-# tried when its server does not come up or dies.
+# The X server picks a free display number itself (-displayfd) and writes it
+# once it takes connections, so scripts running side by side never share one.
 _start_x() {
-  local n=$1 size=$2
-  { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && return 1
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local size=$1 numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    kill -0 "$xvfb" 2>/dev/null || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
+  for _ in $(seq 200); do
+    [ -s "$numfile" ] && break
+    kill -0 "$xvfb" 2>/dev/null || { rm -f "$numfile"; return 1; }
     sleep 0.05
   done
+  export DISPLAY=":$(head -n 1 "$numfile")"
+  rm -f "$numfile"
+  [ "$DISPLAY" != ":" ] && xdpyinfo >/dev/null 2>&1 && return 0
   kill "$xvfb" 2>/dev/null
   return 1
 }
 start_display() {
-  local size=${1:-1024x768} n
-  for n in $(shuf -i 300-900 -n 20); do
-    if _start_x "$n" "$size"; then
+  local size=${1:-1024x768}
+  for _ in 1 2 3 4 5; do
+    if _start_x "$size"; then
       openbox >/dev/null 2>&1 &
       wm=$!
       export SDL_AUDIODRIVER=dummy
