@@ -42,6 +42,7 @@ start_display() {
       openbox >/dev/null 2>&1 &
       wm=$!
       export SDL_AUDIODRIVER=dummy
+      export QT_QPA_PLATFORM=xcb  # the test presets set offscreen for the window tests
       return 0
     fi
   done
