@@ -132,16 +132,7 @@ wait_no_window '^Level:' 4
 
 # ---------------------------------------------------------------- load
 say "load slot 2 from the title"
-activate '^Main Menu$'
-sleep 1.2
-highlight_entry Down 432
-key Return
-wait_window '^Load/Save' 4
-activate '^Load/Save'
-key Down
-key Return
-wait_window '^Load this file\?$' 4
-key alt+y
+load_slot_2
 wait_window '^Level:1 Score:0 Lives:5 HP:5 \$0$' 6
 shot loaded
 

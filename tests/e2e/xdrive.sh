@@ -9,7 +9,8 @@
 #   wait_window RE SECS / wait_no_window RE SECS
 #   activate RE / key KEY... / press_until KEY RE SECS
 #   entry_green Y / highlight_entry KEY Y (the title menu's entries)
-#   game_caption / pid_of_window RE
+#   load_slot_2 (from the title menu, through the slot picker)
+#   game_caption
 
 for tool in Xvfb openbox xdotool xdpyinfo import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/setup.sh installs it)"; exit 1; }
@@ -104,5 +105,18 @@ highlight_entry() {
     sleep 0.35
   done
   fail "could not highlight the title entry at y=$y"
+}
+# From the title menu: Load, the second slot, "Yes" to the question.
+load_slot_2() {
+  activate '^Main Menu$'
+  sleep 1.2  # the menu takes keys after its first second
+  highlight_entry Down 432
+  key Return
+  wait_window '^Load/Save' 4
+  activate '^Load/Save'
+  key Down
+  key Return
+  wait_window '^Load this file\?$' 4
+  key alt+y
 }
 game_caption() { xdotool search --onlyvisible --name '^Level:' getwindowname 2>/dev/null | head -1; }
