@@ -62,13 +62,6 @@ TEST(HighScoreBands, TileReachingZeroAppendsOneAtTheRestartPosition) {
     EXPECT_EQ(b.band2.tileX(2), -480);
 }
 
-TEST(HighScoreBands, NewTilesFollowEvery120Ticks) {
-    HighScoreBands b;
-    for (int i = 0; i < 59 + 120 * 5; ++i) b.tick();
-    EXPECT_EQ(b.band1.tileCount(), 2 + 6);
-    EXPECT_EQ(b.band1.tileX(b.band1.tileCount() - 1), 480);
-}
-
 TEST(HighScoreBands, AStepThatMissesZeroNeverAppends) {
     ScrollBand band(0, -3, 480, {-244, 236}, 328, 484);  // 236 is no multiple of 3
     for (int i = 0; i < 1000; ++i) band.tick();

@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "meta/HighScoreTable.h"
 #include "meta/ItemReader.h"
-#include "meta/TextFile.h"
-#include "tests/support/ScratchFolder.h"
+#include "tests/support/TestData.h"
 
 using namespace vrh;
+using test::fixture;
 
 namespace {
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(VRH_TEST_DATA) + "/meta/" + name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The default table as the reset writes it, typed out by hand.
 const std::string kResetText =
@@ -116,29 +105,6 @@ TEST(HighScoreInsert, InsertedEntryReadsBackAsTheSameValues) {
     EXPECT_EQ(rowText(back, 0).score, "50000");
 }
 
-TEST(HighScoreNames, EveryNameRoundTripsAsOneItem) {
-    for (const std::string name : {"Al, \"the\" Pal", "  spaced", "\"Quoted\"", "x\r\ny", " ",
-                                   "comma,", "plain"}) {
-        HighScoreTable t = defaultHighScores();
-        ASSERT_EQ(insertHighScore(t, name, 60000, 12), 0);
-        const HighScoreTable back = readBack(t);
-        EXPECT_EQ(back.entries[0].name, name);
-        EXPECT_EQ(back.entries[1].name, "Brisko") << "the rest of the table did not shift";
-        EXPECT_EQ(back.entries[9].name, "Inc.");
-        EXPECT_EQ(rankValue(back.entries[0].score), 60000);
-    }
-}
-
-TEST(HighScoreRepair, MissingOrEmptyFileGivesTheDefaultTable) {
-    HighScoreRead missing = parseHighScores(std::nullopt);
-    EXPECT_EQ(serializeHighScores(missing.table), kResetText);
-    EXPECT_EQ(missing.repairs.size(), 1u);
-
-    HighScoreRead empty = parseHighScores(std::string());
-    EXPECT_EQ(serializeHighScores(empty.table), kResetText);
-    EXPECT_FALSE(empty.repairs.empty());
-}
-
 TEST(HighScoreRepair, ShortFileKeepsItsItemsAndTakesTheRestFromTheDefault) {
     HighScoreRead r = parseHighScores(fixture("vrhhs_7items.txt"));
     EXPECT_EQ(r.repairs.size(), 2u) << "place 3 cut short, places 4 to 10 filled";
@@ -193,20 +159,4 @@ TEST(HighScoreRepair, OnlyTheFirstThirtyItemsCount) {
     EXPECT_EQ(r.table.entries[9].name, "P10");
     EXPECT_EQ(rankValue(r.table.entries[9].score), 81000);
     EXPECT_EQ(readItems(serializeHighScores(r.table)).size(), 30u);
-}
-
-TEST(HighScoreFile, OpeningWithoutAFileCreatesItAndEntersTheRun) {
-    const test::ScratchFolder dir("vrh_high_score_file");
-    const auto file = dir / kHighScoreFileName;
-
-    HighScoreRead r = parseHighScores(readTextFile(file));
-    EXPECT_FALSE(r.repairs.empty());
-    insertHighScore(r.table, "Anna", 47000, 9);
-    ASSERT_TRUE(writeTextFileAtomic(file, serializeHighScores(r.table)));
-
-    HighScoreRead again = parseHighScores(readTextFile(file));
-    EXPECT_TRUE(again.repairs.empty());
-    EXPECT_EQ(rowText(again.table, 1).name, "Anna");
-    EXPECT_EQ(topmostRowWithScore(again.table, 47000), 1);
-    EXPECT_EQ(again.table.entries[9].name, "Inc.");
 }

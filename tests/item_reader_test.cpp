@@ -56,6 +56,7 @@ TEST(QuoteItem, EveryStringReadsBackAsOneItem) {
         const std::string line = quoteItem(s);
         EXPECT_EQ(readItems(line + "\r\n"), Items{s}) << "written as [" << line << "]";
         EXPECT_EQ(readItems(line + "," + line), (Items{s, s}));
+        EXPECT_EQ(readItems(line + "\r\n" + line + "\r\n"), (Items{s, s})) << "one item a line";
     }
 }
 

@@ -183,10 +183,3 @@ TEST(Music, TheChosenTrackRestartsWhenStoppedAndSilencesTheOthers) {
     h.advanceMs(300);
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.sndBgm[i]), 0);
 }
-
-TEST(TankShotTimer, PlaysTheVolleySoundAndSetsItsTag) {
-    Harness h;
-    h.w().tmrTankShot_Timer();
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
-    EXPECT_EQ(h.w().tmrTankShot.Tag, "1");
-}

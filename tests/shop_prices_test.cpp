@@ -86,6 +86,10 @@ TEST(ShopOpening, DisablesWhatThePlayerAlreadyHasButKeepsDesignShotPrices) {
     s.gunType = "Regular";
     openShop(s);
     EXPECT_EQ(enabledMask(s), "111000111") << "a previous visit's disabling is forgotten";
+
+    s.gunType = "Psychic";
+    openShop(s);
+    EXPECT_EQ(enabledMask(s), "111000000") << "the best gun disables every gun";
 }
 
 TEST(ShopBuyStat, PriceBoundaries) {

@@ -133,6 +133,10 @@ TEST(ShotFlight, LeavesAtTheLeftEdgeAndReachesTheTankRow) {
     h.g.facingRight = false;
     h.hold(Button::A);
     h.tick();
+    EXPECT_TRUE(h.g.shotLeft) << "launched down to the left";
+    EXPECT_FALSE(h.g.shotRight);
+    EXPECT_EQ(h.g.shotX, 178 - 7);
+    EXPECT_EQ(h.g.shotY, 32 + 7);
     h.release(Button::A);
     // From x 171 it drifts left 7 per tick: after 25 moves x = -4 < 0.
     int ticks = 1;

@@ -62,14 +62,6 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_TRUE(h.g.volleyActive);
 }
 
-TEST(Volley, StepsForAPlayerAtTheStart) {
-    Harness h;
-    h.noSpawns();
-    h.tick(49);
-    EXPECT_EQ(h.g.volleyStepRight, 176 / 81.75);
-    EXPECT_EQ(h.g.volleyStepLeft, 130 / 81.75);
-}
-
 TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     Harness h;
     h.noSpawns();
