@@ -451,15 +451,19 @@ def honeycomb(w, h, r, period, fill, light, dark, line, seed, special=None):
 
 
 def make_bg2():
+    # A quiet honeycomb: the title menu prints green and yellow on it, the
+    # high-score table black and blue, so the cells stay mid-bright and their
+    # rims low in contrast.
     w, h = 480, 159
     vary = PNoise(41, cell=60, octaves=3)
 
     def fill(x, y, cid):
-        t = y / h
-        c = mix((148, 156, 226), (112, 122, 206), t)
+        # light under the gold trim, fading into a deeper comb by row 40
+        t = max(0.0, min(1.0, (y - 8) / 32))
+        c = mix((146, 154, 226), (108, 116, 200), t * t * (3 - 2 * t))
         if _hash(41, cid[0], cid[1]) < 0.12:
-            c = mix(c, (168, 176, 236), 0.8)
-        return dither_pick([mix(c, (0, 0, 0), 0.05), c], vary.at(x, y) * 1.6 - 0.3, x, y)
+            c = mix(c, (160, 168, 232), 0.35)
+        return dither_pick([mix(c, (0, 0, 0), 0.04), c], vary.at(x, y) * 1.6 - 0.3, x, y)
 
     def special(x, y, cid, edge, c):
         if y < 7:                                 # honey-gold trim along the top
@@ -467,7 +471,7 @@ def make_bg2():
             return trim[y]
         return c
 
-    im = honeycomb(w, h, 10, 480, fill, (178, 186, 244), (96, 104, 184), (80, 86, 164), 41, special)
+    im = honeycomb(w, h, 10, 480, fill, (146, 154, 226), (100, 108, 190), (90, 98, 180), 41, special)
     emit('imgBG2', boxed(im, 484, 163), 'pic')
 
 
