@@ -4,6 +4,11 @@
 //   varnholt_soak [hours] [seed]        hours of simulated play (default 0.05),
 //                                       seed of the player and the spawns (default 1)
 //
+// An hour of play is 72,000 game ticks of 50 ms. Steps on the pause screen
+// or with another window in front run no tick; they come on top, so ten
+// hours are 720,000 ticks actually played. Should 2,000 steps in a row
+// (100 s) pass without a tick, the game is stuck and the soak fails.
+//
 // A seeded random player holds random pad buttons for random spans (it keeps
 // A down most of the time and leans towards the lower rows, where its shots
 // reach the big tank), pauses now and then (and sometimes picks "MainMenu" on
@@ -45,7 +50,8 @@ using namespace vrh::test;
 
 namespace {
 
-constexpr int64_t kStepsPerHour = 72000;  // 50 ms steps
+constexpr int64_t kTicksPerHour = 72000;  // 50 ms ticks
+constexpr int64_t kMostStepsWithoutTick = 2000;
 
 // Names that need care in the files: commas, quotes, blanks, line ends.
 const char* const kNames[] = {"Anna", "Bo, the second", "\"Quoted\"", " lead", "trail ", "two\r\nlines", "x"};
@@ -74,8 +80,8 @@ struct Totals {
 };
 
 [[noreturn]] void fail(int64_t step, int64_t tick, const std::string& what, const GameState& g) {
-    std::fprintf(stderr, "\nSOAK FAILED at step %lld (%.3f simulated hours), game tick %lld: %s\nstate:\n%s",
-                 (long long)step, double(step) / double(kStepsPerHour), (long long)tick, what.c_str(),
+    std::fprintf(stderr, "\nSOAK FAILED at step %lld, game tick %lld (%.3f hours played): %s\nstate:\n%s",
+                 (long long)step, (long long)tick, double(tick) / double(kTicksPerHour), what.c_str(),
                  describeState(g).c_str());
     std::exit(1);
 }
@@ -85,16 +91,20 @@ public:
     explicit Soak(uint32_t seed) : seed_(seed), h_(seed), rng_(seed), name_(kNames[0]) {}
 
     int run(double hours) {
-        const int64_t steps = int64_t(hours * double(kStepsPerHour) + 0.5);
+        const int64_t ticks = int64_t(hours * double(kTicksPerHour) + 0.5);
         const auto start = std::chrono::steady_clock::now();
-        std::printf("varnholt_soak: %.3f simulated hours = %lld steps of 50 ms, seed %u\n", hours, (long long)steps,
-                    seed_);
+        std::printf("varnholt_soak: %.3f simulated hours = %lld game ticks of 50 ms, seed %u\n", hours,
+                    (long long)ticks, seed_);
         report("start", start);
-        for (int64_t s = 0; s < steps; ++s) {
+        int64_t nextHour = kTicksPerHour;
+        for (int64_t s = 0; t_.ticks < ticks; ++s) {
             step(s);
-            if ((s + 1) % kStepsPerHour == 0) report(std::to_string((s + 1) / kStepsPerHour) + " h", start);
+            if (t_.ticks == nextHour) {
+                report(std::to_string(nextHour / kTicksPerHour) + " h", start);
+                nextHour += kTicksPerHour;
+            }
         }
-        if (steps % kStepsPerHour != 0) report("end", start);
+        if (ticks % kTicksPerHour != 0) report("end", start);
         summary(start);
         return 0;
     }
@@ -112,8 +122,13 @@ private:
 
         const int ticksBefore = h_.ticksRun();
         h_.tick();
-        t_.ticks += h_.ticksRun() - ticksBefore;
+        const int ticked = h_.ticksRun() - ticksBefore;
+        if (ticked < 0 || ticked > 1) broken("one 50 ms step ran " + std::to_string(ticked) + " ticks", h_.g);
+        t_.ticks += ticked;
         ++t_.steps;
+        stepsWithoutTick_ = ticked ? 0 : stepsWithoutTick_ + 1;
+        if (stepsWithoutTick_ > kMostStepsWithoutTick)
+            broken(std::to_string(stepsWithoutTick_) + " steps in a row without a game tick", h_.g);
 
         // The recordings of the harness would grow for ever: keep them short.
         h_.clearSounds();
@@ -367,12 +382,12 @@ private:
     void summary(std::chrono::steady_clock::time_point start) const {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf(
-            "done: %lld steps (%.3f simulated hours), %lld game ticks in %.1f s = %.0f ticks/s (%.0fx real time)\n"
+            "done: %lld game ticks (%.3f hours played) in %lld steps, %.1f s = %.0f ticks/s (%.0fx real time)\n"
             "      runs %d (%d loaded from a slot, %d of them from an edited file), game overs %d, back to the title menu %d\n"
             "      level changes %d, highest level %d, best score %lld, shop purchases %d (refused clicks %d)\n"
             "      most enemies on the field %d, most enemy shots in the air %d\n"
             "      saves %d, pauses %d, focus losses %d; every invariant held on every step\n",
-            (long long)t_.steps, double(t_.steps) / double(kStepsPerHour), (long long)t_.ticks, seconds,
+            (long long)t_.ticks, double(t_.ticks) / double(kTicksPerHour), (long long)t_.steps, seconds,
             double(t_.ticks) / seconds, double(t_.steps) * 0.05 / seconds, t_.runs, t_.loadedRuns, t_.editedRuns, t_.gameOvers,
             t_.mainMenus, t_.levelChanges, t_.highestLevel, (long long)t_.bestScore, t_.purchases, t_.refusedClicks,
             t_.mostEnemies, t_.mostEnemyShots, t_.saves, t_.pauses, t_.focusLosses);
@@ -384,6 +399,7 @@ private:
     InvariantChecker invariants_;
     Totals t_;
     int64_t step_ = 0;
+    int64_t stepsWithoutTick_ = 0;
     int holdLeft_[5] = {};
     int awayLeft_ = 0;
     int away_ = 0;  // stands for another window
