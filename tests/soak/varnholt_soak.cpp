@@ -106,7 +106,7 @@ public:
         }
         if (ticks % kTicksPerHour != 0) report("end", start);
         summary(start);
-        return 0;
+        return ticks >= kTicksPerHour ? playedEverything() : 0;
     }
 
 private:
@@ -391,6 +391,29 @@ private:
             double(t_.ticks) / seconds, double(t_.steps) * 0.05 / seconds, t_.runs, t_.loadedRuns, t_.editedRuns, t_.gameOvers,
             t_.mainMenus, t_.levelChanges, t_.highestLevel, (long long)t_.bestScore, t_.purchases, t_.refusedClicks,
             t_.mostEnemies, t_.mostEnemyShots, t_.saves, t_.pauses, t_.focusLosses);
+    }
+
+    // An hour of play must have reached every part the soak is there for;
+    // a player that no longer finishes levels or saves would check little.
+    int playedEverything() const {
+        const struct {
+            const char* what;
+            int count;
+        } parts[] = {{"level changes", t_.levelChanges}, {"shop purchases", t_.purchases},
+                     {"game overs", t_.gameOvers},       {"returns to the title menu", t_.mainMenus},
+                     {"saves", t_.saves},                {"runs loaded from a slot", t_.loadedRuns},
+                     {"pauses", t_.pauses},              {"focus losses", t_.focusLosses}};
+        int missing = 0;
+        for (const auto& p : parts)
+            if (p.count == 0) {
+                std::fprintf(stderr, "SOAK FAILED: no %s in %lld ticks\n", p.what, (long long)t_.ticks);
+                ++missing;
+            }
+        if (t_.highestLevel < 10) {
+            std::fprintf(stderr, "SOAK FAILED: highest level %d, the later waves were never played\n", t_.highestLevel);
+            ++missing;
+        }
+        return missing ? 1 : 0;
     }
 
     uint32_t seed_;
