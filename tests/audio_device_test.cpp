@@ -42,9 +42,8 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
+// Gapless decoding gives back exactly the samples encoded (1.0 s stereo, 0.6 s mono), and not silence.
 TEST(AudioDecoder, LengthsAreTheEncodedSampleCountsAndFullyReadable) {
-    // The MP3s were made from 1.0 s at 44100 Hz stereo and 0.6 s at 22050 Hz
-    // mono; gapless decoding must give back exactly the samples that went in.
     for (auto [name, rate, frames] : {std::tuple{"tone44k.mp3", 44100, 44100}, {"tone22k_mono.mp3", 22050, 13230}, {"blip22k.wav", 22050, 2205}}) {
         auto d = audio::openDecoder((kData / name).string());
         ASSERT_TRUE(d) << name;
@@ -60,6 +59,7 @@ TEST(AudioDecoder, LengthsAreTheEncodedSampleCountsAndFullyReadable) {
     }
 }
 
+// Junk, cut, data-less, folder, missing or wrongly named files are refused; extensions in any case.
 TEST(AudioDecoder, RefusesWhatItCannotPlay) {
     const test::ScratchFolder dir("vrh audio " + testName());  // blanks on purpose
     writeWav(dir / "good.wav", 22050, 2, 2000);
@@ -96,6 +96,7 @@ struct Ramp : audio::Decoder {
     int seeks = 0;
 };
 
+// 22050 Hz mono is interpolated to 44100 Hz on both sides; the position counts source frames.
 TEST(AudioTrack, ResamplesUpmixesAndCountsConsumedFrames) {
     audio::Track t(std::make_unique<Ramp>(22050, 1, 22050), 44100);
     ASSERT_TRUE(t.play(std::nullopt, std::nullopt));
@@ -104,7 +105,7 @@ TEST(AudioTrack, ResamplesUpmixesAndCountsConsumedFrames) {
     for (int i = 0; i < 10; ++i) {
         const float expected = (float(i / 2 + 1) + (i % 2 ? 0.5f : 0.0f)) / 1e5f;  // halfway between frames
         EXPECT_NEAR(out[2 * i], expected, 1e-9) << i;
-        EXPECT_NEAR(out[2 * i + 1], expected, 1e-9) << "mono on both sides " << i;
+        EXPECT_NEAR(out[2 * i + 1], expected, 1e-9) << i;
     }
     EXPECT_EQ(t.positionFrames(), 2205);
     EXPECT_EQ(t.positionMs(), 100);
@@ -116,21 +117,20 @@ TEST(AudioTrack, ResamplesUpmixesAndCountsConsumedFrames) {
     EXPECT_EQ(out[2 * 39690], 0.0f) << "then silence";
 }
 
+// Bad ranges and volumes refused; from/to, pause, volume, seeking and restart from frame 0.
 TEST(AudioTrack, RangesSeekPauseAndVolume) {
     auto reader = std::make_unique<Ramp>(44100, 2, 44100);
     Ramp* raw = reader.get();
     audio::Track t(std::move(reader), 44100);
-    EXPECT_FALSE(t.play(2000.0, std::nullopt));
-    EXPECT_FALSE(t.play(0.0, 1001.0));
-    EXPECT_FALSE(t.play(600.0, 500.0));
+    for (auto [from, to] : {std::pair<double, std::optional<double>>{2000.0, std::nullopt}, {0.0, 1001.0}, {600.0, 500.0}})
+        EXPECT_FALSE(t.play(from, to)) << from;
     EXPECT_FALSE(t.setVolume(1001));
     EXPECT_EQ(t.mode(), audio::Mode::Stopped);
     ASSERT_TRUE(t.setVolume(500));
     ASSERT_TRUE(t.play(200.0, 300.0));
     std::vector<float> out(2 * 44100, 0.25f);  // the track adds to what is there
     t.mixInto(out.data(), 441);
-    EXPECT_NEAR(out[0], 0.25f + 0.5f * Ramp::value(8820, 0), 1e-7) << "from 200 ms, at half volume";
-    EXPECT_NEAR(out[1], 0.25f + 0.5f * Ramp::value(8820, 1), 1e-7);
+    for (int c : {0, 1}) EXPECT_NEAR(out[c], 0.25f + 0.5f * Ramp::value(8820, c), 1e-7) << "from 200 ms, at half volume";
     t.pause();
     t.mixInto(out.data(), 441);
     EXPECT_EQ(t.positionMs(), 210) << "paused";
@@ -152,8 +152,9 @@ TEST(AudioTrack, RangesSeekPauseAndVolume) {
     EXPECT_EQ(raw->seeks, 2) << "restart reads from the first frame again";
 }
 
+// A damaged file holding fewer frames than announced stops where its data ends.
 TEST(AudioTrack, StopsWhereTheDataEnds) {
-    audio::Track t(std::make_unique<Ramp>(44100, 2, 44100, 4410), 44100);  // a damaged file
+    audio::Track t(std::make_unique<Ramp>(44100, 2, 44100, 4410), 44100);
     ASSERT_TRUE(t.play(std::nullopt, std::nullopt));
     std::vector<float> out(2 * 44100);
     t.mixInto(out.data(), 44100);
@@ -176,6 +177,7 @@ protected:
     std::unique_ptr<MciDevice> device = makeAudioDevice(GetParam());
 };
 
+// Lengths in ms, a fresh file stopped at 0, two files at once, play to the very end.
 TEST_P(AudioDeviceTest, LengthsAndPlayingToTheEnd) {
     writeWav(dir / "odd.wav", 22050, 1, 11111);
     for (auto [file, ms] : {std::pair{stereo, 500.0}, {mono, 300.0}, {dir / "odd.wav", 11111 / 22.05},
@@ -194,6 +196,7 @@ TEST_P(AudioDeviceTest, LengthsAndPlayingToTheEnd) {
     EXPECT_EQ(mode(stereo), "playing") << "two at once";
 }
 
+// Seek to 0 stops, play restarts, pause holds the position, from/to ranges and "wait".
 TEST_P(AudioDeviceTest, RestartPauseResumeAndRanges) {
     send("open " + stereo + " wait");
     send("Play " + stereo);
@@ -221,6 +224,7 @@ TEST_P(AudioDeviceTest, RestartPauseResumeAndRanges) {
     EXPECT_EQ(mode(blip), "stopped");
 }
 
+// Names with blanks (and quoted), commands in any case, a second open, close and close all.
 TEST_P(AudioDeviceTest, NamesWithBlanksAnyCaseReopenAndClose) {
     const std::string b = dir / "s22.wav two.wav";  // starts with another open name
     fs::copy_file(mono, b);
@@ -241,8 +245,9 @@ TEST_P(AudioDeviceTest, NamesWithBlanksAnyCaseReopenAndClose) {
     EXPECT_EQ(mode(b), "");
 }
 
+// A refused file is not opened; every malformed command replies "" and changes nothing.
 TEST_P(AudioDeviceTest, BadFilesAndMalformedCommandsDoNothing) {
-    const std::string missing = dir / "missing.wav";  // a file the decoder refuses is not opened
+    const std::string missing = dir / "missing.wav";
     send("Open " + missing + " wait");
     EXPECT_EQ(mode(missing), "");
 
@@ -266,6 +271,7 @@ TEST_P(AudioDeviceTest, BadFilesAndMalformedCommandsDoNothing) {
     EXPECT_EQ(position(s), 500);
 }
 
+// Commands racing the mixer, then the device going away while files play.
 TEST_P(AudioDeviceTest, BusyUseWhileMixingThenTeardown) {
     const std::string mp3 = (kData / "tone44k.mp3").string();
     send("open " + mp3 + " wait");
@@ -279,10 +285,9 @@ TEST_P(AudioDeviceTest, BusyUseWhileMixingThenTeardown) {
         if (i % 3 == 0) send("close " + mono);
     }
     EXPECT_NE(mode(mp3), "");
-}  // the device goes away while files play
+}
 
-// A machine with no sound device at all (no driver SDL can open): the
-// device falls back to SDL's silent driver, and time still passes.
+// With no sound driver SDL can open, the device falls back to silence and time still passes.
 TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {
     const char* before = std::getenv("SDL_AUDIODRIVER");
     const std::string saved = before ? before : "";

@@ -16,6 +16,12 @@ namespace {
 
 bool down(KeyState& keys, int vk) { return keys.GetAsyncKeyState(vk) & 0x8000; }
 
+bool noneDown(ScriptedKeys& keys) {
+    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk)
+        if (keys.isDown(vk)) return false;
+    return true;
+}
+
 struct PadRig {
     ScriptedKeys keys;
     ButtonMap map;  // Space, M, N, O, P, Q, arrows, Enter, Shift
@@ -24,6 +30,7 @@ struct PadRig {
 
 }  // namespace
 
+// Each controller button presses exactly its pad button's bound code; unused ones press nothing.
 TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
     struct Case { ControllerButton from; PadButton to; int code; };
     const Case cases[] = {
@@ -35,12 +42,12 @@ TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
         {ControllerButton::Start, PadButton::Start, 13},    {ControllerButton::Back, PadButton::Select, 16},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE("controller button " + std::to_string(int(c.from)));
         PadRig r;
         r.pad.button(0, c.from, true);
         EXPECT_EQ(padButtonOf(c.from), c.to);
         EXPECT_TRUE(r.pad.held(c.to));
-        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk)
-            EXPECT_EQ(r.keys.isDown(vk), vk == c.code) << "controller button " << int(c.from) << ", code " << vk;
+        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_EQ(r.keys.isDown(vk), vk == c.code) << vk;
         r.pad.button(0, c.from, false);
         EXPECT_FALSE(r.keys.isDown(c.code));
         EXPECT_EQ(r.keys.GetAsyncKeyState(c.code), 1) << "the press is still reported once";
@@ -49,22 +56,20 @@ TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
         PadRig r;
         r.pad.button(0, unused, true);
         EXPECT_FALSE(padButtonOf(unused));
-        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(r.keys.isDown(vk));
+        EXPECT_TRUE(noneDown(r.keys));
     }
 }
 
+// Losing focus releases keyboard keys only; keyboard and pad never release each other's hold.
 TEST(PadMapping, LosingFocusLetsGoOfTheKeyboardOnly) {
     PadRig r;
     r.pad.button(0, ControllerButton::A, true);
-    r.keys.keyDown(32);
-    r.keys.keyDown(13);
+    for (int vk : {32, 13}) r.keys.keyDown(vk);
     r.keys.releaseAll();
     EXPECT_FALSE(r.keys.isDown(13));
     EXPECT_TRUE(r.keys.isDown(32)) << "the pad still holds it";
     EXPECT_TRUE(r.keys.isDown(32, KeySource::Pad));
     EXPECT_FALSE(r.keys.isDown(32, KeySource::Keyboard));
-
-    // Keyboard and pad on one code do not release each other either.
     r.keys.keyDown(38);
     r.pad.button(0, ControllerButton::DpadUp, true);
     r.keys.keyUp(38);
@@ -74,7 +79,9 @@ TEST(PadMapping, LosingFocusLetsGoOfTheKeyboardOnly) {
     EXPECT_TRUE(down(r.keys, 38)) << "the keyboard still holds it";
 }
 
-TEST(PadMapping, TwoPadButtonsOnOneCodeHoldItUntilBothAreUp) {
+// A code held by several pad sources (two buttons, two controllers, stick and D-pad)
+// is pressed once and let go only when the last one goes up or is unplugged.
+TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     PadRig r;
     r.map.keyB = 32;  // A and B both on Space
     r.pad.button(0, ControllerButton::A, true);
@@ -83,10 +90,7 @@ TEST(PadMapping, TwoPadButtonsOnOneCodeHoldItUntilBothAreUp) {
     EXPECT_TRUE(r.keys.isDown(32));
     r.pad.button(0, ControllerButton::B, false);
     EXPECT_FALSE(r.keys.isDown(32));
-}
 
-TEST(PadMapping, TwoControllersHoldingOneButtonCountOnce) {
-    PadRig r;
     KeyReader reader(r.keys);
     r.pad.button(1, ControllerButton::Start, true);
     EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8001));
@@ -97,42 +101,7 @@ TEST(PadMapping, TwoControllersHoldingOneButtonCountOnce) {
     r.pad.removed(2);
     EXPECT_FALSE(r.keys.isDown(13)) << "an unplugged controller lets go";
     EXPECT_FALSE(r.pad.held(PadButton::Start));
-}
 
-TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
-    PadRig r;
-    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickPress - 1);
-    EXPECT_FALSE(r.keys.isDown(39)) << "inside the dead zone";
-    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickPress + 1);
-    EXPECT_TRUE(r.keys.isDown(39));
-    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickRelease + 1);
-    EXPECT_TRUE(r.keys.isDown(39)) << "between the thresholds it stays on";
-    r.pad.axis(0, ControllerAxis::LeftX, PadInput::kStickRelease - 1);
-    EXPECT_FALSE(r.keys.isDown(39));
-    r.pad.axis(0, ControllerAxis::LeftX, -32768);
-    EXPECT_TRUE(r.keys.isDown(37));
-    EXPECT_FALSE(r.keys.isDown(39));
-    r.pad.axis(0, ControllerAxis::LeftX, 32767);  // straight across
-    EXPECT_FALSE(r.keys.isDown(37));
-    EXPECT_TRUE(r.keys.isDown(39));
-
-    r.pad.axis(0, ControllerAxis::LeftY, -20000);  // stick axes point down
-    EXPECT_TRUE(r.keys.isDown(38));
-    EXPECT_FALSE(r.keys.isDown(40));
-    r.pad.axis(0, ControllerAxis::LeftY, 20000);
-    EXPECT_TRUE(r.keys.isDown(40));
-    EXPECT_FALSE(r.keys.isDown(38));
-
-    // The right stick and the triggers steer nothing.
-    PadRig other;
-    for (auto a : {ControllerAxis::RightX, ControllerAxis::RightY, ControllerAxis::LeftTrigger,
-                   ControllerAxis::RightTrigger})
-        other.pad.axis(0, a, 32767);
-    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(other.keys.isDown(vk));
-}
-
-TEST(PadMapping, StickAndDpadOnOneDirectionHoldItTogether) {
-    PadRig r;
     r.pad.button(0, ControllerButton::DpadUp, true);
     r.pad.axis(0, ControllerAxis::LeftY, -32768);
     r.pad.button(0, ControllerButton::DpadUp, false);
@@ -141,6 +110,30 @@ TEST(PadMapping, StickAndDpadOnOneDirectionHoldItTogether) {
     EXPECT_FALSE(r.keys.isDown(38));
 }
 
+// The left stick presses past 40 %, lets go inside 30 %; up is negative; other axes steer nothing.
+TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
+    PadRig r;
+    // Axis, value, then whether the negative and the positive direction's code is down.
+    const std::tuple<ControllerAxis, int, bool, bool> steps[] = {
+        {ControllerAxis::LeftX, PadInput::kStickPress - 1, false, false}, {ControllerAxis::LeftX, PadInput::kStickPress + 1, false, true},
+        {ControllerAxis::LeftX, PadInput::kStickRelease + 1, false, true}, {ControllerAxis::LeftX, PadInput::kStickRelease - 1, false, false},
+        {ControllerAxis::LeftX, -32768, true, false}, {ControllerAxis::LeftX, 32767, false, true},
+        {ControllerAxis::LeftY, -20000, true, false}, {ControllerAxis::LeftY, 20000, false, true}};
+    for (auto [axis, value, negative, positive] : steps) {
+        r.pad.axis(0, axis, value);
+        const bool x = axis == ControllerAxis::LeftX;
+        EXPECT_EQ(r.keys.isDown(x ? 37 : 38), negative) << value;
+        EXPECT_EQ(r.keys.isDown(x ? 39 : 40), positive) << value;
+    }
+
+    PadRig other;
+    for (auto a : {ControllerAxis::RightX, ControllerAxis::RightY, ControllerAxis::LeftTrigger,
+                   ControllerAxis::RightTrigger})
+        other.pad.axis(0, a, 32767);
+    EXPECT_TRUE(noneDown(other.keys));
+}
+
+// Suspended (in the background) holds and reports nothing; resuming presses what is still held.
 TEST(PadMapping, SuspendedHoldsNothingAndResumingPressesWhatIsStillHeld) {
     PadRig r;
     r.pad.button(0, ControllerButton::X, true);
@@ -156,19 +149,19 @@ TEST(PadMapping, SuspendedHoldsNothingAndResumingPressesWhatIsStillHeld) {
     EXPECT_FALSE(r.keys.isDown(80));
 }
 
+// A button bound to code 0 presses nothing; the mapping going away releases everything.
 TEST(PadMapping, UnboundButtonPressesNothingAndGoingAwayReleasesEverything) {
     ScriptedKeys keys;
     ButtonMap map;
     map.keyA = 0;
-    {
-        PadInput pad(keys, bindingFrom(map));
-        pad.button(0, ControllerButton::A, true);
-        EXPECT_TRUE(pad.held(PadButton::A));
-        EXPECT_EQ(pad.pressedCode(PadButton::A), 0);
-        for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_FALSE(keys.isDown(vk));
-        pad.button(0, ControllerButton::Start, true);
-        EXPECT_TRUE(keys.isDown(13));
-    }
+    auto pad = std::make_unique<PadInput>(keys, bindingFrom(map));
+    pad->button(0, ControllerButton::A, true);
+    EXPECT_TRUE(pad->held(PadButton::A));
+    EXPECT_EQ(pad->pressedCode(PadButton::A), 0);
+    EXPECT_TRUE(noneDown(keys));
+    pad->button(0, ControllerButton::Start, true);
+    EXPECT_TRUE(keys.isDown(13));
+    pad.reset();
     EXPECT_FALSE(keys.isDown(13));
 }
 
@@ -223,13 +216,11 @@ protected:
 
 }  // namespace
 
-TEST_F(SdlPad, NoControllerChangesNothing) {
+// No controller presses nothing; a rebound button follows the new code at once, also for its release.
+TEST_F(SdlPad, ReboundButtonFollowsTheNewCode) {
     service->poll();
     EXPECT_EQ(service->connected(), 0);
-    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) EXPECT_EQ(keys.GetAsyncKeyState(vk), 0);
-}
-
-TEST_F(SdlPad, ReboundButtonFollowsTheNewCode) {
+    EXPECT_TRUE(noneDown(keys));
     auto pad = plug();
     map.keyStart = 101;
     pad->button(SDL_CONTROLLER_BUTTON_START, true);
@@ -242,32 +233,22 @@ TEST_F(SdlPad, ReboundButtonFollowsTheNewCode) {
     EXPECT_FALSE(down(keys, 101));
 }
 
-TEST_F(SdlPad, StickPastTheDeadZoneActsAsTheDpad) {
-    auto pad = plug();
-    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
-    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 30000);
-    service->poll();
-    EXPECT_TRUE(down(keys, 37));
-    EXPECT_TRUE(down(keys, 40));
-    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
-    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
-    service->poll();
-    EXPECT_FALSE(down(keys, 37));
-    EXPECT_FALSE(down(keys, 40));
-}
-
+// SDL's buttons and stick axes reach the mapping; unplugging lets go; plugging in again works.
 TEST_F(SdlPad, UnpluggingReleasesAndPluggingInAgainWorks) {
     auto pad = plug();
     pad->button(SDL_CONTROLLER_BUTTON_Y, true);
     pad->button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 30000);
     service->poll();
-    ASSERT_TRUE(down(keys, 80));
-    ASSERT_TRUE(down(keys, 39));
+    for (int vk : {80, 39, 37, 40}) ASSERT_TRUE(down(keys, vk)) << vk;
+    pad->axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    service->poll();
+    EXPECT_FALSE(down(keys, 40));
     pad->unplug();
     service->poll();
     EXPECT_EQ(service->connected(), 0);
-    EXPECT_FALSE(down(keys, 80));
-    EXPECT_FALSE(down(keys, 39));
+    for (int vk : {80, 39, 37}) EXPECT_FALSE(down(keys, vk)) << vk;
 
     auto again = plug();
     EXPECT_EQ(service->connected(), 1);
@@ -276,34 +257,34 @@ TEST_F(SdlPad, UnpluggingReleasesAndPluggingInAgainWorks) {
     EXPECT_TRUE(down(keys, 77));
 }
 
+// A controller present at start is opened once and its held button counts; the service lets go at the end.
 TEST_F(SdlPad, ControllerAlreadyConnectedIsReadAtStart) {
     auto pad = std::make_unique<VirtualController>();
     ASSERT_TRUE(pad->ok());
     pad->button(SDL_CONTROLLER_BUTTON_X, true);
     SDL_JoystickUpdate();
-    // A fresh service (the old one, never polled, goes after it has started).
-    service = makeGamepad(keys, bindingFrom(map));
+    service = makeGamepad(keys, bindingFrom(map));  // a fresh service
     EXPECT_EQ(service->connected(), 1);
-    EXPECT_TRUE(down(keys, 79)) << "a button held when the controller is found counts";
+    EXPECT_TRUE(down(keys, 79));
     service->poll();
     EXPECT_EQ(service->connected(), 1) << "the arrival event does not open it twice";
     EXPECT_TRUE(down(keys, 79));
     service.reset();
-    EXPECT_FALSE(down(keys, 79)) << "a service that goes away lets go";
+    EXPECT_FALSE(down(keys, 79));
 }
 
+// The service gives back the controller subsystem but leaves the audio device its SDL.
 TEST(SdlPadSubsystems, GamepadLeavesTheAudioDeviceItsSdl) {
     auto device = makeAudioDevice();
     const bool audio = SDL_WasInit(SDL_INIT_AUDIO);
-    ScriptedKeys keys;
-    ButtonMap map;
+    PadRig r;
     {
-        auto service = makeGamepad(keys, bindingFrom(map));
+        auto service = makeGamepad(r.keys, bindingFrom(r.map));
         EXPECT_TRUE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
         service->poll();
     }
-    EXPECT_FALSE(SDL_WasInit(SDL_INIT_GAMECONTROLLER)) << "the service gives back what it took";
-    EXPECT_EQ(bool(SDL_WasInit(SDL_INIT_AUDIO)), audio) << "and leaves the audio device its subsystem";
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
+    EXPECT_EQ(bool(SDL_WasInit(SDL_INIT_AUDIO)), audio);
     if (audio) {
         EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "audio still holds the event subsystem";
     }

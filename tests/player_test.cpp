@@ -18,16 +18,32 @@ struct ArmedHarness : Harness {
     void placePlayer(int x, int y) {
         g.playerX = x;
         g.playerY = y;
-        g.shotHomeX = x + 16;
-        g.shotHomeY = y + 32;
-        g.shotX = g.shotHomeX;
-        g.shotY = g.shotHomeY;
+        g.shotX = g.shotHomeX = x + 16;
+        g.shotY = g.shotHomeY = y + 32;
         g.volleyTicks = (327 - y) / 4.0;
+    }
+    // An enemy shot from the left group parked on the player's box.
+    void shootPlayer(int attack = 1) {
+        const int n = addEnemy(true, 3, 200);
+        g.left.attack[n] = attack;
+        g.left.shotState[n] = "Shoot";
+        g.left.shotX[n] = g.playerX + 5;
+        g.left.shotY[n] = g.playerY + 5;
+        g.enemyShotsInAir += 1;
+    }
+    // Whether the player is drawn in any pose at its place.
+    bool beeDrawn() const {
+        for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf, Pic::beeleftsf,
+                      Pic::beerightf, Pic::beerightsf, Pic::explode})
+            for (const DrawOp& op : opsOf(p))
+                if (op.x == g.playerX && op.w == 33 && op.h == 42) return true;
+        return false;
     }
 };
 
 }  // namespace
 
+// The first tick of a run ignores the pad; the waiting shot follows the muzzle.
 TEST(PlayerMovement, ControlsAreDeadOnTheFirstTickOfARun) {
     Harness h;
     h.noSpawns();
@@ -37,40 +53,34 @@ TEST(PlayerMovement, ControlsAreDeadOnTheFirstTickOfARun) {
     h.tick();
     EXPECT_EQ(h.g.playerX, 172) << "armed in step 5, moved in step 21 of the same tick";
     EXPECT_EQ(h.g.shotHomeX, 188);
-    EXPECT_EQ(h.g.shotX, 188) << "the waiting shot follows the muzzle";
+    EXPECT_EQ(h.g.shotX, 188);
 }
 
+// Field limits at each edge (strict comparisons), turning without moving, volley timing kept.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
-    ArmedHarness h;
-    h.placePlayer(-8, 100);
-    h.hold(Button::Left);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, -8) << "from -8 Left does not move";
-    EXPECT_TRUE(h.g.facingLeft) << "but it turns";
-    EXPECT_FALSE(h.g.facingRight);
-    h.placePlayer(2, 100);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, -8) << "from 2 Left still moves";
-    h.release(Button::Left);
-    h.placePlayer(292, 100);
-    h.hold(Button::Right);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, 292) << "292 + 33 is not below 324";
-    EXPECT_TRUE(h.g.facingRight) << "but it turns back";
-    h.release(Button::Right);
-    h.placePlayer(162, 240);
-    h.hold(Button::Down);
-    h.tick();
-    EXPECT_EQ(h.g.playerY, 240) << "240 + 42 is not below 276";
-    EXPECT_EQ(h.g.volleyTicks, 21.75);
-    h.release(Button::Down);
-    h.placePlayer(162, 0);
-    h.hold(Button::Up);
-    h.tick();
-    EXPECT_EQ(h.g.playerY, 0);
-    EXPECT_EQ(h.g.volleyTicks, 81.75) << "no move, no change";
+    struct Case { int x, y; Button b; int wantX, wantY; };
+    const Case cases[] = {{-8, 100, Button::Left, -8, 100},  {2, 100, Button::Left, -8, 100},
+                          {292, 100, Button::Right, 292, 100}, {162, 240, Button::Down, 162, 240},
+                          {162, 0, Button::Up, 162, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
+        ArmedHarness h;
+        h.placePlayer(c.x, c.y);
+        h.g.facingLeft = c.b == Button::Right;  // facing away: a press turns the player
+        h.g.facingRight = !h.g.facingLeft;
+        h.hold(c.b);
+        h.tick();
+        EXPECT_EQ(h.g.playerX, c.wantX);
+        EXPECT_EQ(h.g.playerY, c.wantY);
+        EXPECT_EQ(h.g.volleyTicks, (327 - c.wantY) / 4.0);
+        if (c.b == Button::Left || c.b == Button::Right) {
+            EXPECT_EQ(h.g.facingLeft, c.b == Button::Left);
+            EXPECT_EQ(h.g.facingRight, c.b == Button::Right);
+        }
+    }
 }
 
+// Vertical moves keep the volley timing and the waiting shot in step.
 TEST(PlayerMovement, DownAndUpKeepTheVolleyTimingAndTheMuzzle) {
     ArmedHarness h;
     h.hold(Button::Down);
@@ -87,12 +97,10 @@ TEST(PlayerMovement, DownAndUpKeepTheVolleyTimingAndTheMuzzle) {
     EXPECT_EQ(h.g.shotHomeY, 52);
 }
 
+// Opposite keys cancel and leave the facing alone.
 TEST(PlayerMovement, OppositeKeysTogetherDoNothing) {
     ArmedHarness h;
-    h.hold(Button::Left);
-    h.hold(Button::Right);
-    h.hold(Button::Up);
-    h.hold(Button::Down);
+    for (Button b : {Button::Left, Button::Right, Button::Up, Button::Down}) h.hold(b);
     h.tick(2);
     EXPECT_EQ(h.g.playerX, 162);
     EXPECT_EQ(h.g.playerY, 0);
@@ -100,6 +108,7 @@ TEST(PlayerMovement, OppositeKeysTogetherDoNothing) {
     EXPECT_FALSE(h.g.facingLeft);
 }
 
+// A shot in flight flies on its own; only its home follows the player.
 TEST(PlayerMovement, AShotInFlightIsNotMovedByThePlayer) {
     ArmedHarness h;
     h.hold(Button::A);
@@ -109,10 +118,11 @@ TEST(PlayerMovement, AShotInFlightIsNotMovedByThePlayer) {
     h.release(Button::A);
     h.hold(Button::Left);
     h.tick();
-    EXPECT_EQ(h.g.shotX, shotX + 7) << "it flies on its own";
+    EXPECT_EQ(h.g.shotX, shotX + 7);
     EXPECT_EQ(h.g.shotHomeX, 168);
 }
 
+// An exploding player cannot move or fire; a blinking one can.
 TEST(PlayerStates, ExplodingPlayerOnlyPausesAndBlinkingPlayerMovesAndFires) {
     ArmedHarness h;
     h.g.playerState = "Explode";
@@ -130,6 +140,7 @@ TEST(PlayerStates, ExplodingPlayerOnlyPausesAndBlinkingPlayerMovesAndFires) {
     EXPECT_TRUE(h.g.fireHeld);
 }
 
+// One shot per flight; the fire pose is cleared by a key-up of any key.
 TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
     ArmedHarness h;
     h.hold(Button::A);
@@ -140,7 +151,7 @@ TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 1) << "no refire while the shot flies";
     h.w().Form_KeyUp(h.code(Button::Left));
-    EXPECT_FALSE(h.g.fireHeld) << "a key-up of any key";
+    EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";
     h.release(Button::A);
@@ -148,91 +159,63 @@ TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
     EXPECT_FALSE(h.g.fireHeld);
 }
 
-namespace {
-
-// An enemy shot from the left group parked on the player's box.
-void shootPlayer(Harness& h, int attack = 1) {
-    const int n = h.addEnemy(true, 3, 200);
-    h.g.left.attack[n] = attack;
-    h.g.left.shotState[n] = "Shoot";
-    h.g.left.shotX[n] = h.g.playerX + 5;
-    h.g.left.shotY[n] = h.g.playerY + 5;
-    h.g.enemyShotsInAir += 1;
-}
-
-bool drawn(const Harness& h, Pic p, int frame) {
-    for (const DrawOp& op : h.opsOf(p))
-        if (op.picture.frame == frame) return true;
-    return false;
-}
-
-bool beeDrawn(const Harness& h) {
-    for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf,
-                  Pic::beeleftsf, Pic::beerightf, Pic::beerightsf, Pic::explode})
-        for (const DrawOp& op : h.opsOf(p))
-            if (op.x == h.g.playerX && op.w == 33 && op.h == 42) return true;
-    return false;
-}
-
-}  // namespace
-
+// A hit flashes on two ticks, the third is blank, then the normal picture.
 TEST(PlayerStates, AHitFlashesOnTwoTicksAndTheThirdIsBlank) {
     ArmedHarness h;
-    shootPlayer(h);
-    h.tick();  // T: hit in step 12, flash 1 drawn
+    h.shootPlayer();
+    h.tick();
     EXPECT_EQ(h.g.playerHP, 4);
     EXPECT_EQ(h.g.playerState, "Flashing");
     EXPECT_EQ(h.countOps(Pic::beerightf), 1);
     EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
-    h.tick();  // T+1
+    h.tick();
     EXPECT_EQ(h.countOps(Pic::beerightf), 1);
-    h.tick();  // T+2: back to Alive, not drawn
+    h.tick();
     EXPECT_EQ(h.g.playerState, "Alive");
-    EXPECT_FALSE(beeDrawn(h));
+    EXPECT_FALSE(h.beeDrawn());
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beeright), 1);
 }
 
+// Four explosion frames, then a life lost, HP refilled to the raised maximum, 40 blink ticks.
 TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) {
     ArmedHarness h;
-    h.g.playerMaxHP = 8;  // raised in the shop
+    h.g.playerMaxHP = 8;
     h.g.playerHP = 1;
-    shootPlayer(h);
+    h.shootPlayer();
     h.clearSounds();
-    h.tick();  // T
-    EXPECT_EQ(h.g.playerState, "Explode");
-    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
-    EXPECT_TRUE(drawn(h, Pic::explode, 0));
-    for (int f = 1; f <= 3; ++f) {
+    for (int f = 0; f <= 3; ++f) {
         h.tick();
-        EXPECT_TRUE(drawn(h, Pic::explode, f)) << "frame " << f;
+        ASSERT_EQ(h.countOps(Pic::explode), 1) << "frame " << f;
+        EXPECT_EQ(h.opsOf(Pic::explode)[0].picture.frame, f);
         EXPECT_EQ(h.g.lives, 5);
     }
-    h.tick();  // T+4
+    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+    h.tick();
     EXPECT_EQ(h.g.playerState, "Blinking");
     EXPECT_EQ(h.g.lives, 4);
-    EXPECT_EQ(h.g.playerHP, 8) << "refilled to the raised maximum";
-    EXPECT_FALSE(beeDrawn(h));
-    // Blinking: drawn on even blinkTicks only, 41 ends it.
-    for (int b = 1; b <= 40; ++b) {
+    EXPECT_EQ(h.g.playerHP, 8);
+    EXPECT_FALSE(h.beeDrawn());
+    for (int b = 1; b <= 40; ++b) {  // drawn on even blinkTicks only
         h.tick();
         ASSERT_EQ(h.g.blinkTicks, b);
-        EXPECT_EQ(beeDrawn(h), b % 2 == 0) << "blinkTicks " << b;
+        EXPECT_EQ(h.beeDrawn(), b % 2 == 0) << "blinkTicks " << b;
     }
     h.tick();
     EXPECT_EQ(h.g.playerState, "Alive");
     EXPECT_EQ(h.g.blinkTicks, 0);
-    EXPECT_FALSE(beeDrawn(h));
+    EXPECT_FALSE(h.beeDrawn());
     h.tick();
-    EXPECT_TRUE(beeDrawn(h));
+    EXPECT_TRUE(h.beeDrawn());
 }
 
+// A blinking player is not hit, and the shot flies on.
 TEST(PlayerStates, NothingHitsABlinkingPlayer) {
     ArmedHarness h;
     h.g.playerState = "Blinking";
-    shootPlayer(h, 3);
+    h.shootPlayer(3);
     h.tick();
     EXPECT_EQ(h.g.playerHP, 5);
-    EXPECT_EQ(h.g.left.shotState[0], "Shoot") << "the shot flies on";
+    EXPECT_EQ(h.g.left.shotState[0], "Shoot");
     EXPECT_EQ(h.g.enemyShotsInAir, 1);
 }

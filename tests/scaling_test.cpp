@@ -2,74 +2,47 @@
 // choice between stretching and whole-number scaling.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "combat/Scaling.h"
 #include "meta/TextFile.h"
 #include "shell/Settings.h"
 #include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
-namespace fs = std::filesystem;
 
-namespace {
-
-constexpr int kW = 323;
-constexpr int kH = 361;
-
-PixelRect whole(int cw, int ch) { return presentRect(ScaleMode::WholeFactor, kW, kH, cw, ch); }
-
-}  // namespace
-
-TEST(Scaling, StretchCoversTheWholeClient) {
-    EXPECT_EQ(presentRect(ScaleMode::Stretch, kW, kH, 1920, 1080), (PixelRect{0, 0, 1920, 1080}));
-    EXPECT_EQ(presentRect(ScaleMode::Stretch, kW, kH, 324, 359), (PixelRect{0, 0, 324, 359}));
+// Guards the factor (the smaller of width and height), the centring, and the fallback to stretching.
+TEST(Scaling, WholeFactorIsCentredAndTooSmallAClientStretches) {
+    struct Case {
+        int cw, ch, factor;
+        PixelRect rect;
+    };
+    const Case cases[] = {
+        {1920, 1080, 2, {637, 179, 646, 722}}, {1366, 768, 2, {360, 23, 646, 722}},
+        {3840, 2160, 5, {1112, 177, 1615, 1805}},  // width would allow 11, height only 5
+        {646, 722, 2, {0, 0, 646, 722}},           // exactly twice
+        {645, 722, 1, {161, 180, 323, 361}},       // one short: back to 1
+        {324, 359, 0, {0, 0, 324, 359}},           // the normal window: two rows short, so stretched
+        {0, 0, 0, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wholeScaleFactor(323, 361, c.cw, c.ch), c.factor) << c.cw << "x" << c.ch;
+        EXPECT_EQ(presentRect(ScaleMode::WholeFactor, 323, 361, c.cw, c.ch), c.rect) << c.cw << "x" << c.ch;
+    }
+    EXPECT_EQ(presentRect(ScaleMode::Stretch, 323, 361, 1920, 1080), (PixelRect{0, 0, 1920, 1080}));
 }
 
-TEST(Scaling, WholeFactorIsCentredOnCommonScreens) {
-    EXPECT_EQ(wholeScaleFactor(kW, kH, 1920, 1080), 2);
-    EXPECT_EQ(whole(1920, 1080), (PixelRect{637, 179, 646, 722}));
-    EXPECT_EQ(wholeScaleFactor(kW, kH, 1366, 768), 2);
-    EXPECT_EQ(whole(1366, 768), (PixelRect{360, 23, 646, 722}));
-    EXPECT_EQ(wholeScaleFactor(kW, kH, 3840, 2160), 5);  // width would allow 11, height only 5
-    EXPECT_EQ(whole(3840, 2160), (PixelRect{1112, 177, 1615, 1805}));
-}
-
-TEST(Scaling, WholeFactorAtTheEdges) {
-    EXPECT_EQ(whole(646, 722), (PixelRect{0, 0, 646, 722}));  // exactly twice
-    EXPECT_EQ(whole(645, 722), (PixelRect{161, 180, 323, 361}));  // one short: back to 1
-    EXPECT_EQ(whole(323, 361), (PixelRect{0, 0, 323, 361}));
-}
-
-TEST(Scaling, TooSmallForTheFieldFallsBackToStretch) {
-    // The normal window: one column wider, two rows shorter than the field.
-    EXPECT_EQ(wholeScaleFactor(kW, kH, 324, 359), 0);
-    EXPECT_EQ(whole(324, 359), (PixelRect{0, 0, 324, 359}));
-    EXPECT_EQ(whole(0, 0), (PixelRect{0, 0, 0, 0}));
-}
-
-TEST(Settings, DefaultIsStretch) {
-    EXPECT_FALSE(Settings{}.wholeNumberScaling);
-    EXPECT_EQ(Settings{}.scaleMode(), ScaleMode::Stretch);
-    EXPECT_EQ(parseSettings(""), Settings{});
-    EXPECT_EQ(parseSettings("\x01\xff garbage\n=\n[Display\nWholeNumberScaling=maybe\n"), Settings{});
-}
-
+// Guards the settings line not being found in the forms a hand-edited file may hold.
 TEST(Settings, ReadsTheValueWhateverSurroundsIt) {
+    EXPECT_EQ(Settings{}.scaleMode(), ScaleMode::Stretch);
     EXPECT_TRUE(parseSettings("[Display]\r\nWholeNumberScaling = 1\r\n").wholeNumberScaling);
     EXPECT_TRUE(parseSettings("WholeNumberScaling=true").wholeNumberScaling);
     EXPECT_FALSE(parseSettings("[Display]\nWholeNumberScaling=0\n").wholeNumberScaling);
-    EXPECT_EQ(parseSettings("WholeNumberScaling=1").scaleMode(), ScaleMode::WholeFactor);
+    EXPECT_EQ(parseSettings("\x01\xff garbage\n=\n[Display\nWholeNumberScaling=maybe\n"), Settings{});
 }
 
-TEST(Settings, SaveAndLoadRoundTripAndMissingFileIsDefault) {
+// Guards the file's text and a save into a missing folder claiming success.
+TEST(Settings, SavesItsOneLineAndReportsAFailedSave) {
     const test::ScratchFolder dir("vrh_settings_test");
-    const fs::path file = dir / kSettingsFileName;
-    EXPECT_EQ(loadSettings(file), Settings{});
-    ASSERT_TRUE(saveSettings(file, Settings{true}));
-    EXPECT_EQ(readTextFile(file), "[Display]\nWholeNumberScaling=1\n");
-    EXPECT_TRUE(loadSettings(file).wholeNumberScaling);
-    ASSERT_TRUE(saveSettings(file, Settings{false}));
-    EXPECT_FALSE(loadSettings(file).wholeNumberScaling);
+    ASSERT_TRUE(saveSettings(dir / kSettingsFileName, Settings{true}));
+    EXPECT_EQ(readTextFile(dir / kSettingsFileName), "[Display]\nWholeNumberScaling=1\n");
     EXPECT_FALSE(saveSettings(dir / "no" / "such" / "folder" / kSettingsFileName, Settings{true}));
 }

@@ -1,3 +1,4 @@
+// The upgrade shop's rules: opening prices, purchases and the refresh.
 #include <gtest/gtest.h>
 
 #include "meta/ShopPrices.h"
@@ -26,101 +27,62 @@ std::string shotCaptions(const ShopState& s) {
 
 }  // namespace
 
+// The opening price is 10 x 2^value (not 2^gain), and 10 at or below the start.
 TEST(ShopStatPrice, TenTimesTwoToTheValueNotToTheGain) {
-    EXPECT_EQ(statOpeningPrice(5, kBaseMaxHP), 10);
-    EXPECT_EQ(statOpeningPrice(1, kBaseAttack), 10);
-    EXPECT_EQ(statOpeningPrice(0, kBaseDefense), 10);
-    EXPECT_EQ(statOpeningPrice(6, kBaseMaxHP), 640);
-    EXPECT_EQ(statOpeningPrice(2, kBaseAttack), 40);
-    EXPECT_EQ(statOpeningPrice(1, kBaseDefense), 20);
-    EXPECT_EQ(statOpeningPrice(11, kBaseAttack), 20480);
-    EXPECT_EQ(statOpeningPrice(3, kBaseMaxHP), 80) << "below the start still doubles";
-    EXPECT_EQ(statOpeningPrice(0, kBaseAttack), 10);
-    EXPECT_EQ(statOpeningPrice(-4, kBaseDefense), 10);
+    struct Case { int value, start; double price; };
+    for (Case c : {Case{5, kBaseMaxHP, 10}, Case{1, kBaseAttack, 10}, Case{0, kBaseDefense, 10},
+                   Case{6, kBaseMaxHP, 640}, Case{2, kBaseAttack, 40}, Case{1, kBaseDefense, 20},
+                   Case{11, kBaseAttack, 20480}, Case{3, kBaseMaxHP, 80}, Case{0, kBaseAttack, 10},
+                   Case{-4, kBaseDefense, 10}})
+        EXPECT_EQ(statOpeningPrice(c.value, c.start), c.price) << "value " << c.value << " from " << c.start;
 }
 
+// Prices past 15 digits print in exponent form and stop at the largest double.
 TEST(ShopStatPrice, LargePricesGrowPastIntegersIntoExponentForm) {
     ShopState s;
-    s.attackPower = 46;
-    openShop(s);
-    EXPECT_EQ(s.button(B::AttackUp).caption, "703687441776640");
-    s.attackPower = 47;
-    openShop(s);
-    EXPECT_EQ(s.button(B::AttackUp).caption, "1.40737488355328E+15");
-    s.attackPower = 32767;
-    openShop(s);
-    EXPECT_EQ(s.button(B::AttackUp).caption, "1.79769313486232E+308") << "held at the largest double";
+    for (auto [attack, caption] : {std::pair{46, "703687441776640"}, {47, "1.40737488355328E+15"},
+                                   {32767, "1.79769313486232E+308"}}) {
+        s.attackPower = attack;
+        openShop(s);
+        EXPECT_EQ(s.button(B::AttackUp).caption, caption);
+    }
     s.money = 2147483647;
     EXPECT_FALSE(buy(s, B::AttackUp));
 }
 
-TEST(ShopOpening, FreshRun) {
-    ShopState s = freshShop(0);
-    EXPECT_EQ(s.button(B::UpHP).caption, "10");
-    EXPECT_EQ(s.button(B::AttackUp).caption, "10");
-    EXPECT_EQ(s.button(B::DefUp).caption, "10");
-    EXPECT_EQ(shotCaptions(s), "500/1000/2000");
-    EXPECT_EQ(s.button(B::NinjaGun).caption, "3000");
-    EXPECT_EQ(s.button(B::ShockerGun).caption, "6500");
-    EXPECT_EQ(s.button(B::PsychicGun).caption, "10000");
-    EXPECT_EQ(enabledMask(s), "111111111");
-    EXPECT_EQ(shopCaption(s), "Upgrades     $0");
-    EXPECT_EQ(hpLabel(s), "HP:5");
-    EXPECT_EQ(attackLabel(s), "Attack:1");
-    EXPECT_EQ(defenseLabel(s), "Def:0");
-    EXPECT_EQ(currentWeaponLabel(s), "Current Weapon:Regular");
-    EXPECT_EQ(currentShotLabel(s), "Current Shot Type:Regular");
-}
-
+// Owned shots and guns (and lesser ones) are off; a previous visit's disabling is forgotten.
 TEST(ShopOpening, DisablesWhatThePlayerAlreadyHasButKeepsDesignShotPrices) {
     ShopState s;
     s.gunType = "Shocker";
     s.shotType = "Giga";
     openShop(s);
-    EXPECT_EQ(enabledMask(s), "111001001") << "Mega, Giga, Ninja, Shocker off";
+    EXPECT_EQ(enabledMask(s), "111001001");
     EXPECT_EQ(shotCaptions(s), "500/1000/2000") << "the opening does not set shot prices";
     refreshShop(s);
     EXPECT_EQ(shotCaptions(s), "2000/3000/4000");
-
     s.shotType = "Omega";
     s.gunType = "Regular";
     openShop(s);
-    EXPECT_EQ(enabledMask(s), "111000111") << "a previous visit's disabling is forgotten";
-
+    EXPECT_EQ(enabledMask(s), "111000111");
     s.gunType = "Psychic";
     openShop(s);
-    EXPECT_EQ(enabledMask(s), "111000000") << "the best gun disables every gun";
+    EXPECT_EQ(enabledMask(s), "111000000");
 }
 
+// One short refuses and changes nothing; exactly the price buys.
 TEST(ShopBuyStat, PriceBoundaries) {
     ShopState s = freshShop(9);
-    EXPECT_FALSE(buy(s, B::UpHP)) << "one short";
+    EXPECT_FALSE(buy(s, B::UpHP));
     EXPECT_EQ(int64_t(s.money), 9);
     EXPECT_EQ(int(s.playerMaxHP), 5);
     EXPECT_EQ(s.button(B::UpHP).caption, "10");
-
     s.money = 10;
-    EXPECT_TRUE(buy(s, B::UpHP)) << "exactly equal buys";
+    EXPECT_TRUE(buy(s, B::UpHP));
     EXPECT_EQ(int64_t(s.money), 0);
     EXPECT_EQ(int(s.playerMaxHP), 6);
-    EXPECT_EQ(s.button(B::UpHP).caption, "20");
-    EXPECT_EQ(hpLabel(s), "HP:6");
-
-    openShop(s);  // the next visit
-    EXPECT_EQ(s.button(B::UpHP).caption, "640");
 }
 
-TEST(ShopBuyStat, PricesDoubleWithinAVisit) {
-    ShopState s = freshShop(1000);
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(buy(s, B::DefUp));
-    EXPECT_EQ(int(s.playerDefense), 3);
-    EXPECT_EQ(int64_t(s.money), 1000 - 10 - 20 - 40);
-    EXPECT_EQ(s.button(B::DefUp).caption, "80");
-    EXPECT_TRUE(buy(s, B::AttackUp));
-    EXPECT_EQ(int(s.attackPower), 2);
-    EXPECT_EQ(shopCaption(s), "Upgrades     $920");
-}
-
+// A stat at the 16-bit limit stays there (no wrap) though the purchase goes through.
 TEST(ShopBuyStat, StatSaturatesAtTheLimit) {
     ShopState s = freshShop(100);
     s.playerDefense = 32767;
@@ -129,6 +91,7 @@ TEST(ShopBuyStat, StatSaturatesAtTheLimit) {
     EXPECT_EQ(int(s.playerDefense), 32767);
 }
 
+// The price paid is the caption read back, exponent form included.
 TEST(ShopBuyStat, PriceIsReadBackFromTheCaption) {
     ShopState s = freshShop(2147483647);
     s.button(B::UpHP).caption = "1E+15";
@@ -139,6 +102,7 @@ TEST(ShopBuyStat, PriceIsReadBackFromTheCaption) {
     EXPECT_EQ(s.button(B::UpHP).caption, "3000");
 }
 
+// Omega adds ten and disables all three shots; buying changes no shot price.
 TEST(ShopBuyShot, OmegaFromRegularDisablesAllThree) {
     ShopState s = freshShop(2000);
     EXPECT_TRUE(buy(s, B::Omega));
@@ -147,15 +111,16 @@ TEST(ShopBuyShot, OmegaFromRegularDisablesAllThree) {
     EXPECT_EQ(int64_t(s.money), 0);
     EXPECT_EQ(enabledMask(s), "111000111");
     EXPECT_EQ(currentShotLabel(s), "Current Shot Type:Omega");
-    EXPECT_EQ(shotCaptions(s), "500/1000/2000") << "buying does not change shot prices";
+    EXPECT_EQ(shotCaptions(s), "500/1000/2000");
 }
 
+// Mega (+3) then Giga (+5); a disabled button refuses; one short refuses.
 TEST(ShopBuyShot, MegaThenGigaAddsEight) {
     ShopState s = freshShop(1499);
     EXPECT_TRUE(buy(s, B::Mega));
-    EXPECT_EQ(enabledMask(s), "111011111") << "Giga stays enabled";
+    EXPECT_EQ(enabledMask(s), "111011111");
     EXPECT_FALSE(buy(s, B::Mega)) << "a disabled button cannot be clicked";
-    EXPECT_FALSE(buy(s, B::Giga)) << "999 left, one short of 1000";
+    EXPECT_FALSE(buy(s, B::Giga)) << "999 left";
     s.money = 1000;
     EXPECT_TRUE(buy(s, B::Giga));
     EXPECT_EQ(int(s.attackPower), 1 + 3 + 5);
@@ -163,6 +128,7 @@ TEST(ShopBuyShot, MegaThenGigaAddsEight) {
     EXPECT_EQ(enabledMask(s), "111001111");
 }
 
+// Giga straight from Regular leaves Mega on sale until the next refresh.
 TEST(ShopBuyShot, GigaLeavesMegaOnUntilTheTick) {
     ShopState s = freshShop(1000);
     ASSERT_TRUE(buy(s, B::Giga));
@@ -172,25 +138,7 @@ TEST(ShopBuyShot, GigaLeavesMegaOnUntilTheTick) {
     EXPECT_EQ(enabledMask(s), "111001111");
 }
 
-TEST(ShopBuyGun, GunResetsTheShotAndKeepsBonuses) {
-    ShopState s = freshShop(2000 + 3000);
-    s.shotW = s.shotH = 20;
-    ASSERT_TRUE(buy(s, B::Omega));
-    refreshShop(s);
-    ASSERT_TRUE(buy(s, B::NinjaGun));
-    EXPECT_EQ(s.gunType, "Ninja");
-    EXPECT_EQ(s.shotType, "Regular");
-    EXPECT_EQ(int(s.attackPower), 1 + 10 + 10);
-    EXPECT_EQ(int(s.shotW), 14);
-    EXPECT_EQ(int(s.shotH), 14);
-    EXPECT_EQ(int64_t(s.money), 0);
-    EXPECT_EQ(enabledMask(s), "111111011");
-    refreshShop(s);
-    EXPECT_EQ(shotCaptions(s), "1000/2000/3000");
-    EXPECT_EQ(enabledMask(s), "111111011");
-    EXPECT_EQ(s.button(B::NinjaGun).caption, "3000") << "gun prices never change";
-}
-
+// Psychic and Shocker guns: +30, their shot prices, and only Ninja sets the shot size.
 TEST(ShopBuyGun, AnyEnabledGunCanBeBoughtAndKeepsItsOwnBonus) {
     ShopState s = freshShop(10000);
     ASSERT_TRUE(buy(s, B::PsychicGun));
@@ -205,11 +153,12 @@ TEST(ShopBuyGun, AnyEnabledGunCanBeBoughtAndKeepsItsOwnBonus) {
     t.money = 6500;
     ASSERT_TRUE(buy(t, B::ShockerGun));
     EXPECT_EQ(int(t.attackPower), 31);
-    EXPECT_EQ(int(t.shotW), 14) << "only the Ninja gun sets the shot size";
+    EXPECT_EQ(int(t.shotW), 14);
     refreshShop(t);
     EXPECT_EQ(enabledMask(t), "111111001");
 }
 
+// An unknown gun name leaves the shot prices alone.
 TEST(ShopRefresh, UnknownGunChangesNoPrices) {
     ShopState s = freshShop(0);
     s.gunType = "Banana";
@@ -219,6 +168,7 @@ TEST(ShopRefresh, UnknownGunChangesNoPrices) {
     EXPECT_EQ(enabledMask(s), "111011111");
 }
 
+// Every shop field goes from the run into the shop and back.
 TEST(ShopRunCopy, CopiesToAndFromTheRun) {
     GameState run;
     run.money = 12345;

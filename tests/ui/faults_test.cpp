@@ -1,6 +1,5 @@
-// The program where things go wrong around it: a folder it cannot write,
-// score and save files damaged by hand.
-#include "MetaTestRig.h"
+// A folder the program cannot write; score and save files damaged by hand.
+#include "ShellTestKit.h"
 
 #include <QtTest>
 #include <unistd.h>
@@ -14,7 +13,7 @@
 #include "platform/AppFolder.h"
 
 using namespace vrh;
-using namespace vrh::testing;
+using namespace vrh::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,6 +28,7 @@ std::string randomBytes(uint32_t seed, size_t n) {
 class FaultsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards the fallback folder when the program's own cannot be written.
     void aFolderThatCannotBeWrittenFallsBackAndTheScoresGoThere() {
         const test::ScratchFolder base("vrh_readonly");
         fs::path exe = base / "exe";
@@ -45,21 +45,19 @@ private slots:
         QVERIFY(fs::is_directory(folder));
 
         {
-            Rig r(true, true, folder);
+            Rig r(true, true, folder.string());
             r.app->globals.playerName = "Ro";
             r.forms->show(FormId::frmVarnholt);
-            QVERIFY(r.game());
-            r.fg.setForeground(r.forms->find(FormId::frmVarnholt)->handle());  // in front: it plays
+            r.fg.setForeground(r.forms->find(FormId::frmVarnholt)->handle());
             const auto x0 = r.app->g.playerX;
             r.keys.keyDown(r.app->globals.keys.keyRight);
-            r.tick(3000);  // it plays: the bee flies
-            QVERIFY(r.app->g.playerX != x0);
+            r.tick(3000);
+            QVERIFY(r.app->g.playerX != x0);  // it plays
             r.app->g.score = 123456;
             r.app->g.lives = 0;
             r.tick(50);  // game over
             QVERIFY(r.get<FrmHighScores>(FormId::frmHighScores));
-            const HighScoreTable stored = parseHighScores(r.read(kHighScoreFileName)).table;
-            QVERIFY(topmostRowWithScore(stored, 123456).has_value());
+            QVERIFY(topmostRowWithScore(parseHighScores(r.read(kHighScoreFileName)).table, 123456).has_value());
         }
         QVERIFY(fs::exists(folder / kHighScoreFileName));
         if (fs::is_directory(exe)) QVERIFY(fs::is_empty(exe));  // nothing went next to the program
@@ -68,17 +66,15 @@ private slots:
         else qputenv("XDG_DATA_HOME", xdgBefore);
     }
 
+    // Guards the score window failing on noise after a whole entry, or losing that entry.
     void damagedScoreFileOpensAndKeepsWhatWasReadable() {
         for (uint32_t seed = 1; seed <= 20; ++seed) {
             Rig r(false);
-            // A whole first entry with a comma in its name, then noise.
             r.write(kHighScoreFileName, "\"Smith, Jr.\"\r\n 90000 \r\n 9 \r\n" + randomBytes(seed, 2000));
             r.app->globals.playerName = "Eve";
             r.app->g.score = 10;
             r.forms->show(FormId::frmHighScores);
-            FrmHighScores* w = r.get<FrmHighScores>(FormId::frmHighScores);
-            QVERIFY(w);
-            QCOMPARE(w->table().entries[0].name, std::string("Smith, Jr."));
+            QCOMPARE(r.get<FrmHighScores>(FormId::frmHighScores)->table().entries[0].name, std::string("Smith, Jr."));
             r.tick(300);
             const HighScoreRead again = parseHighScores(r.read(kHighScoreFileName));
             QCOMPARE(again.table.entries[0].name, std::string("Smith, Jr."));
@@ -86,11 +82,13 @@ private slots:
         }
     }
 
+    // Guards the picker failing on noise after a whole slot, or writing on load.
     void damagedSaveFileShowsItsSlotsAndLoadsTheWholeOne() {
         for (uint32_t seed = 1; seed <= 20; ++seed) {
             Rig r;
-            const std::string slot1 = "\"Ann, the first\"\r\n 3 \r\n 7 \r\n 4 \r\n 2 \r\n 1234 \r\nNinja\r\nMega\r\n 5678 \r\n 4 \r\n";
-            r.write(kSaveFileName, slot1 + randomBytes(seed, 600));
+            const std::string file = "\"Ann, the first\"\r\n 3 \r\n 7 \r\n 4 \r\n 2 \r\n 1234 \r\nNinja\r\nMega\r\n 5678 \r\n 4 \r\n" +
+                                     randomBytes(seed, 600);
+            r.write(kSaveFileName, file);
             r.app->globals.loadMode = true;
             r.forms->show(FormId::frmLoad);
             FrmLoad* w = r.get<FrmLoad>(FormId::frmLoad);
@@ -101,7 +99,7 @@ private slots:
             QVERIFY(r.game());
             QCOMPARE(int(r.app->g.level), 3);
             QCOMPARE(r.app->globals.playerName, std::string("Ann, the first"));
-            QCOMPARE(r.read(kSaveFileName), slot1 + randomBytes(seed, 600));  // loading writes nothing
+            QCOMPARE(r.read(kSaveFileName), file);
         }
     }
 };

@@ -13,6 +13,7 @@ using namespace vrh;
 class GamepadPollTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards a plugged-in controller going unnoticed, or fast polling with none.
     void pollsOftenOnlyWhileAControllerIsConnected() {
         KeyboardTracker keys;
         ButtonMap map;

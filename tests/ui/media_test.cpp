@@ -1,8 +1,6 @@
 // The nineteen embedded media files: present, decodable by the game's own
-// decoders, of the stated formats and lengths, and music that starts and ends
-// cleanly (no silent lead-in or tail longer than 50 ms, no click where a track
-// restarts: the jump from its last sample to its first stays below 0.35 of
-// full scale, about what a single step of the music itself may make).
+// decoders, of their rates, channels and lengths, and music that starts and
+// ends cleanly (no silence over 50 ms at either end, no click at the restart).
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,35 +22,14 @@ struct Expect {
 };
 
 const Expect kExpect[] = {
-    {101, false, 0, 0, 68, 0},   {102, false, 0, 0, 91, 0},   {103, false, 0, 0, 211, 0},
-    {104, false, 0, 0, 209, 0},  {105, false, 0, 0, 185, 0},  {106, false, 0, 0, 110, 0},
-    {107, false, 0, 0, 122, 0},  {108, false, 0, 0, 85, 0},   {109, false, 0, 0, 194, 0},
-    {110, false, 0, 0, 90, 0},   {111, true, 22050, 2, 0.42, 0}, {112, true, 44100, 1, 2.77, 0},
+    {101, false, 0, 0, 68, 0},      {102, false, 0, 0, 91, 0},      {103, false, 0, 0, 211, 0},
+    {104, false, 0, 0, 209, 0},     {105, false, 0, 0, 185, 0},     {106, false, 0, 0, 110, 0},
+    {107, false, 0, 0, 122, 0},     {108, false, 0, 0, 85, 0},      {109, false, 0, 0, 194, 0},
+    {110, false, 0, 0, 90, 0},      {111, true, 22050, 2, 0.42, 0}, {112, true, 44100, 1, 2.77, 0},
     {113, true, 44100, 2, 16.0, 0}, {114, true, 22050, 2, 2.68, 0}, {115, true, 44100, 2, 0.81, 0},
     {116, true, 22050, 2, 0.52, 0}, {117, false, 0, 0, 25.7, 25.65}, {118, false, 0, 0, 81.0, 80.88},
     {119, true, 22050, 2, 1.81, 0},
 };
-
-struct WavFormat { int format = 0, channels = 0, rate = 0, bits = 0; };
-
-WavFormat wavFormat(const QByteArray& b) {
-    WavFormat f;
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return f;
-    auto u16 = [&](qsizetype o) { return int(uint8_t(b[o]) | uint8_t(b[o + 1]) << 8); };
-    auto u32 = [&](qsizetype o) { return uint32_t(u16(o)) | uint32_t(u16(o + 2)) << 16; };
-    for (qsizetype o = 12; o + 8 <= b.size();) {
-        const uint32_t size = u32(o + 4);
-        if (b.mid(o, 4) == "fmt " && o + 24 <= b.size()) {
-            f.format = u16(o + 8);
-            f.channels = u16(o + 10);
-            f.rate = int(u32(o + 12));
-            f.bits = u16(o + 22);
-            return f;
-        }
-        o += 8 + qsizetype(size) + (size & 1);
-    }
-    return f;
-}
 
 double rms(const std::vector<float>& s) {
     double sum = 0;
@@ -72,6 +49,7 @@ std::vector<float> readAt(vrh::audio::Decoder& d, int64_t frame, size_t count) {
 class MediaTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards a missing, undecodable, cut or re-rendered media file, and music that clicks where it loops.
     void everyFileIsEmbeddedDecodesAndHasItsFormat() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -79,13 +57,11 @@ private slots:
             const QString name = QStringLiteral(":/media/%1").arg(e.id);
             QFile res(name);
             QVERIFY2(res.open(QIODevice::ReadOnly), qPrintable(name + " is not embedded"));
-            const QByteArray bytes = res.readAll();
             const auto* entry = std::find_if(vrh::kMediaTable.begin(), vrh::kMediaTable.end(),
                                              [&](const vrh::MediaEntry& m) { return m.resourceId == e.id; });
             const QString path = dir.path() + QString::fromLatin1(entry->fileText.data(), entry->fileText.size());
             QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(bytes);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(res.readAll()) == res.size());
             out.close();
 
             auto d = vrh::audio::openDecoder(path.toStdString());
@@ -93,19 +69,14 @@ private slots:
             const double seconds = double(d->frames()) / d->rate();
             const QByteArray what = path.toUtf8() + " lasts " + QByteArray::number(seconds, 'f', 3) + " s";
             if (e.wav) {
-                const WavFormat f = wavFormat(bytes);
-                QCOMPARE(f.format, 1);  // PCM
-                QCOMPARE(f.bits, 16);
-                QCOMPARE(f.rate, e.rate);
-                QCOMPARE(f.channels, e.channels);
+                QCOMPARE(d->rate(), e.rate);
+                QCOMPARE(d->channels(), e.channels);
                 QVERIFY2(std::abs(seconds - e.seconds) <= 0.010, what.constData());
                 continue;
             }
             QVERIFY2(std::abs(seconds - e.seconds) <= 0.10 * e.seconds, what.constData());
             if (e.minSeconds > 0) QVERIFY2(seconds >= e.minSeconds, what.constData());
 
-            // Clean ends: the first and the last 50 ms carry sound, and the
-            // restart does not click.
             const size_t edge = size_t(d->rate() / 20);
             const std::vector<float> head = readAt(*d, 0, edge);
             const std::vector<float> tail = readAt(*d, d->frames() - int64_t(edge), edge);
@@ -113,10 +84,9 @@ private slots:
             QCOMPARE(tail.size(), edge * size_t(d->channels()));
             QVERIFY2(rms(head) > 0.003, (what + ": silent start").constData());
             QVERIFY2(rms(tail) > 0.003, (what + ": silent end").constData());
-            for (int c = 0; c < d->channels(); ++c) {
+            for (int c = 0; c < d->channels(); ++c) {  // the jump at the seam stays below 0.35 of full scale
                 const float last = tail[tail.size() - size_t(d->channels()) + size_t(c)];
-                const float first = head[size_t(c)];
-                QVERIFY2(std::abs(last - first) < 0.35f, (what + ": click at the seam").constData());
+                QVERIFY2(std::abs(last - head[size_t(c)]) < 0.35f, (what + ": click at the seam").constData());
             }
         }
     }

@@ -1,8 +1,7 @@
 // The name prompt: Start is polled every 100 ms; an empty name is refused,
 // anything else starts a new run.
-#include "MetaTestRig.h"
+#include "ShellTestKit.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QtTest>
@@ -11,7 +10,7 @@
 #include "shell/ui/FrmMainForm.h"
 
 using namespace vrh;
-using namespace vrh::testing;
+using namespace vrh::test;
 
 namespace {
 constexpr int kEnter = 13;
@@ -26,88 +25,20 @@ class NamePromptTest : public QObject {
     }
 
 private slots:
-    void opensWithItsControls() {
-        Rig r(false);
-        FrmName* w = open(r);
-        QVERIFY(r.app->globals.flags.nameShowing);
-        QCOMPARE(w->windowTitle(), QString("Name"));
-        QCOMPARE(w->size(), QSize(312, 80));
-        QCOMPARE(w->lblquestion->text(), QString("What is your name?"));
-        QCOMPARE(w->lblhitstart->text(), QString("Hit the Start button to continue."));
-        QCOMPARE(w->txtName->geometry(), QRect(32, 32, 249, 19));
-        QVERIFY(w->txtName->text().isEmpty());
-    }
-
-    void emptyNameIsRefusedAndThePromptStays() {
+    // Guards an empty name starting a run, and a held Start asking again on every poll.
+    void emptyNameIsRefusedOnceWhileStartIsHeld() {
         Rig r;
         FrmName* w = open(r);
-        r.keys.tap(kEnter);
-        r.tick(100);
+        QVERIFY(r.app->globals.flags.nameShowing && w->txtName->text().isEmpty());
+        r.keys.keyDown(kEnter);
+        r.tick(500);
         QCOMPARE(r.msg.shown().size(), size_t(1));
         QVERIFY(!r.msg.shown()[0].isQuestion);
         QCOMPARE(r.msg.shown()[0].text, std::string("That isn't a name!"));
         QCOMPARE(r.get<FrmName>(FormId::frmName), w);
         QVERIFY(!r.forms->loaded(FormId::frmVarnholt));
-        r.tick(500);  // no key, no more boxes
-        QCOMPARE(r.msg.shown().size(), size_t(1));
-    }
-
-    void aSingleBlankIsANameAndStartsTheRun() {
-        Rig r;
-        r.app->g.attackPower = 40;
-        r.app->g.gunType = "Psychic";
-        FrmName* w = open(r);
-        QTest::keyClicks(w->txtName, " ");
-        r.keys.tap(kEnter);
-        r.tick(100);
-        Rig::flushDeletes();
-        QVERIFY(r.msg.shown().empty());
-        QCOMPARE(r.app->globals.playerName, std::string(" "));
-        QVERIFY(!r.app->globals.newGameAllowed);
-        QVERIFY(!r.forms->loaded(FormId::frmName));
-        QVERIFY(r.forms->loaded(FormId::frmVarnholt));
-        QCOMPARE(int(r.app->g.attackPower), 1);
-        QCOMPARE(r.app->g.gunType, std::string("Regular"));
-        QCOMPARE(int(r.app->g.playerHP), 5);
-    }
-
-    void aTapBetweenTwoPollsStillCounts() {
-        Rig r;
-        FrmName* w = open(r);
-        w->txtName->setText("Bo");
-        r.tick(30);
-        r.keys.keyDown(kEnter);
-        r.tick(20);
-        r.keys.keyUp(kEnter);  // down for 20 ms, up again before the poll
-        QVERIFY(r.forms->loaded(FormId::frmName));
-        r.tick(50);
-        QCOMPARE(r.app->globals.playerName, std::string("Bo"));
-        QVERIFY(r.forms->loaded(FormId::frmVarnholt));
-    }
-
-    void withStartReboundEnterNoLongerConfirms() {
-        Rig r;
-        r.app->globals.keys.keyStart = 80;  // P
-        FrmName* w = open(r);
-        w->txtName->setText("Cy");
-        r.keys.tap(kEnter);
-        r.tick(300);
-        QVERIFY(r.forms->loaded(FormId::frmName));
-        QVERIFY(!r.forms->loaded(FormId::frmVarnholt));
-        r.keys.tap(80);
-        r.tick(100);
-        QCOMPARE(r.app->globals.playerName, std::string("Cy"));
-        QVERIFY(r.forms->loaded(FormId::frmVarnholt));
-    }
-
-    void startHeldThroughTheRefusalAsksOnlyOnce() {
-        Rig r;
-        FrmName* w = open(r);
-        r.keys.keyDown(kEnter);
-        r.tick(500);
-        QCOMPARE(r.msg.shown().size(), size_t(1));
         r.keys.keyUp(kEnter);
-        r.tick(100);
+        r.tick(500);  // no key, no more boxes
         w->txtName->setText("Di");
         r.keys.tap(kEnter);
         r.tick(100);
@@ -115,6 +46,54 @@ private slots:
         QCOMPARE(r.app->globals.playerName, std::string("Di"));
     }
 
+    // Guards a blank being trimmed away, and the new run keeping the last run's upgrades.
+    void aSingleBlankIsANameAndStartsAFreshRun() {
+        Rig r;
+        r.app->g.attackPower = 40;
+        r.app->g.gunType = "Psychic";
+        FrmName* w = open(r);
+        QTest::keyClicks(w->txtName, " ");
+        r.keys.tap(kEnter);
+        r.tick(100);
+        Rig::flush();
+        QVERIFY(r.msg.shown().empty());
+        QCOMPARE(r.app->globals.playerName, std::string(" "));
+        QVERIFY(!r.app->globals.newGameAllowed);
+        QVERIFY(!r.forms->loaded(FormId::frmName) && r.forms->loaded(FormId::frmVarnholt));
+        QCOMPARE(int(r.app->g.attackPower), 1);
+        QCOMPARE(r.app->g.gunType, std::string("Regular"));
+        QCOMPARE(int(r.app->g.playerHP), 5);
+    }
+
+    // Guards a tap between two polls being missed.
+    void aTapBetweenTwoPollsStillCounts() {
+        Rig r;
+        open(r)->txtName->setText("Bo");
+        r.tick(30);
+        r.keys.keyDown(kEnter);
+        r.tick(20);
+        r.keys.keyUp(kEnter);
+        QVERIFY(r.forms->loaded(FormId::frmName));
+        r.tick(50);
+        QCOMPARE(r.app->globals.playerName, std::string("Bo"));
+        QVERIFY(r.forms->loaded(FormId::frmVarnholt));
+    }
+
+    // Guards Enter confirming although Start was bound to another key.
+    void withStartReboundEnterNoLongerConfirms() {
+        Rig r;
+        r.app->globals.keys.keyStart = 80;  // P
+        open(r)->txtName->setText("Cy");
+        r.keys.tap(kEnter);
+        r.tick(300);
+        QVERIFY(r.forms->loaded(FormId::frmName) && !r.forms->loaded(FormId::frmVarnholt));
+        r.keys.tap(80);
+        r.tick(100);
+        QCOMPARE(r.app->globals.playerName, std::string("Cy"));
+        QVERIFY(r.forms->loaded(FormId::frmVarnholt));
+    }
+
+    // Guards the title menu eating the tap meant for the prompt, and staying open.
     void theTitleMenuIsMarkedAndClosed() {
         Rig r(true, false);
         r.forms->setFactory(FormId::frmMainForm, [](Forms& f) -> Form* { return new FrmMainForm(f); });
@@ -122,28 +101,24 @@ private slots:
         QPointer<FrmMainForm> title = r.get<FrmMainForm>(FormId::frmMainForm);
         QVERIFY(title);
         QCOMPARE(title->lblStart().Tag, std::string("1"));
-        FrmName* w = open(r);
-        w->txtName->setText("Eve");
-        // A short tap: the title menu looks at Start on its own ticks too,
-        // and that must not use the tap up before the prompt sees it.
-        r.keys.tap(kEnter);
+        open(r)->txtName->setText("Eve");
+        r.keys.tap(kEnter);  // the title menu polls Start on its own ticks too
         r.tick(100);
         QVERIFY(!r.forms->loaded(FormId::frmMainForm));
         QVERIFY(title);  // unloaded, not yet destroyed
         QCOMPARE(title->lblStart().Tag, std::string("0"));
     }
 
+    // Guards the close box leaving no window open.
     void closingThePromptGoesBackToTheTitle() {
         Rig r;
         FrmName* w = open(r);
         QVERIFY(!r.forms->loaded(FormId::frmMainForm));
         w->close();
-        Rig::flushDeletes();
-        QVERIFY(!r.forms->loaded(FormId::frmName));
-        QVERIFY(!r.app->globals.flags.nameShowing);
-        QVERIFY(r.forms->loaded(FormId::frmMainForm));
-        QCOMPARE(r.titleLoads, 1);
-        QVERIFY(!r.forms->loaded(FormId::frmVarnholt));
+        Rig::flush();
+        QVERIFY(!r.forms->loaded(FormId::frmName) && !r.app->globals.flags.nameShowing);
+        QVERIFY(r.forms->loaded(FormId::frmMainForm) && !r.forms->loaded(FormId::frmVarnholt));
+        QCOMPARE(r.loads[FormId::frmMainForm], 1);
     }
 };
 

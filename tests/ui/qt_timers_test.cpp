@@ -9,6 +9,7 @@ using namespace vrh;
 class QtTimersTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards timers firing while disabled or removed, or running slower than asked.
     void shortTimersRunAtTheShortestIntervalAndFireOnlyWhileEnabled() {
         QtTimerDriver driver;
         Timer asap{1, true}, tick{50, false};

@@ -1,5 +1,4 @@
-// The start-up window: media extraction, default button map, the title menu,
-// and the exit watchdog.
+// The start-up window: media extraction, default buttons, the exit watchdog.
 #include <QtTest>
 
 #include <unistd.h>
@@ -26,7 +25,7 @@ public:
 
 struct Startup {
     explicit Startup(const std::string& flagText, std::string folder = {}) : kit(false, std::move(folder)) {
-        if (flagText != "<none>") std::ofstream(kit.file("ws.txt"), std::ios::binary) << flagText;
+        if (flagText != "<none>") kit.write("ws.txt", flagText);
         kit.forms->setFactory(FormId::ff, [this](Forms& f) -> Form* {
             auto* w = new FrmStartup(f, media);
             w->onQuit = [this] { ++quits; };
@@ -39,7 +38,6 @@ struct Startup {
         for (const MediaEntry& m : kMediaTable) n += fs::exists(kit.folder + std::string(m.fileText));
         return n;
     }
-    std::string flag() const { return readTextFile(kit.file("ws.txt")).value_or("<missing>"); }
 
     FakeMedia media;
     ShellKit kit;
@@ -51,33 +49,23 @@ struct Startup {
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    // What the flag file says -> resources written, and what it says afterwards.
-    void flagFileDecides_data() {
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<int>("loads");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("Yes") << "Yes\r\n" << 19 << "No\r\n";
-        QTest::newRow("lower case") << "yes\r\n" << 0 << "yes\r\n";
-        QTest::newRow("two lines") << "Yes\r\nYes\r\n" << 38 << "No\r\n";
-        QTest::newRow("missing") << "<none>" << 19 << "No\r\n";
-    }
+    // Guards the flag file reader's exact "Yes", extraction and the flag turned to "No".
     void flagFileDecides() {
-        QFETCH(QString, flag);
-        QFETCH(int, loads);
-        QFETCH(QString, after);
-        Startup s(flag.toStdString());
-        QCOMPARE(s.media.loads, loads);
-        QCOMPARE(s.mediaFiles(), loads ? 19 : 0);
-        if (loads) QCOMPARE(readTextFile(s.kit.file("ts1.mp3")).value_or(""), std::string("media 117"));
-        QCOMPARE(QString::fromStdString(s.flag()), after);
-        QVERIFY(s.kit.boxes.shown().empty());
-        QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible());
-        QVERIFY(!s.kit.forms->find(FormId::ff)->isVisible());
-
-        Startup next("<none>", s.kit.folder);  // the next start of the program
-        QCOMPARE(next.media.loads, after == "No\r\n" ? 0 : loads);
+        struct Case { const char* flag; int loads; const char* after; };  // "<none>": no file
+        for (const Case& c : {Case{"Yes\r\n", 19, "No\r\n"}, Case{"yes\r\n", 0, "yes\r\n"},
+                              Case{"Yes\r\nYes\r\n", 38, "No\r\n"}, Case{"<none>", 19, "No\r\n"}}) {
+            Startup s(c.flag);
+            QVERIFY2(s.media.loads == c.loads && s.mediaFiles() == (c.loads ? 19 : 0), c.flag);
+            if (c.loads) QCOMPARE(s.kit.read("ts1.mp3"), std::string("media 117"));
+            QCOMPARE(s.kit.read("ws.txt"), std::string(c.after));
+            QVERIFY(s.kit.msg.shown().empty());
+            QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible() && !s.kit.forms->find(FormId::ff)->isVisible());
+            Startup next("<none>", s.kit.folder);  // the next start of the program
+            QCOMPARE(next.media.loads, std::string(c.after) == "No\r\n" ? 0 : c.loads);
+        }
     }
 
+    // Guards a restart keeping old bindings or window flags.
     void startResetsFlagsAndButtonMap() {
         Startup s("No\r\n");
         ButtonMap& k = s.kit.app->globals.keys;
@@ -94,6 +82,7 @@ private slots:
         QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
     }
 
+    // Guards an unwritable folder failing silently, once per file, or stopping the game.
     void unwritableFolderIsToldOnceAndTheGameRuns() {
         QTemporaryDir base;
         std::string folder = base.path().toStdString() + "/ro";
@@ -104,14 +93,14 @@ private slots:
             folder = base.path().toStdString() + "/blocker/app";
         }
         Startup s("<none>", folder);
-        QCOMPARE(s.kit.boxes.shown().size(), size_t(1));
-        QVERIFY(!s.kit.boxes.shown()[0].isQuestion);
-        QVERIFY(s.kit.boxes.shown()[0].text.find(folder) != std::string::npos);
+        QCOMPARE(s.kit.msg.shown().size(), size_t(1));
+        QVERIFY(!s.kit.msg.shown()[0].isQuestion && s.kit.msg.shown()[0].text.find(folder) != std::string::npos);
         QCOMPARE(s.media.loads, 1);  // the first refused file ends the extraction
         QVERIFY(s.kit.forms->loaded(FormId::frmMainForm));
         fs::permissions(base.path().toStdString() + "/ro", fs::perms::owner_all);
     }
 
+    // Guards the exit watchdog ending the program under an open window, or never.
     void watchdogWaitsWhileAWindowCountsAsOpen() {
         Startup s("No\r\n");
         s.kit.clock.advance(1000);
@@ -132,6 +121,7 @@ private slots:
         QCOMPARE(s.quits, 1);
     }
 
+    // Guards Quit leaving windows, a name prompt flag or sound devices open.
     void quitFromTheTitleEndsTheProgram() {
         Startup s("No\r\n");
         ShellKit& k = s.kit;

@@ -9,16 +9,11 @@
 using namespace vrh;
 
 namespace {
-QFont titleFont() {
+QFont makeFont(int pixels, bool bold) {  // the title's and the tables' fonts
     QFont f(QStringLiteral("Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(18);
-    return f;
-}
-QFont tableFont() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setPixelSize(13);
-    f.setBold(true);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
     return f;
 }
 // A busy background, so that every blended edge pixel counts.
@@ -33,8 +28,9 @@ QImage background() {
 class TextPrinterTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards a cached layout drawn in another place, colour or text than a fresh one.
     void printsWhatDrawTextPrints() {
-        for (const QFont& font : {titleFont(), tableFont()}) {
+        for (const QFont& font : {makeFont(18, false), makeFont(13, true)}) {
             TextPrinter printer(font);
             for (const char* text : {"New Game", "Load", "High Scores", "Quit", "Scores", "Names", "Level",
                                      " 50000 ", "Brisko", "Smith, Jr.", "1.2345E+17", "Okay", "",
