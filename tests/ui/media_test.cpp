@@ -18,7 +18,7 @@ struct Expect {
     bool wav;
     int rate, channels;  // WAV only
     double seconds;      // WAV: exact (±10 ms); MP3: target (±10 %)
-    double minSeconds;   // 0, or the least a title part must last
+    double minSeconds;   // 0, or the least a title piece must last
 };
 
 const Expect kExpect[] = {

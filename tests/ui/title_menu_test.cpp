@@ -105,7 +105,7 @@ private slots:
         QVERIFY(pixels(load, qRgb(0, 255, 0)) > 10 && pixels(newGame, qRgb(255, 255, 0)) > 10);
     }
 
-    // Guards the theme's second part not starting, or playing on after the title closed.
+    // Guards the theme's second piece not starting, or playing on after the title closed.
     void titleThemeLoopsUntilTheTitleCloses() {
         Title t;
         const std::string d1 = t.kit.app->snd.sndTitle1.deviceName(), d2 = t.kit.app->snd.sndTitle2.deviceName();
