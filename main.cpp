@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     auto device = vrh::makeAudioDevice();
     vrh::QtKeyboard keyboard;
     vrh::QtForeground foreground;
-    vrh::QtMessageBoxes boxes;
+    vrh::QtMessageBoxes boxes(keyboard);
     vrh::QtTimerDriver timers;
 
     vrh::App app(*device, keyboard, foreground, boxes, vrh::appFolder());

@@ -230,19 +230,19 @@ void GameWindow::togglePauseChoice() {
         lblResume.Tag = "1";
     }
     svc.snd.sndMenuMove.SoundPlay();
+    svc.host.pauseScreenChanged();
 }
 
 void GameWindow::tmrPause_Timer() {
     if (finished_ || unloaded_) return;
     const ButtonMap& k = svc.globals.keys;
-    {
-        const bool down = pressed(k.keyDown), up = pressed(k.keyUp);
-        if (down && !up) togglePauseChoice();
-    }
-    {
-        const bool up = pressed(k.keyUp), down = pressed(k.keyDown);
-        if (up && !down) togglePauseChoice();  // with two choices Up toggles too
-    }
+    // Each key is read once a tick; a press moves the choice once, a key
+    // held past the repeat delay moves it on every tick.
+    const int16_t downState = svc.keys.GetAsyncKeyState(k.keyDown);
+    const int16_t upState = svc.keys.GetAsyncKeyState(k.keyUp);
+    const bool downMoves = pauseDownRepeat_.step(downState), upMoves = pauseUpRepeat_.step(upState);
+    if (downMoves && upState == 0) togglePauseChoice();
+    if (upMoves && downState == 0) togglePauseChoice();  // with two choices Up toggles too
     // The Start press that opened the pause screen must not choose at once:
     // Start counts only after this screen has seen it up (query answering 0)
     // at least once. A held Start therefore waits for its release, and a tap
@@ -278,6 +278,7 @@ void GameWindow::tmrPause_Timer() {
         }
         // No: the pause screen stays; the Enter that answered the box must
         // not count as a new Start, so Start is disarmed until seen up.
+        svc.keys.takeOver();
         tmrPause.setEnabled(true);
         pauseSawStartUp_ = false;
     }

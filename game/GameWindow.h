@@ -43,6 +43,9 @@ public:
     virtual void captionChanged(const std::string& caption) = 0;
     // "MainMenu" confirmed on the pause screen: the title menu is shown.
     virtual void showMainMenu() = 0;
+    // The pause screen's choice changed while no frame is being composed:
+    // the labels must be shown again at once.
+    virtual void pauseScreenChanged() {}
 };
 
 // The services the game window uses, owned elsewhere.
@@ -137,6 +140,7 @@ private:
     // The pause screen acts on Start only after it has seen Start up once,
     // so the press that opened the pause never selects a choice by itself.
     bool pauseSawStartUp_ = false;
+    PressRepeat pauseDownRepeat_, pauseUpRepeat_;
     TimerDriver* driver_ = nullptr;
 };
 

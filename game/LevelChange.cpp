@@ -7,6 +7,8 @@ namespace vrh {
 
 void GameWindow::tmrLevelup_Timer() {
     if (finished_ || unloaded_) return;
+    // Nothing moves on under the pause screen: the shop waits for Resume.
+    if (paused()) return;
     // Play goes on (the tick keeps running) until A is released.
     if (pressed(svc.globals.keys.keyA)) return;
     GameState& g = svc.g;

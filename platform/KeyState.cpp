@@ -2,6 +2,10 @@
 
 namespace vrh {
 
+KeyboardTracker::KeyboardTracker() : shared_(new KeyReader(*this)) {}
+
+KeyboardTracker::~KeyboardTracker() { delete shared_; }
+
 void KeyboardTracker::keyDown(int vk, KeySource from) {
     if (!valid(vk)) return;
     if (from == KeySource::Keyboard) keyboardDown_[vk] = true;
@@ -26,29 +30,52 @@ bool KeyboardTracker::isDown(int vk, KeySource from) const {
     return from == KeySource::Keyboard ? keyboardDown_[vk] : padDown_[vk] > 0;
 }
 
-int16_t KeyboardTracker::query(int vk, PressCounts& seen) const {
+int16_t KeyboardTracker::GetAsyncKeyState(int vk) { return shared_->GetAsyncKeyState(vk); }
+
+void KeyboardTracker::takeOver() { shared_->takeOver(); }
+
+int16_t KeyboardTracker::query(int vk, PressCounts& seen, const PressCounts& ownedFrom) const {
     if (!valid(vk)) return 0;
     int state = 0;
-    if (isDown(vk)) state |= 0x8000;
+    // Down by a press made before the reader took over: another window's.
+    if (isDown(vk) && presses_[vk] != ownedFrom[vk]) state |= 0x8000;
     if (seen[vk] != presses_[vk]) state |= 0x0001;
     seen[vk] = presses_[vk];
     return static_cast<int16_t>(state);
 }
 
-// A new reader has seen every press made before it existed.
 KeyReader::KeyReader(KeyboardTracker& keyboard, std::function<bool()> listening)
     : keyboard_(keyboard), listening_(std::move(listening)) {
-    forgetPresses();
+    takeOver();
 }
 
 int16_t KeyReader::GetAsyncKeyState(int vk) {
-    const int16_t state = keyboard_.query(vk, seen_);
-    if (listening_ && !listening_()) return int16_t(state & 0x8000);
+    const int16_t state = keyboard_.query(vk, seen_, ownedFrom_);
+    if (listening_ && !listening_()) return 0;
     return state;
 }
 
-void KeyReader::forgetPresses() {
-    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) keyboard_.query(vk, seen_);
+void KeyReader::takeOver() {
+    for (int vk = 0; vk < KeyboardTracker::kCodes; ++vk) {
+        ownedFrom_[size_t(vk)] = keyboard_.presses(vk);
+        seen_[size_t(vk)] = keyboard_.presses(vk);
+    }
+}
+
+bool KeyReader::ownsLatestPress(int vk) const {
+    return vk >= 0 && vk < KeyboardTracker::kCodes && keyboard_.presses(vk) != ownedFrom_[size_t(vk)];
+}
+
+bool PressRepeat::step(int16_t state) {
+    if (state & kKeyPressedBit) {
+        heldPolls_ = 0;
+        return true;
+    }
+    if (!(state & kKeyHeldBit)) {
+        heldPolls_ = 0;
+        return false;
+    }
+    return ++heldPolls_ >= kDelayPolls;
 }
 
 }  // namespace vrh

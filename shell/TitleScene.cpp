@@ -154,10 +154,11 @@ bool TitleScene::tmrMove_Timer(bool inFront) {
     // before the menu takes input is not kept for later, and a short tap of
     // Up is not used up by the Down step before the Up step sees it.
     const ButtonMap& k = svc.globals.keys;
-    const bool down = pressed(int(k.keyDown));
-    const bool up = pressed(int(k.keyUp));
-    if (inputArmed && down && !up && active) moveHighlight(+1);
-    if (inputArmed && up && !down && active) moveHighlight(-1);
+    const int16_t downState = svc.keys.GetAsyncKeyState(int(k.keyDown));
+    const int16_t upState = svc.keys.GetAsyncKeyState(int(k.keyUp));
+    const bool down = downRepeat_.step(downState), up = upRepeat_.step(upState);
+    if (inputArmed && down && upState == 0 && active) moveHighlight(+1);
+    if (inputArmed && up && downState == 0 && active) moveHighlight(-1);
     const bool start = pressed(int(k.keyStart));
     if (start && inputArmed && active && !startAction()) return false;
 

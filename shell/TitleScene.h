@@ -115,6 +115,7 @@ private:
     // Acts on the highlighted entry; false when the title window was destroyed.
     bool startAction();
     bool pressed(int vk) { return svc.keys.GetAsyncKeyState(vk) != 0; }
+    PressRepeat downRepeat_, upRepeat_;  // one move per press, then ten a second
 };
 
 }  // namespace vrh

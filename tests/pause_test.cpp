@@ -87,16 +87,20 @@ TEST(Pause, DownAndUpToggleTheChoiceWithASound) {
     EXPECT_EQ(w.lblMainMenu.Tag + w.lblResume.Tag, "10");
     EXPECT_EQ(w.lblMainMenu.ForeColor, 0x00FF00u);
     EXPECT_EQ(w.lblResume.ForeColor, 0xFFFF00u);
-    h.advanceMs(100);  // held: toggles again
+    h.advanceMs(200);  // held under 300 ms: one move per press
+    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    h.advanceMs(100);  // held past the repeat delay: toggles on every tick
     EXPECT_EQ(w.lblResume.Tag, "1");
+    h.advanceMs(100);
+    EXPECT_EQ(w.lblMainMenu.Tag, "1");
     h.release(Button::Down);
     h.hold(Button::Up);
     h.advanceMs(100);
-    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    EXPECT_EQ(w.lblResume.Tag, "1");
     h.hold(Button::Down);  // both: nothing
     h.advanceMs(100);
-    EXPECT_EQ(w.lblMainMenu.Tag, "1");
-    EXPECT_EQ(h.plays(h.snd.sndMenuMove), 3);
+    EXPECT_EQ(w.lblResume.Tag, "1");
+    EXPECT_EQ(h.plays(h.snd.sndMenuMove), 4);
 }
 
 // Main Menu asks first; only Yes leaves and unloads the game.

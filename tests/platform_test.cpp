@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "game/Int16.h"
 #include "platform/KeyState.h"
@@ -37,22 +39,81 @@ TEST(KeyState, EachReaderSeesATapOnce) {
     KeyReader title(keyboard), prompt(keyboard);
     EXPECT_EQ(title.GetAsyncKeyState(13), 0);
     keyboard.tap(13);
-    EXPECT_NE(title.GetAsyncKeyState(13), 0);
-    EXPECT_NE(prompt.GetAsyncKeyState(13), 0);
+    EXPECT_EQ(title.GetAsyncKeyState(13), kKeyPressedBit);
+    EXPECT_EQ(prompt.GetAsyncKeyState(13), kKeyPressedBit);
     EXPECT_EQ(prompt.GetAsyncKeyState(13), 0);
     keyboard.keyDown(13);
-    EXPECT_LT(title.GetAsyncKeyState(13), 0) << "bit 15 while held";
+    EXPECT_EQ(title.GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit);
+    EXPECT_EQ(title.GetAsyncKeyState(13), kKeyHeldBit) << "held, no new press";
+    keyboard.keyUp(13);
+    EXPECT_EQ(title.GetAsyncKeyState(13), 0) << "up the moment it is released";
 }
 
-// Guards the Enter that closed a dialog acting again, or a held key being forgotten.
-TEST(KeyState, ForgetPressesKeepsHeldKeysDown) {
+// Guards a press acting in a window it did not begin in: the Enter that chose
+// "New Game" confirming the name, a held key coming back from a message box.
+TEST(KeyState, AKeyHeldWhenAReaderTakesOverActsOnlyAfterANewPress) {
+    struct Case {
+        const char* what;
+        KeySource source;
+        bool lostRelease;  // the release went to a message box; a repeat found the key again
+    };
+    for (const Case c : {Case{"keyboard", KeySource::Keyboard, false}, Case{"pad", KeySource::Pad, false},
+                         Case{"refound by a repeat", KeySource::Keyboard, true}}) {
+        ScriptedKeys keyboard;
+        KeyReader menu(keyboard);
+        keyboard.keyDown(13, c.source);
+        EXPECT_NE(menu.GetAsyncKeyState(13), 0) << c.what;
+        if (c.lostRelease) {
+            keyboard.releaseAll();
+            keyboard.keyStillHeld(13);
+        }
+        KeyReader prompt(keyboard);  // opens while Enter is held
+        menu.takeOver();             // comes back from a box while Enter is held
+        for (KeyReader* r : {&prompt, &menu}) {
+            EXPECT_EQ(r->GetAsyncKeyState(13), 0) << c.what;
+            EXPECT_FALSE(r->ownsLatestPress(13)) << c.what;
+        }
+        keyboard.keyUp(13, c.source);
+        keyboard.keyDown(13, c.source);
+        for (KeyReader* r : {&prompt, &menu}) {
+            EXPECT_EQ(r->GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit) << c.what;
+            EXPECT_TRUE(r->ownsLatestPress(13)) << c.what;
+        }
+    }
+}
+
+// Guards presses made while another window is in front acting in this one.
+TEST(KeyState, AReaderNotListeningAnswersNothing) {
     ScriptedKeys keyboard;
-    KeyReader game(keyboard);
-    keyboard.tap(13);
+    bool inFront = false;
+    KeyReader game(keyboard, [&] { return inFront; });
     keyboard.keyDown(32);
-    game.forgetPresses();
-    EXPECT_EQ(game.GetAsyncKeyState(13), 0);
-    EXPECT_NE(game.GetAsyncKeyState(32), 0);
+    EXPECT_EQ(game.GetAsyncKeyState(32), 0);
+    inFront = true;
+    EXPECT_EQ(game.GetAsyncKeyState(32), kKeyHeldBit) << "the press was used up while away";
+}
+
+// Guards a menu moving twice for one press, or never repeating for a held key.
+TEST(PressRepeat, OneMoveAPressThenTenASecondPastTheDelay) {
+    constexpr int16_t held = kKeyHeldBit, press = kKeyHeldBit | kKeyPressedBit, tap = kKeyPressedBit;
+    struct Case {
+        const char* what;
+        std::vector<int16_t> polls;
+        std::string moves;
+    };
+    const Case cases[] = {
+        {"tap between polls", {tap, 0, 0}, "100"},
+        {"press seen on three polls (under 300 ms)", {press, held, held, 0}, "1000"},
+        {"held past the delay", {press, held, held, held, held, 0}, "100110"},
+        {"two quick presses", {press, 0, press, held}, "1010"},
+        {"a new press restarts the delay", {press, held, held, press, held, held, held}, "1001001"},
+    };
+    for (const Case& c : cases) {
+        PressRepeat r;
+        std::string moves;
+        for (int16_t s : c.polls) moves += r.step(s) ? '1' : '0';
+        EXPECT_EQ(moves, c.moves) << c.what;
+    }
 }
 
 // Guards the firing order of due timers and disabled timers firing.

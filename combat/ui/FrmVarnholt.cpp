@@ -1,8 +1,10 @@
 #include "combat/ui/FrmVarnholt.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -14,6 +16,20 @@ namespace {
 
 constexpr QSize kField(323, 361);    // the composed play field
 constexpr QSize kClient(324, 359);   // client area at the normal window size
+constexpr int kStatusLineH = 18;     // the status line under the field
+
+// The pause texts, in play-field pixels: they are drawn over the field and
+// grow with it when the window is enlarged.
+struct PauseLabelBox {
+    const Label GameWindow::*label;
+    QRect box;
+};
+constexpr PauseLabelBox kPauseLabels[] = {
+    {&GameWindow::lblPause, QRect(119, 128, 81, 33)},
+    {&GameWindow::lblResume, QRect(115, 160, 89, 33)},
+    {&GameWindow::lblMainMenu, QRect(104, 192, 113, 33)},
+};
+constexpr int kPauseFontPx = 24;  // 18 points at 96 dots per inch
 
 // The surface the frames are presented on (the client area under the menu bar).
 class GameCanvas : public QWidget {
@@ -22,24 +38,27 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
-        font_.setPointSizeF(18);
+        font_.setPixelSize(kPauseFontPx);
         font_.setBold(true);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        w_.renderer().present(p, kField, size(), w_.app().settings.scaleMode());
-        const GameWindow& m = w_.model();
+        const ScaleMode mode = w_.app().settings.scaleMode();
+        w_.renderer().present(p, kField, size(), mode);
+        const PixelRect field = presentRect(mode, kField.width(), kField.height(), width(), height());
+        p.translate(field.x, field.y);
+        p.scale(double(field.w) / kField.width(), double(field.h) / kField.height());
+        p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font_);
-        auto label = [&](const Label& l, int x, int y, int wdt, int hgt) {
-            if (!l.Visible) return;
-            p.setPen(QColor::fromRgb(l.ForeColor));
-            p.drawText(QRect(x, y, wdt, hgt), Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(l.Caption));
-        };
-        label(m.lblPause, 119, 128, 81, 33);
-        label(m.lblResume, 115, 160, 89, 33);
-        label(m.lblMainMenu, 104, 192, 113, 33);
+        const GameWindow& m = w_.model();
+        for (const PauseLabelBox& l : kPauseLabels) {
+            const Label& label = m.*l.label;
+            if (!label.Visible) continue;
+            p.setPen(QColor::fromRgb(label.ForeColor));
+            p.drawText(l.box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(label.Caption));
+        }
     }
     void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
 
@@ -52,9 +71,8 @@ private:
 
 FrmVarnholt::FrmVarnholt(Forms& forms)
     : Form(forms, FormId::frmVarnholt),
-      keys_(forms.app.keyboard, [this] { return app().fg.foregroundWindow() == handle(); }),
       model_(std::make_unique<GameWindow>(GameServices{
-          forms.app.g, forms.app.globals, keys_, forms.app.snd, forms.app.paths,
+          forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths,
           forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
       renderer_(kField) {
     setWindowTitle(QStringLiteral("Varnholt"));
@@ -64,9 +82,25 @@ FrmVarnholt::FrmVarnholt(Forms& forms)
     buildMenu();
     layout->setMenuBar(menuBar_);
     canvas_ = new GameCanvas(*this);
-    layout->addWidget(canvas_);
+    layout->addWidget(canvas_, 1);
+    // The caption carries the status too, but a window manager may cut it
+    // short; the line under the field is always readable.
+    statusLine_ = new QLabel(QStringLiteral("Varnholt"), this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setAlignment(Qt::AlignCenter);
+    statusLine_->setAutoFillBackground(true);
+    QPalette pal = statusLine_->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 160));
+    statusLine_->setPalette(pal);
+    QFont statusFont(QStringLiteral("Sans Serif"));
+    statusFont.setPixelSize(12);
+    statusFont.setBold(true);
+    statusLine_->setFont(statusFont);
+    statusLine_->setFixedHeight(kStatusLineH);
+    layout->addWidget(statusLine_);
     canvas_->setFocus();
-    resize(kClient.width(), kClient.height() + menuBar_->sizeHint().height());
+    resize(kClient.width(), kClient.height() + kStatusLineH + menuBar_->sizeHint().height());
 
     model_->attachTimers(forms.timers);
 }
@@ -125,6 +159,21 @@ void FrmVarnholt::present(const Frame& frame) {
 
 void FrmVarnholt::captionChanged(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
+    statusLine_->setText(QString::fromStdString(caption));
+}
+
+void FrmVarnholt::pauseScreenChanged() { canvas_->update(); }
+
+void FrmVarnholt::closeEvent(QCloseEvent* e) {
+    // The close box (or Alt+F4) ends the program, as Quit on the title menu
+    // does: the start-up's watchdog sees no window left and ends it.
+    e->ignore();
+    WindowFlags& f = app().globals.flags;
+    f.nameShowing = false;
+    f.gameShowing = false;
+    f.mainMenuShowing = false;
+    f.highScoresShowing = false;
+    forms().unload(FormId::frmVarnholt);
 }
 
 void FrmVarnholt::showMainMenu() { forms().show(FormId::frmMainForm); }
@@ -150,7 +199,9 @@ void FrmVarnholt::mnuLoad_Click() {
 void FrmVarnholt::mnuExit_Click() {
     GameWindow& m = *model_;
     m.tmrMoves.setEnabled(false);
-    if (app().msg.question("Are you sure you want to exit?", "Do you want to exit?") == MsgButton::Yes) {
+    const MsgButton answer = app().msg.question("Are you sure you want to exit?", "Do you want to exit?");
+    keys().takeOver();  // the key that answered was the box's
+    if (answer == MsgButton::Yes) {
         forms().show(FormId::frmMainForm);
         forms().unload(FormId::frmBSF);
         forms().unload(FormId::frmHighScores);
@@ -202,10 +253,7 @@ void FrmVarnholt::keyReleaseEvent(QKeyEvent* e) {
 void FrmVarnholt::mousePressEvent(QMouseEvent*) { model_->resume(); }
 
 bool FrmVarnholt::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) {  // Form_GotFocus
-        keys_.forgetPresses();
-        model_->resume();
-    }
+    if (e->type() == QEvent::WindowActivate) model_->resume();  // Form_GotFocus
     else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // Form_LostFocus
     return Form::event(e);
 }

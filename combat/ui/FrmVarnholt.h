@@ -9,6 +9,7 @@
 #include "game/GameWindow.h"
 #include "shell/ui/Forms.h"
 
+class QLabel;
 class QMenu;
 class QMenuBar;
 
@@ -33,6 +34,7 @@ public:
     void present(const Frame& frame) override;
     void captionChanged(const std::string& caption) override;
     void showMainMenu() override;
+    void pauseScreenChanged() override;
 
     // Menu entries.
     void mnuSave_Click();
@@ -48,14 +50,15 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildMenu();
-    KeyReader keys_;  // this window's own view of the keyboard
     std::unique_ptr<GameWindow> model_;
     Renderer renderer_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* canvas_ = nullptr;  // the client area the frames are shown in
+    QLabel* statusLine_ = nullptr;  // the caption's status, under the field
 };
 
 }  // namespace vrh

@@ -8,12 +8,7 @@
 
 namespace vrh {
 
-namespace {
-constexpr int16_t kKeyDown = int16_t(0x8000);
-constexpr int16_t kPressedSinceQuery = 0x0001;
-}  // namespace
-
-FrmName::FrmName(Forms& forms) : Form(forms, FormId::frmName), keys_(forms.app.keyboard) {
+FrmName::FrmName(Forms& forms) : Form(forms, FormId::frmName) {
     setWindowTitle(QStringLiteral("Name"));
     setFixedSize(kClientW, kClientH);
 
@@ -41,23 +36,15 @@ void FrmName::Form_Load() { app().globals.flags.nameShowing = true; }
 void FrmName::tmrEnter_Timer() {
     if (inNotice_) return;
     App& a = app();
-    const int16_t state = keys_.GetAsyncKeyState(a.globals.keys.keyStart);
-    if (waitStartUp_) {
-        if (state & kKeyDown) return;
-        waitStartUp_ = false;
-        // Released since the last poll: only a press after that one counts.
-        if (!(state & kPressedSinceQuery)) return;
-    }
-    if (state == 0) return;
+    if (keys().GetAsyncKeyState(a.globals.keys.keyStart) == 0) return;
 
     const QString text = txtName->text();
     if (text.isEmpty()) {
         inNotice_ = true;
         a.msg.notice("That isn't a name!");
         inNotice_ = false;
-        // The key that closed the box is the Start key more often than not.
-        const int16_t after = keys_.GetAsyncKeyState(a.globals.keys.keyStart);
-        waitStartUp_ = (after & kKeyDown) != 0;
+        // The key that closed the box (Start more often than not) is the box's.
+        keys().takeOver();
         return;
     }
     startRun(text.toStdString());

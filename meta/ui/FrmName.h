@@ -32,14 +32,8 @@ protected:
 private:
     void startRun(const std::string& name);
 
-    // Start as this window sees it: a tap the title menu has already looked
-    // at still counts here.
-    KeyReader keys_;
-
-    // While the "That isn't a name!" box is up, and until the Start press
-    // that dismissed it is over, the prompt does not act on Start again.
+    // While the "That isn't a name!" box is up the prompt does not poll.
     bool inNotice_ = false;
-    bool waitStartUp_ = false;
 };
 
 }  // namespace vrh

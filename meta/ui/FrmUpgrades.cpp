@@ -9,6 +9,7 @@
 
 #include "combat/Shots.h"
 #include "combat/ui/FrmVarnholt.h"
+#include "meta/ShopFocus.h"
 
 namespace vrh {
 
@@ -103,13 +104,21 @@ FrmUpgrades::FrmUpgrades(Forms& forms)
         b->setObjectName(QLatin1String(d.name));
         b->setGeometry(d.x, d.y, kButtonW, kButtonH);
         const B id = d.id;
-        connect(b, &QPushButton::clicked, this, [this, id] { buyItem(id); });
+        connect(b, &QPushButton::clicked, this, [this, id] {
+            if (takesInput()) buyItem(id);
+        });
         buttons_[size_t(id)] = b;
     }
     cmdOkay = new QPushButton(QStringLiteral("Next Level"), this);
     cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
     cmdOkay->setGeometry(312, 516, kButtonW, kButtonH);
-    connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
+    connect(cmdOkay, &QPushButton::clicked, this, [this] {
+        if (takesInput()) cmdOkay_Click();
+    });
+    // The pad keys choose among the buttons (see pollPadKeys): no button
+    // takes keyboard focus, so Space, the fire key, never clicks one.
+    for (QPushButton* b : focusOrder()) b->setFocusPolicy(Qt::NoFocus);
+    focused_ = int(kShopButtonCount);  // "Next Level"
 
     for (const LabelDesign& d : kLabels) {
         const int w = d.width > 0 ? d.width : kClientW - kEdgeMargin - d.x;
@@ -192,7 +201,45 @@ void FrmUpgrades::buyItem(ShopButtonId id) {
     update();
 }
 
+std::vector<QPushButton*> FrmUpgrades::focusOrder() const {
+    std::vector<QPushButton*> order(buttons_.begin(), buttons_.end());
+    order.push_back(cmdOkay);
+    return order;
+}
+
+void FrmUpgrades::pollPadKeys() {
+    KeyState& k = keys();
+    const ButtonMap& map = app().globals.keys;
+    struct Arrow {
+        Int16 key;
+        FocusStep step;
+    };
+    const Arrow arrows[4] = {{map.keyUp, FocusStep::Up},
+                             {map.keyDown, FocusStep::Down},
+                             {map.keyLeft, FocusStep::Left},
+                             {map.keyRight, FocusStep::Right}};
+    // Every key is read on every tick, so presses made while the shop is
+    // not yet taking input are used up, not kept for later.
+    std::vector<FocusStep> steps;
+    for (size_t i = 0; i < 4; ++i)
+        if (arrowRepeat_[i].step(k.GetAsyncKeyState(arrows[i].key))) steps.push_back(arrows[i].step);
+    const bool press = (k.GetAsyncKeyState(map.keyA) & kKeyPressedBit) != 0;
+    const bool start = (k.GetAsyncKeyState(map.keyStart) & kKeyPressedBit) != 0;
+    if (!takesInput()) return;
+
+    std::vector<FocusTarget> targets;
+    for (QPushButton* b : focusOrder())
+        targets.push_back({b->x(), b->y(), b->width(), b->height(), b->isEnabled()});
+    const int before = focused_;
+    focused_ = keepFocusEnabled(targets, focused_);
+    for (FocusStep step : steps) focused_ = moveFocus(targets, focused_, step);
+    if (focused_ != before) update();
+    if ((press || start) && focused_ >= 0) focusOrder()[size_t(focused_)]->click();
+}
+
 void FrmUpgrades::Timer1_Timer() {
+    if (ticksOpen_ < kTicksBeforeInput) ++ticksOpen_;
+    pollPadKeys();
     GameState& g = app().g;
     g.shotFrame += 1;
     if (g.shotFrame == 3) g.shotFrame = 1;
@@ -234,6 +281,12 @@ void FrmUpgrades::paintEvent(QPaintEvent*) {
             p.drawText(l.box.translated(d), flags, l.caption);
         p.setPen(kTextBlue);
         p.drawText(l.box, flags, l.caption);
+    }
+    // The pad's focus: a gold frame around the button A or Start presses.
+    if (focused_ >= 0 && focused_ < int(focusOrder().size())) {
+        const QRect r = focusOrder()[size_t(focused_)]->geometry().adjusted(-3, -3, 2, 2);
+        p.setPen(QPen(QColor(255, 200, 40), 2));
+        p.drawRect(r);
     }
 }
 

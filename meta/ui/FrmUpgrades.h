@@ -49,6 +49,12 @@ public:
     void cmdOkay_Click();
 
     Timer Timer1{100, true};
+    // No button acts until the shop has been open this many ticks (half a
+    // second): fire taps around the end of the level must not buy.
+    static constexpr int kTicksBeforeInput = 5;
+    bool takesInput() const { return ticksOpen_ >= kTicksBeforeInput; }
+    // Index into the buy buttons then "Next Level"; -1 when none is enabled.
+    int focusedButton() const { return focused_; }
 
     QPushButton* button(ShopButtonId id) const { return buttons_[size_t(id)]; }
     QPushButton* cmdOkay = nullptr;
@@ -80,12 +86,19 @@ private:
     void showTexts();
     void syncButtons();
     void composePreview();
+    // The buy buttons in id order, then "Next Level".
+    std::vector<QPushButton*> focusOrder() const;
+    // Arrows move the focus, A or Start presses the focused button.
+    void pollPadKeys();
 
     ShopState shop_;
     std::array<QPushButton*, kShopButtonCount> buttons_{};
     std::vector<ShopLabel> labels_;
     Frame frame_;
     Renderer renderer_;
+    int ticksOpen_ = 0;
+    int focused_ = 0;
+    std::array<PressRepeat, 4> arrowRepeat_{};  // Up, Down, Left, Right
 };
 
 }  // namespace vrh

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace vrh {
 
@@ -43,13 +42,15 @@ int virtualKeyOf(int key, bool keypad) {
     }
 }
 
-QtKeyboard::QtKeyboard() { qApp->installEventFilter(this); }
-
-void QtKeyboard::applyRelease(int vk, quint64 generation) {
-    if (pendingRelease_[size_t(vk)] != generation) return;  // taken back by a repeat
-    pendingRelease_[size_t(vk)] = 0;
-    keyUp(vk);
+bool keyEventBelongs(const KeyReader& reader, const QKeyEvent& e) {
+    const bool newPress = e.type() == QEvent::KeyPress && !e.isAutoRepeat();
+    if (newPress) return true;
+    const int vk = virtualKeyOf(e.key(), e.modifiers() & Qt::KeypadModifier);
+    if (!vk) return e.type() == QEvent::KeyRelease;
+    return reader.ownsLatestPress(vk);
 }
+
+QtKeyboard::QtKeyboard() { qApp->installEventFilter(this); }
 
 bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -63,28 +64,18 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
         const int vk = virtualKeyOf(k->key(), k->modifiers() & Qt::KeypadModifier);
         if (!vk) break;
         if (k->isAutoRepeat()) {
-            if (event->type() == QEvent::KeyPress && !pendingRelease_[size_t(vk)] && !isDown(vk, KeySource::Keyboard))
-                keyStillHeld(vk);
+            // A held key whose release was lost (see WindowUnblocked) is
+            // down again, without counting as a new press.
+            if (event->type() == QEvent::KeyPress && !isDown(vk, KeySource::Keyboard)) keyStillHeld(vk);
             break;
         }
-        if (event->type() == QEvent::KeyPress) {
-            // A press right after a release of the same key: a repeat, the
-            // key never went up.
-            if (pendingRelease_[size_t(vk)]) pendingRelease_[size_t(vk)] = 0;
-            else keyDown(vk);
-        } else {
-            const quint64 g = ++generation_;
-            pendingRelease_[size_t(vk)] = g;
-            QTimer::singleShot(kRepeatGapMs, this, [this, vk, g] { applyRelease(vk, g); });
-        }
+        if (event->type() == QEvent::KeyPress) keyDown(vk);
+        else keyUp(vk);
         break;
     }
     case QEvent::WindowUnblocked:
         // Releases sent to this window while it was blocked were dropped.
-        if (watched->isWidgetType()) {
-            pendingRelease_.fill(0);
-            releaseAll();
-        }
+        if (watched->isWidgetType()) releaseAll();
         break;
     case QEvent::ApplicationStateChange:
         if (qApp->applicationState() != Qt::ApplicationActive) releaseAll();

@@ -1,62 +1,37 @@
 #include "platform/qt/QtPlatform.h"
 
+#include "platform/qt/QtKeyboard.h"
+
 #include <QApplication>
 #include <QKeyEvent>
-#include <QHash>
 #include <QMessageBox>
 #include <QTimer>
 
 namespace vrh {
 namespace {
 
-// A key held down when a box opens (the fire key when the game ends) must not
-// answer it: only a fresh press chooses a button. The window system does not
-// always mark the repeats of a held key as repeats (a release and a press
-// with the same time can come through as a real pair), so a key whose first
-// event in the box is a release or a repeat stays ignored until it has been
-// up for a moment.
+// A box takes only presses that begin while it is open: a key held down when
+// it opens (the fire key when the game ends, the Enter that asked the
+// question) acts there only after it has been released and pressed again.
 class IgnoreHeldKeys : public QObject {
 public:
-    using QObject::QObject;
+    explicit IgnoreHeldKeys(KeyboardTracker& keyboard) : reader_(keyboard) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
             return QObject::eventFilter(watched, e);
         auto* k = static_cast<QKeyEvent*>(e);
-        Key& key = keys_[k->key()];
-        const bool press = e->type() == QEvent::KeyPress;
-        if (!key.seen) {
-            key.seen = true;
-            key.held = !press || k->isAutoRepeat();
-        }
-        if (!press) {
-            key.releasedAt = k->timestamp();
-            key.released = true;
-            if (key.held || !key.down) return true;
-            key.down = false;
-            return QObject::eventFilter(watched, e);
-        }
-        if (key.held) {
-            if (!key.released || k->timestamp() - key.releasedAt < kRepeatGapMs) return true;
-            key.held = false;  // up for a moment: this one is a real press
-        }
-        if (k->isAutoRepeat()) return true;
-        key.down = true;
+        if (!keyEventBelongs(reader_, *k)) return true;
         return QObject::eventFilter(watched, e);
     }
 
 private:
-    static constexpr quint64 kRepeatGapMs = 80;
-    struct Key {
-        bool seen = false, held = false, down = false, released = false;
-        quint64 releasedAt = 0;
-    };
-    QHash<int, Key> keys_;
+    KeyReader reader_;  // owns the presses made since the box opened
 };
 
-int runBox(QMessageBox& box) {
-    IgnoreHeldKeys filter;
+int runBox(QMessageBox& box, KeyboardTracker& keyboard) {
+    IgnoreHeldKeys filter(keyboard);
     for (QWidget* w : box.findChildren<QWidget*>()) w->installEventFilter(&filter);
     box.installEventFilter(&filter);
     return box.exec();
@@ -70,13 +45,13 @@ MsgButton QtMessageBoxes::question(const std::string& text, const std::string& t
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
-    return runBox(box) == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
+    return runBox(box, keyboard_) == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
 }
 
 MsgButton QtMessageBoxes::notice(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
-    runBox(box);
+    runBox(box, keyboard_);
     return MsgButton::Ok;
 }
 

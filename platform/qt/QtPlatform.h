@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/Foreground.h"
+#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
 
@@ -15,10 +16,15 @@ namespace vrh {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
+    // Keys held when a box opens do not answer it (see IgnoreHeldKeys).
+    explicit QtMessageBoxes(KeyboardTracker& keyboard) : keyboard_(keyboard) {}
     // Yes/No with the question icon and No as the default button.
     MsgButton question(const std::string& text, const std::string& title) override;
     // OK only.
     MsgButton notice(const std::string& text, const std::string& title = kAppTitle) override;
+
+private:
+    KeyboardTracker& keyboard_;
 };
 
 class QtForeground : public Foreground {

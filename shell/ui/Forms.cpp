@@ -2,12 +2,35 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+
+#include "platform/qt/QtKeyboard.h"
 
 namespace vrh {
 
-Form::Form(Forms& forms, FormId id) : QWidget(nullptr), forms_(forms), id_(id) {
+// Drops the key events of a window that belong to a press made elsewhere:
+// the repeats and the release of a key held when the window opened or came
+// to the front. Such a key acts in the window after it is pressed again.
+class KeyEventOwnership : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* form = w ? qobject_cast<Form*>(w->window()) : nullptr;
+        return form && !keyEventBelongs(form->keys(), *static_cast<QKeyEvent*>(e));
+    }
+};
+
+Form::Form(Forms& forms, FormId id)
+    : QWidget(nullptr), forms_(forms), id_(id),
+      keys_(forms.app.keyboard, [this] { return forms_.app.fg.foregroundWindow() == handle(); }) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool Form::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) keys_.takeOver();
+    return QWidget::event(e);
 }
 
 Form::~Form() { unbindTimers(); }
@@ -32,12 +55,19 @@ void Form::closeEvent(QCloseEvent* e) {
 
 void Form::keyPressEvent(QKeyEvent* e) {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
-        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b->isEnabled()) {
+        auto* b = qobject_cast<QAbstractButton*>(focusWidget());
+        if (!b) b = defaultButton_;
+        if (b && b->isEnabled() && b->isVisible()) {
             b->animateClick();
             return;
         }
     }
     QWidget::keyPressEvent(e);
+}
+
+Forms::Forms(App& app, TimerDriver& timers)
+    : app(app), timers(timers), keyOwnership_(std::make_unique<KeyEventOwnership>()) {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(keyOwnership_.get());
 }
 
 Forms::~Forms() { unloadAll(); }

@@ -5,8 +5,11 @@
 // window can show, hide or unload any other one.
 #include <QWidget>
 
+class QAbstractButton;
+
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/Foreground.h"
@@ -21,6 +24,7 @@ enum class FormId {
 };
 
 class Forms;
+class KeyEventOwnership;
 
 class Form : public QWidget {
     Q_OBJECT
@@ -32,6 +36,10 @@ public:
     App& app() const;
     Forms& forms() const { return forms_; }
     WindowHandle handle() const { return static_cast<const QWidget*>(this); }
+    // This window's own view of the keyboard: only presses made while it is
+    // in front, and only those that began after it opened or last came to
+    // the front (see KeyReader).
+    KeyReader& keys() { return keys_; }
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
@@ -41,8 +49,12 @@ protected:
     void bindTimer(Timer& t, std::function<void()> handler);
     // The close box unloads the window.
     void closeEvent(QCloseEvent* e) override;
-    // Return or Enter presses the focused button, as in a dialog.
+    // Return or Enter presses the focused button, or else the default
+    // button when the window has one, as in a dialog.
     void keyPressEvent(QKeyEvent* e) override;
+    void setDefaultButton(QAbstractButton* b) { defaultButton_ = b; }
+    // Coming to the front: keys held from elsewhere are not this window's.
+    bool event(QEvent* e) override;
 
 private:
     friend class Forms;
@@ -50,13 +62,17 @@ private:
     Forms& forms_;
     FormId id_;
     std::vector<Timer*> timers_;
+    KeyReader keys_;
+    QAbstractButton* defaultButton_ = nullptr;
 };
 
 class Forms {
 public:
     using Factory = std::function<Form*(Forms&)>;
 
-    Forms(App& app, TimerDriver& timers) : app(app), timers(timers) {}
+    // Installs, on the application, the filter that hands each key event
+    // only to the window whose press it is.
+    Forms(App& app, TimerDriver& timers);
     ~Forms();
 
     void setFactory(FormId id, Factory f) { factories_[size_t(id)] = std::move(f); }
@@ -83,6 +99,7 @@ private:
     std::array<Form*, size_t(FormId::Count)> forms_{};
     std::array<Factory, size_t(FormId::Count)> factories_{};
     std::array<bool, size_t(FormId::Count)> unloading_{};
+    std::unique_ptr<KeyEventOwnership> keyOwnership_;
 };
 
 }  // namespace vrh

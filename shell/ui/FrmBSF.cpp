@@ -55,6 +55,7 @@ FrmBSF::FrmBSF(Forms& forms) : Form(forms, FormId::frmBSF) {
     cmdSave = new QPushButton(QStringLiteral("Ok"), this);
     cmdSave->setGeometry(160, 264, 80, 28);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    setDefaultButton(cmdSave);  // Enter presses "Ok" from any box
 }
 
 std::array<QComboBox*, 12> FrmBSF::boxes() const {

@@ -8,7 +8,7 @@ namespace vrh {
 
 FrmMainForm::FrmMainForm(Forms& forms)
     : Form(forms, FormId::frmMainForm),
-      scene_(TitleServices{forms.app.g, forms.app.globals, forms.app.keys, forms.app.snd,
+      scene_(TitleServices{forms.app.g, forms.app.globals, keys(), forms.app.snd,
                            forms.app.paths, *this}) {
     setWindowTitle(QStringLiteral("Main Menu"));
     resize(517, 523);

@@ -33,6 +33,7 @@ FrmOptions::FrmOptions(Forms& forms) : Form(forms, FormId::frmOptions) {
     chkSharpPixels->setChecked(forms.app.settings.wholeNumberScaling);
 
     connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
+    setDefaultButton(cmdOkay);  // Enter presses "Okay" from the list
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(chkSharpPixels, &QCheckBox::toggled, this, [this](bool checked) { chkSharpPixels_Click(checked); });
     // Every change of the box's text, picked or typed, is the choice at once.

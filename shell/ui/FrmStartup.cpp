@@ -1,6 +1,8 @@
 #include "shell/ui/FrmStartup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+
+#include <algorithm>
 #include <QFile>
 
 namespace vrh {
@@ -18,7 +20,11 @@ const ResourceSource& FrmStartup::embedded() {
 }
 
 FrmStartup::FrmStartup(Forms& forms, const ResourceSource& media)
-    : Form(forms, FormId::ff), onQuit([] { QCoreApplication::quit(); }), media_(media) {}
+    : Form(forms, FormId::ff), onQuit([] { QCoreApplication::quit(); }), anyWindowShown([] {
+          const auto windows = QApplication::topLevelWidgets();
+          return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+      }),
+      media_(media) {}
 
 ResToFileResult FrmStartup::ResToFile(const std::filesystem::path& fileName, int resId,
                                       bool overwrite) const {
@@ -67,10 +73,13 @@ void FrmStartup::Form_Load() {
 void FrmStartup::Timer1_Timer() {
     App& a = app();
     const WindowFlags& f = a.globals.flags;
+    // A program none of whose windows can be seen for a second ends too,
+    // whatever the flags say: nobody could reach it any more.
+    ticksNothingShown_ = anyWindowShown() ? 0 : ticksNothingShown_ + 1;
     // The shop's flag is not consulted.
-    if (f.loadShowing || f.gameShowing || f.mainMenuShowing || f.highScoresShowing ||
-        f.buttonConfigShowing || f.nameShowing || f.aboutShowing || f.optionsShowing)
-        return;
+    const bool windowOpen = f.loadShowing || f.gameShowing || f.mainMenuShowing || f.highScoresShowing ||
+                            f.buttonConfigShowing || f.nameShowing || f.aboutShowing || f.optionsShowing;
+    if (windowOpen && ticksNothingShown_ < kTicksNothingShownToEnd) return;
 
     Forms& w = forms();
     // (The sprite pictures live in the sprite sheet, not in a window of their own.)

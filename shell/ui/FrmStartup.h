@@ -34,10 +34,14 @@ public:
     Timer Timer1{100, true};
     // Ends the program once every window is gone.
     std::function<void()> onQuit;
+    // Whether any window of the program can be seen (a message box counts).
+    std::function<bool()> anyWindowShown;
+    static constexpr int kTicksNothingShownToEnd = 10;  // one second of Timer1
 
 private:
     const ResourceSource& media_;
     ExtractionOutcome extraction_;
+    int ticksNothingShown_ = 0;
 };
 
 }  // namespace vrh

@@ -21,6 +21,7 @@ class NamePromptTest : public QObject {
 
     static FrmName* open(Rig& r) {
         r.forms->show(FormId::frmName);
+        r.front(FormId::frmName);
         return r.get<FrmName>(FormId::frmName);
     }
 
@@ -32,7 +33,7 @@ private slots:
         QVERIFY(r.app->globals.flags.nameShowing && w->txtName->text().isEmpty());
         r.keys.keyDown(kEnter);
         r.tick(500);
-        QCOMPARE(r.msg.shown().size(), size_t(1));
+        QCOMPARE(r.msg.shown().size(), size_t(1));  // the held Start is the box's now
         QVERIFY(!r.msg.shown()[0].isQuestion);
         QCOMPARE(r.msg.shown()[0].text, std::string("That isn't a name!"));
         QCOMPARE(r.get<FrmName>(FormId::frmName), w);

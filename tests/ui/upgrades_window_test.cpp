@@ -16,7 +16,14 @@ class UpgradesWindowTest : public QObject {
 
     static FrmUpgrades* openShop(Rig& r) {
         r.forms->show(FormId::frmUpgrades);
+        r.front(FormId::frmUpgrades);
         return r.get<FrmUpgrades>(FormId::frmUpgrades);
+    }
+    // Past the half second in which the shop takes no input.
+    static FrmUpgrades* openShopForInput(Rig& r) {
+        FrmUpgrades* s = openShop(r);
+        r.tick(100 * FrmUpgrades::kTicksBeforeInput);
+        return s;
     }
     static QString caption(FrmUpgrades* s, B id) { return s->button(id)->text(); }
     static bool enabled(FrmUpgrades* s, B id) { return s->button(id)->isEnabled(); }
@@ -26,7 +33,7 @@ private slots:
     void buyingHpDoublesItsPriceForTheVisitAndTheNextVisitShows640() {
         Rig r(false);
         r.app->g.money = 100;
-        FrmUpgrades* s = openShop(r);
+        FrmUpgrades* s = openShopForInput(r);
         QVERIFY(r.app->globals.flags.upgradesShowing);
         QCOMPARE(caption(s, B::UpHP), QString("10"));
         QTest::mouseClick(s->button(B::UpHP), Qt::LeftButton);
@@ -101,6 +108,38 @@ private slots:
             QVERIFY2(need.height() <= l.box.height(), qPrintable(l.name));
         }
         QCOMPARE(printed, 30);
+    }
+
+    // Guards fire presses around the level change buying, and the pad not reaching the buttons.
+    void strayPressesNeverBuyAndThePadShopsOnPurpose() {
+        constexpr int kSpace = 32, kEnter = 13, kUp = 38;
+        Rig r(false);
+        r.app->g.money = 1000;
+        r.keys.keyDown(kSpace);  // fire held across the level change
+        FrmUpgrades* s = openShop(r);
+        r.tick(100);
+        r.keys.keyUp(kSpace);  // a fresh press in the first half second, held on past it
+        r.keys.keyDown(kSpace);
+        QTest::mouseClick(s->button(B::UpHP), Qt::LeftButton);
+        r.tick(100 * FrmUpgrades::kTicksBeforeInput - 200);
+        QCOMPARE(int(r.app->g.playerMaxHP), 5);  // nothing acts in the first half second
+        QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
+        r.tick(300);
+        QCOMPARE(int(r.app->g.playerMaxHP), 5);
+        QCOMPARE(s->focusedButton(), int(kShopButtonCount));  // "Next Level"
+        r.keys.keyUp(kSpace);
+        for (int i = 0; i < 6; ++i) {  // Omega, Giga, Mega, Def, Attack, HP
+            r.keys.tap(kUp);
+            r.tick(100);
+        }
+        QCOMPARE(s->focusedButton(), int(B::UpHP));
+        r.keys.tap(kSpace);
+        r.tick(100);
+        QCOMPARE(int(r.app->g.playerMaxHP), 6);
+        r.keys.tap(kUp);  // nothing above: the focus stays
+        r.keys.tap(kEnter);
+        r.tick(100);
+        QCOMPARE(int(r.app->g.playerMaxHP), 7);
     }
 
     // Guards a purchase or the refresh making a sound.
