@@ -106,3 +106,25 @@ TEST(LevelChange, TheTankPayoutIsASaturated16BitProduct) {
     EXPECT_EQ(h.g.tankMaxHP, 32767);
     EXPECT_EQ(h.g.extraLifeStep, 2000);
 }
+
+// Guards the next level starting under a stale pause screen: the level change
+// waits while the game is paused and goes on after Resume.
+TEST(LevelChange, WaitsUnderThePauseScreen) {
+    Harness h;
+    h.tick(2);
+    shatterTheTank(h);
+    h.hold(Button::Start);  // pause while the wreck waits for A
+    h.tick();
+    ASSERT_TRUE(h.w().paused());
+    h.release(Button::A);
+    h.release(Button::Start);
+    h.advanceMs(500);
+    EXPECT_TRUE(h.host.shopCaptions.empty());
+    EXPECT_EQ(h.g.level, 1);
+    h.tap(Button::Start);  // Resume
+    h.advanceMs(100);
+    ASSERT_FALSE(h.w().paused());
+    h.advanceMs(20);
+    EXPECT_EQ(h.host.shopCaptions.size(), 1u);
+    EXPECT_EQ(h.g.level, 2);
+}

@@ -64,6 +64,18 @@ private slots:
         QCOMPARE(c.tankShots(), 1);
     }
 
+    // Guards Enter doing nothing while a key box has the focus.
+    void enterPressesOkFromAnyBox() {
+        for (QComboBox* (*box)(FrmBSF*) : {+[](FrmBSF* w) { return w->ComboA; }, +[](FrmBSF* w) { return w->ComboStart; }}) {
+            Config c;
+            pick(c.w()->ComboA, "Z");
+            box(c.w())->setFocus();
+            QTest::keyClick(box(c.w()), Qt::Key_Return);
+            QTRY_VERIFY(!c.w()->isVisible());
+            QCOMPARE(int(c.bound.keyA), 90);
+        }
+    }
+
     // Guards the close box: choices discarded, only a suspended game resumed (silently), reloaded fresh.
     void closeBoxDiscardsAndResumesOnlyASuspendedGame() {
         for (bool paused : {false, true}) {

@@ -121,6 +121,23 @@ private slots:
         QCOMPARE(s.quits, 1);
     }
 
+    // Guards a program left running with no window to reach it (a flag left set).
+    void aSecondWithNoWindowShownEndsTheProgram() {
+        Startup s("No\r\n");
+        auto* startup = s.kit.get<FrmStartup>(FormId::ff);
+        bool shown = false;
+        startup->anyWindowShown = [&] { return shown; };
+        s.kit.app->globals.flags.gameShowing = true;  // a flag nobody will clear
+        s.kit.clock.advance(900);
+        shown = true;  // a window came back in time: the count starts again
+        s.kit.clock.advance(100);
+        shown = false;
+        s.kit.clock.advance(900);
+        QCOMPARE(s.quits, 0);
+        s.kit.clock.advance(100);
+        QCOMPARE(s.quits, 1);
+    }
+
     // Guards Quit leaving windows, a name prompt flag or sound devices open.
     void quitFromTheTitleEndsTheProgram() {
         Startup s("No\r\n");

@@ -45,6 +45,20 @@ private slots:
         QVERIFY(t.w());  // the title stays open under the prompt
     }
 
+    // Guards the Enter that closed another window also choosing "New Game".
+    void aKeyHeldWhenTheTitleComesToTheFrontActsOnlyWhenPressedAgain() {
+        Title t;
+        t.kit.clock.advance(1000);
+        t.kit.keys.keyDown(13);  // pressed in the window that just closed
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(t.w(), &activate);
+        t.kit.clock.advance(500);
+        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        t.kit.keys.keyUp(13);
+        t.press(13);
+        QCOMPARE(t.kit.loads[FormId::frmName], 1);
+    }
+
     // Guards keys acting on the title while another window is in front.
     void keysCountOnlyWithTheTitleInFront() {
         Title t;
