@@ -1,6 +1,7 @@
 #include "platform/qt/QtKeyboard.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 
 namespace vrh {
@@ -42,8 +43,20 @@ int virtualKeyOf(int key, bool keypad) {
     }
 }
 
+bool isKeyRepeat(const QKeyEvent& e) {
+    // One keyboard: the last release time of each key, whoever looked first.
+    static QHash<int, quint64> lastRelease;
+    if (e.isAutoRepeat()) return true;
+    if (e.type() == QEvent::KeyRelease) {
+        lastRelease[e.key()] = e.timestamp();
+        return false;
+    }
+    const auto it = lastRelease.constFind(e.key());
+    return e.timestamp() != 0 && it != lastRelease.constEnd() && *it == e.timestamp();
+}
+
 bool keyEventBelongs(const KeyReader& reader, const QKeyEvent& e) {
-    const bool newPress = e.type() == QEvent::KeyPress && !e.isAutoRepeat();
+    const bool newPress = e.type() == QEvent::KeyPress && !isKeyRepeat(e);
     if (newPress) return true;
     const int vk = virtualKeyOf(e.key(), e.modifiers() & Qt::KeypadModifier);
     if (!vk) return e.type() == QEvent::KeyRelease;
@@ -63,9 +76,10 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
         auto* k = static_cast<QKeyEvent*>(event);
         const int vk = virtualKeyOf(k->key(), k->modifiers() & Qt::KeypadModifier);
         if (!vk) break;
-        if (k->isAutoRepeat()) {
-            // A held key whose release was lost (see WindowUnblocked) is
-            // down again, without counting as a new press.
+        if (isKeyRepeat(*k)) {
+            // Still held (after the release half of a repeat pair, or after
+            // its release was lost, see WindowUnblocked): down again, without
+            // counting as a new press.
             if (event->type() == QEvent::KeyPress && !isDown(vk, KeySource::Keyboard)) keyStillHeld(vk);
             break;
         }

@@ -20,6 +20,13 @@ namespace vrh {
 // Virtual-key code of a key event, 0 when the key has none we use.
 int virtualKeyOf(int qtKey, bool keypad);
 
+// Whether a key event is the auto-repeat of a held key. X11 reports a repeat
+// as a release and a press with the same timestamp, and Qt marks the pair as
+// a repeat only when both have already arrived; a press with the timestamp of
+// the same key's last release is therefore a repeat too. (The release of such
+// a pair still reads as a release: the key is up only until its press.)
+bool isKeyRepeat(const QKeyEvent& e);
+
 // Whether a key event belongs to the window that reads keys through `reader`:
 // a new press always does; the repeats and the release of a press only when
 // that press began after the reader took over. Keys without a code are

@@ -35,7 +35,7 @@ say() { echo "[$(date +%T)] $*" | tee -a "$log"; }
 shot() { step_no=$((step_no + 1)); import -window root "$artifacts/$(printf %02d "$step_no")-$1.png" 2>/dev/null; }
 captions() { xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sort; }
 fail() {
-  say "FAILED: $*"
+  say "FAILED: $* (keys: $hands, E2E_SEED=$E2E_SEED)"
   shot failure
   { echo "--- visible windows:"; captions; } >> "$log"
   echo "e2e: screenshots and log kept in $artifacts"
@@ -49,6 +49,22 @@ pause_pixels() {
   id=$(xdotool search --onlyvisible --name '^Level:' | head -1) || { echo 0; return; }
   import -window "$id" png:- 2>/dev/null |
     convert png:- -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
+}
+# Top row of the green (chosen) pause text in the game window, -1 when none.
+green_top() {
+  local id box
+  id=$(xdotool search --onlyvisible --name '^Level:' | head -1) || { echo -1; return; }
+  box=$(import -window "$id" png:- 2>/dev/null |
+    convert png:- -fill black +opaque '#00FF00' -format '%@' info: 2>/dev/null)
+  case "$box" in *+*+*) echo "${box##*+}" ;; *) echo -1 ;; esac
+}
+# No window titled RE shows up within SECS.
+stays_away() {
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -le $deadline ]; do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && fail "$3"
+    sleep 0.1
+  done
 }
 wait_paused() {
   local want=$1 deadline=$((SECONDS + $2)) n
@@ -73,14 +89,30 @@ for f in bgm1.mp3 bgm2.mp3 bgm3.mp3 bgm4.mp3 bgm5.mp3 bgm6.mp3 bgm7.mp3 bgm8.mp3
 done
 [ "$(tr -d '\r\n' < "$work/ws.txt")" = "No" ] || fail "ws.txt does not read No"
 
+# ---------------------------------------------------------------- menu moves
+say "one press moves the highlight one entry"
+activate '^Main Menu$'
+sleep 1.2  # the menu takes keys after its first second
+[ "$(entry_green 400)" -gt 20 ] || fail "New Game is not highlighted at the start"
+key Down
+sleep 0.3
+[ "$(entry_green 432)" -gt 20 ] || fail "one Down did not highlight Load"
+[ "$(entry_green 464)" -le 20 ] || fail "one Down moved the highlight two entries"
+key Up
+sleep 0.3
+[ "$(entry_green 400)" -gt 20 ] || fail "one Up did not go back to New Game"
+
 # ---------------------------------------------------------------- new game
 say "title -> name prompt -> game"
-activate '^Main Menu$'
-press_until Return '^Name$' 6
+key Return
+wait_window '^Name$' 4
+stays_away '^Varnholt$' 1 "the Enter that chose New Game answered the name prompt"
 activate '^Name$'
 xdotool type --delay 30 "Tester"
 key Return
 wait_window '^Level:1 Score:0 Lives:5 HP:5 \$0$' 6
+sleep 1
+[ "$(pause_pixels)" -le 30 ] || fail "the Enter that confirmed the name paused the new run"
 shot game
 
 # ---------------------------------------------------------------- pause
@@ -122,8 +154,10 @@ sleep 0.4
 key Return
 wait_paused yes 4
 sleep 0.3
+resume_top=$(green_top)
 key Down
 sleep 0.3
+[ "$(green_top)" -gt "$resume_top" ] || fail "the pause screen does not show MainMenu chosen after Down"
 key Return
 wait_window '^Are you sure\?$' 4
 key alt+y
@@ -159,8 +193,7 @@ activate '^Button Configuration $'
 shot keys
 for _ in $(seq 10); do key Tab; done   # ComboA .. ComboR, then ComboStart
 key P
-key Tab Tab
-key Return
+key Return  # the default button, "Ok"
 wait_no_window '^Button Configuration $' 4
 activate '^Level:'
 sleep 1.2
@@ -184,6 +217,18 @@ while ! xdotool search --onlyvisible --name '^Varnholt$' >/dev/null 2>&1; do
     fail "the high scores came up without the Game Over box"
   fi
   [ $SECONDS -le $deadline ] || { xdotool keyup space; fail "no game over within 240 s ($(game_caption))"; }
+  shop=$(xdotool search --onlyvisible --name '^Upgrades ' getwindowname 2>/dev/null | head -1)
+  if [ -n "$shop" ]; then
+    # The big tank fell: the fire key, held all along, must not buy anything.
+    say "the shop opened ($shop) with fire held"
+    sleep 1
+    [ "$(xdotool search --onlyvisible --name '^Upgrades ' getwindowname 2>/dev/null | head -1)" = "$shop" ] ||
+      { xdotool keyup space; fail "the held fire key bought something in the shop"; }
+    activate '^Upgrades '
+    key Return  # "Next Level" has the pad's focus
+    wait_no_window '^Upgrades ' 4
+    activate '^Level:'
+  fi
   sleep 0.1
 done
 xdotool keyup space
@@ -196,6 +241,7 @@ shot high-scores
 activate '^High Scores$'
 key Return
 wait_window '^Main Menu$' 4
+stays_away '^Name$' 2 "the Enter that closed the high scores chose New Game"
 
 # ---------------------------------------------------------------- quit
 say "quit"
@@ -209,5 +255,25 @@ wait "$game_pid"
 status=$?
 game_pid=""
 [ $status -eq 0 ] || fail "the program ended with status $status"
+
+# ---------------------------------------------------------------- close box
+say "closing the game window with the window manager ends the program"
+(cd "$work" && exec ./varnholt >>"$artifacts/program.log" 2>&1) &
+game_pid=$!
+wait_window '^Main Menu$' 15
+activate '^Main Menu$'
+sleep 1.2
+key Return
+wait_window '^Name$' 4
+activate '^Name$'
+xdotool type --delay 30 "Closer"
+key Return
+wait_window '^Level:' 6
+activate '^Level:'
+key alt+F4
+for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the program is still running 3 s after its game window was closed"
+wait "$game_pid"
+game_pid=""
 say "passed"
 rm -rf "$work"

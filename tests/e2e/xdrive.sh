@@ -75,7 +75,32 @@ wait_no_window() {
   fail "window '$1' still open after $2 s"
 }
 activate() { xdotool search --onlyvisible --name "$1" windowactivate --sync >/dev/null 2>&1 || true; }
-key() { xdotool key --clearmodifiers "$@"; }
+# Keys as the run presses them. E2E_HANDS=taps: instantaneous synthetic taps
+# (they test that a tap between two polls still acts). E2E_HANDS=human: each
+# press held a random 60-250 ms, then a gap of 50-400 ms, as people press
+# keys; the random source is seeded with E2E_SEED (printed by the caller).
+hands=${E2E_HANDS:-taps}
+E2E_SEED=${E2E_SEED:-$(( $(date +%s) % 100000 ))}
+RANDOM=$E2E_SEED
+_ms() { printf '0.%03d' "$1"; }
+_human_key() {
+  local k mods="" main
+  for k in "$@"; do
+    # "alt+y": hold the modifiers around the key, as hands do.
+    main=${k##*+}
+    [ "$main" != "$k" ] && mods=$(echo "${k%+*}" | tr '+' ' ')
+    for m in $mods; do xdotool keydown "$m"; done
+    xdotool keydown "$main"
+    sleep "$(_ms $((60 + RANDOM % 191)))"
+    xdotool keyup "$main"
+    for m in $mods; do xdotool keyup "$m"; done
+    mods=""
+    sleep "$(_ms $((50 + RANDOM % 351)))"
+  done
+}
+key() {
+  if [ "$hands" = human ]; then _human_key "$@"; else xdotool key --clearmodifiers "$@"; fi
+}
 # Press a key again and again until a window titled RE shows up.
 press_until() {
   local k=$1 re=$2 deadline=$((SECONDS + $3))

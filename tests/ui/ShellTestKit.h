@@ -20,6 +20,7 @@
 #include "platform/Mci.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
+#include "platform/qt/QtPlatform.h"
 #include "shell/App.h"
 #include "shell/MediaTable.h"
 #include "shell/ui/Forms.h"
@@ -52,12 +53,13 @@ struct Kit {
         bool titleStandIn = true;   // meta windows only
         bool mediaFiles = false;    // empty files: every player gets a device name of its own
         std::string folder;         // empty: a fresh one of its own
+        bool liveForeground = false;  // the window in front is Qt's active window, not scripted
     };
     explicit Kit(Setup s) : folder(std::move(s.folder)) {
         if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
         if (s.mediaFiles)
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
-        app = std::make_unique<App>(mci, keys, fg, msg, folder);
+        app = std::make_unique<App>(mci, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
         if (s.gameWindow) registerGameForms(*forms);
         std::vector<FormId> standIns;
@@ -99,6 +101,7 @@ struct Kit {
     RecordingMci mci;
     ScriptedKeys keys;
     ScriptedForeground fg;
+    QtForeground liveFg;
     ScriptedMessageBoxes msg;
     VirtualClock clock;
     std::map<FormId, int> loads;

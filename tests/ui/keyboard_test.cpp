@@ -12,8 +12,9 @@ using namespace vrh;
 namespace {
 constexpr int kEnter = 13;
 
-void send(QWidget& w, QEvent::Type type, bool autoRepeat = false) {
+void send(QWidget& w, QEvent::Type type, bool autoRepeat = false, quint64 time = 0) {
     QKeyEvent e(type, Qt::Key_Return, Qt::NoModifier, QString(), autoRepeat);
+    e.setTimestamp(time);
     QCoreApplication::sendEvent(&w, &e);
 }
 bool pressedSinceLastQuery(QtKeyboard& k) { return k.GetAsyncKeyState(kEnter) & 1; }
@@ -50,6 +51,13 @@ private slots:
         QVERIFY2(!keyboard.isDown(kEnter), "up at once");
         send(w, QEvent::KeyPress);
         QVERIFY2(pressedSinceLastQuery(keyboard), "a quick second press counts");
+        // X11's repeat pair that Qt did not mark: release and press at one time.
+        send(w, QEvent::KeyRelease, false, 5000);
+        send(w, QEvent::KeyPress, false, 5000);
+        QVERIFY2(keyboard.isDown(kEnter) && !pressedSinceLastQuery(keyboard), "an unmarked repeat is no press");
+        send(w, QEvent::KeyRelease, false, 5040);
+        send(w, QEvent::KeyPress, false, 5300);
+        QVERIFY(pressedSinceLastQuery(keyboard));
     }
 
     // Guards a key left down forever when a message box swallowed its release.
