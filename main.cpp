@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     app.rnd.seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 
     vrh::Forms forms(app, timers);
+    keyboard.dropKeyEvent = vrh::keyEventBelongsElsewhere;  // a press acts in the window where it began
     vrh::registerForms(forms);
     forms.load(vrh::FormId::ff);
     return QApplication::exec();

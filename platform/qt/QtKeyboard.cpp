@@ -65,26 +65,30 @@ bool keyEventBelongs(const KeyReader& reader, const QKeyEvent& e) {
 
 QtKeyboard::QtKeyboard() { qApp->installEventFilter(this); }
 
+void QtKeyboard::count(const QKeyEvent& k) {
+    const int vk = virtualKeyOf(k.key(), k.modifiers() & Qt::KeypadModifier);
+    if (!vk) return;
+    if (isKeyRepeat(k)) {
+        // Still held (after the release half of a repeat pair, or after its
+        // release was lost, see WindowUnblocked): down again, without
+        // counting as a new press.
+        if (k.type() == QEvent::KeyPress && !isDown(vk, KeySource::Keyboard)) keyStillHeld(vk);
+        return;
+    }
+    if (k.type() == QEvent::KeyPress) keyDown(vk);
+    else keyUp(vk);
+}
+
 bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride: {
+    case QEvent::KeyRelease: {
         // Each key event reaches the filter once per widget it travels through;
         // only the one for a window counts.
-        if (!watched->isWidgetType() || event->type() == QEvent::ShortcutOverride) break;
-        auto* k = static_cast<QKeyEvent*>(event);
-        const int vk = virtualKeyOf(k->key(), k->modifiers() & Qt::KeypadModifier);
-        if (!vk) break;
-        if (isKeyRepeat(*k)) {
-            // Still held (after the release half of a repeat pair, or after
-            // its release was lost, see WindowUnblocked): down again, without
-            // counting as a new press.
-            if (event->type() == QEvent::KeyPress && !isDown(vk, KeySource::Keyboard)) keyStillHeld(vk);
-            break;
-        }
-        if (event->type() == QEvent::KeyPress) keyDown(vk);
-        else keyUp(vk);
+        if (!watched->isWidgetType()) break;
+        const auto& k = *static_cast<QKeyEvent*>(event);
+        count(k);
+        if (dropKeyEvent && dropKeyEvent(watched, k)) return true;
         break;
     }
     case QEvent::WindowUnblocked:

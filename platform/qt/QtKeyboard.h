@@ -11,6 +11,8 @@
 // by its next auto-repeat, which sets it down without counting a new press.
 #include <QObject>
 
+#include <functional>
+
 #include "platform/KeyState.h"
 
 class QKeyEvent;
@@ -39,8 +41,16 @@ class QtKeyboard : public QObject, public KeyboardTracker {
 public:
     QtKeyboard();  // installs itself as the application's event filter
 
+    // Asked after each key event has been counted: true stops the event
+    // before it reaches its widget. The keyboard itself always sees every
+    // event, so a key dropped for a window still goes up when released.
+    std::function<bool(QObject* target, const QKeyEvent& e)> dropKeyEvent;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void count(const QKeyEvent& k);  // into the tracker
 };
 
 }  // namespace vrh

@@ -2,25 +2,17 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "platform/qt/QtKeyboard.h"
 
 namespace vrh {
 
-// Drops the key events of a window that belong to a press made elsewhere:
-// the repeats and the release of a key held when the window opened or came
-// to the front. Such a key acts in the window after it is pressed again.
-class KeyEventOwnership : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
-        auto* w = qobject_cast<QWidget*>(watched);
-        auto* form = w ? qobject_cast<Form*>(w->window()) : nullptr;
-        return form && !keyEventBelongs(form->keys(), *static_cast<QKeyEvent*>(e));
-    }
-};
+bool keyEventBelongsElsewhere(QObject* target, const QKeyEvent& e) {
+    auto* w = qobject_cast<QWidget*>(target);
+    auto* form = w ? qobject_cast<Form*>(w->window()) : nullptr;
+    return form && !keyEventBelongs(form->keys(), e);
+}
 
 Form::Form(Forms& forms, FormId id)
     : QWidget(nullptr), forms_(forms), id_(id),
@@ -65,10 +57,7 @@ void Form::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
-Forms::Forms(App& app, TimerDriver& timers)
-    : app(app), timers(timers), keyOwnership_(std::make_unique<KeyEventOwnership>()) {
-    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(keyOwnership_.get());
-}
+Forms::Forms(App& app, TimerDriver& timers) : app(app), timers(timers) {}
 
 Forms::~Forms() { unloadAll(); }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QKeyEvent;
 
 #include <array>
 #include <functional>
@@ -24,7 +25,6 @@ enum class FormId {
 };
 
 class Forms;
-class KeyEventOwnership;
 
 class Form : public QWidget {
     Q_OBJECT
@@ -66,12 +66,16 @@ private:
     QAbstractButton* defaultButton_ = nullptr;
 };
 
+// True for a key event that a window of the program must not get: the
+// repeats or the release of a key held when the window opened or came to
+// the front. Such a key acts in the window after it is pressed again. The
+// keyboard calls it for every event it has counted (QtKeyboard::dropKeyEvent).
+bool keyEventBelongsElsewhere(QObject* target, const QKeyEvent& e);
+
 class Forms {
 public:
     using Factory = std::function<Form*(Forms&)>;
 
-    // Installs, on the application, the filter that hands each key event
-    // only to the window whose press it is.
     Forms(App& app, TimerDriver& timers);
     ~Forms();
 
@@ -99,7 +103,6 @@ private:
     std::array<Form*, size_t(FormId::Count)> forms_{};
     std::array<Factory, size_t(FormId::Count)> factories_{};
     std::array<bool, size_t(FormId::Count)> unloading_{};
-    std::unique_ptr<KeyEventOwnership> keyOwnership_;
 };
 
 }  // namespace vrh

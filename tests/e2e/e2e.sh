@@ -225,7 +225,7 @@ while ! xdotool search --onlyvisible --name '^Varnholt$' >/dev/null 2>&1; do
     [ "$(xdotool search --onlyvisible --name '^Upgrades ' getwindowname 2>/dev/null | head -1)" = "$shop" ] ||
       { xdotool keyup space; fail "the held fire key bought something in the shop"; }
     activate '^Upgrades '
-    key Return  # "Next Level" has the pad's focus
+    key p  # Start (still bound to P) presses "Next Level", which has the pad's focus
     wait_no_window '^Upgrades ' 4
     activate '^Level:'
   fi
