@@ -56,43 +56,37 @@ def _k_weighting(rate):
     return shelf, highpass
 
 
-def _write_float_wav(samples, rate):
-    fd, path = tempfile.mkstemp(suffix='.wav')
-    os.close(fd)
-    import wave
-    w = wave.open(path, 'wb')
-    w.setnchannels(samples.shape[1])
-    w.setsampwidth(2)
-    w.setframerate(rate)
-    w.writeframes(np.clip(np.round(samples * 32768.0), -32768, 32767).astype('<i2').tobytes())
-    w.close()
-    return path
+HEADROOM_DB = 12.0   # the K-weighting shelf lifts highs; SoX would clip them at full scale
+
+
+def _k_weighted(samples, rate):
+    effects = ['gain', '-%g' % HEADROOM_DB]
+    for coeffs in _k_weighting(rate):
+        effects += ['biquad'] + ['%.17g' % c for c in coeffs]
+    fmt = ['-t', 'f32', '-e', 'floating-point', '-r', str(rate), '-c', str(samples.shape[1])]
+    raw = subprocess.run(['sox', '-D'] + fmt + ['-'] + ['-t', 'f32', '-e', 'floating-point', '-'] + effects,
+                         input=samples.astype('<f4').tobytes(), check=True, stdout=subprocess.PIPE).stdout
+    return np.frombuffer(raw, dtype='<f4').reshape(-1, samples.shape[1]).astype(np.float64)
 
 
 def integrated_lufs(samples, rate):
     """BS.1770-4 integrated loudness of a (frames, channels) array."""
-    path = _write_float_wav(samples, rate)
-    try:
-        effects = []
-        for coeffs in _k_weighting(rate):
-            effects += ['biquad'] + ['%.17g' % c for c in coeffs]
-        k = _sox_floats(path, effects)
-    finally:
-        os.remove(path)
+    k = _k_weighted(samples, rate)
+    offset = -0.691 + HEADROOM_DB
     step = rate // 10                                 # 100 ms hops, 400 ms blocks
     power = (k * k).sum(axis=1)                       # channel weights are 1 for L, R, mono
-    hops = np.add.reduceat(power[:len(power) // step * step], np.arange(0, len(power) // step * step, step))
+    end = len(power) // step * step
+    hops = np.add.reduceat(power[:end], np.arange(0, end, step)) if end else np.zeros(0)
     if len(hops) < 4:
         return -70.0
     blocks = (hops[:-3] + hops[1:-2] + hops[2:-1] + hops[3:]) / (4 * step)
     blocks = blocks[blocks > 0]
-    loud = -0.691 + 10 * np.log10(blocks)
-    gated = blocks[loud > -70.0]
+    gated = blocks[offset + 10 * np.log10(blocks) > -70.0]
     if len(gated) == 0:
         return -70.0
-    relative = -0.691 + 10 * np.log10(gated.mean()) - 10.0
-    gated = gated[-0.691 + 10 * np.log10(gated) > relative]
-    return float(-0.691 + 10 * np.log10(gated.mean()))
+    relative = offset + 10 * np.log10(gated.mean()) - 10.0
+    gated = gated[offset + 10 * np.log10(gated) > relative]
+    return float(offset + 10 * np.log10(gated.mean()))
 
 
 def rms_db(samples):
