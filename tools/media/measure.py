@@ -57,7 +57,7 @@ def music(media):
         head = analysis.rms_db(x[:rate // 20])
         last = analysis.rms_db(x[-int(rate * 0.15):])
         mode = mp3_mode(path)
-        flags = [check(mode == 'VBR' and kbps >= 160, key + ' encoding'), check(top >= 18.0, key + ' band')]
+        flags = [check(mode == 'VBR' and kbps >= 160, key + ' encoding'), check(top >= 17.5, key + ' band')]
         if key.startswith('bgm'):
             flags.append(check(last < -30.0 and head > -40.0, key + ' ends on a rest, starts at once'))
         print('%-6s %7.2f %4s %6.0f %7.1f %9.1f %9.1f  %s' % (key, louds[key], mode, kbps, top, head, last,

@@ -517,12 +517,15 @@ class Song:
         return p
 
     # ------------------------------------------------------------------
-    def write_midi(self, path, passes=2, extra_beats=BEATS_PER_BAR, tempo_once=False):
+    def write_midi(self, path, passes=2, extra_beats=BEATS_PER_BAR, rest_beats=0):
         """Write the song `passes` times in a row plus `extra_beats` of one
         more pass, so that a cut of one whole pass can be taken from the
-        middle of the render with natural sound on both sides of the seam."""
+        middle of the render with natural sound on both sides of the seam.
+        rest_beats: the last beats of the whole are a rest; notes sounding
+        into it are cut off where it begins."""
         L = self.bars * BEATS_PER_BAR
         end_total = passes * L + extra_beats
+        music_end = end_total - rest_beats
         tracks = []
         # tempo track
         tev = []
@@ -551,8 +554,8 @@ class Song:
             for p in range(passes + 1):
                 off = p * L
                 for t, d, pi, v in part.notes:
-                    if t + off < end_total:
-                        allnotes.append([t + off, min(t + off + d, end_total), pi, v])
+                    if t + off < music_end - 0.01:
+                        allnotes.append([t + off, min(t + off + d, music_end), pi, v])
             allnotes.sort()
             lastend = {}
             bykey = {}

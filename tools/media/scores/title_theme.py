@@ -15,8 +15,8 @@ from varnmus import Song, prog, pad, stabs, arp, bass, guide, groove, echo, hit,
 
 TS1_BARS = 16
 TS2_BARS = 50
-TS1_USPQ = 401563   # 16 bars = 25.700 s
-TS2_USPQ = 406400   # 50 bars = 81.280 s, a whole number of 0.64 s loop steps
+TS1_USPQ = 400781   # 16 bars = 25.650 s: the game starts ts2 when ts1 reaches 25650 ms
+TS2_USPQ = 404400   # 50 bars = 80.880 s: the game restarts ts2 when it reaches 80880 ms
 
 FANFARE = ["g4:2 g4 g4 c5:4", "e5:2 e5 e5 g5:4", "a5:2 a5 a5 c6:3 a5", "g5:6 r:2",
            "e5:2 g5 c6 e6:3 d6", "c6:2 a5 e5 a5:4", "f5:2 a5 c6 f6:3 e6", "d6:6 r:2",
