@@ -99,17 +99,17 @@ def rms_db(samples):
 
 def band_shares(samples, rate, bands):
     """Share of the signal's energy in each (lo, hi) band in Hz."""
-    spec = (np.abs(np.fft.rfft(samples, axis=0)) ** 2).sum(axis=1)
+    spectrum = (np.abs(np.fft.rfft(samples, axis=0)) ** 2).sum(axis=1)
     freq = np.fft.rfftfreq(samples.shape[0], 1.0 / rate)
-    total = spec[freq > 0].sum() or 1.0
-    return [float(spec[(freq >= lo) & (freq < hi)].sum() / total) for lo, hi in bands]
+    total = spectrum[freq > 0].sum() or 1.0
+    return [float(spectrum[(freq >= lo) & (freq < hi)].sum() / total) for lo, hi in bands]
 
 
 def centroid_hz(samples, rate):
     """Spectral centroid: where the energy balances, a figure for brightness."""
-    spec = (np.abs(np.fft.rfft(samples, axis=0)) ** 2).sum(axis=1)
+    spectrum = (np.abs(np.fft.rfft(samples, axis=0)) ** 2).sum(axis=1)
     freq = np.fft.rfftfreq(samples.shape[0], 1.0 / rate)
-    return float((spec * freq).sum() / (spec.sum() or 1.0))
+    return float((spectrum * freq).sum() / (spectrum.sum() or 1.0))
 
 
 def top_frequency_khz(samples, rate, floor_db=-70.0):
@@ -121,7 +121,7 @@ def top_frequency_khz(samples, rate, floor_db=-70.0):
     if frames == 0:
         return 0.0
     win = np.hanning(n)
-    spec = (np.abs(np.fft.rfft(mono[:frames * n].reshape(frames, n) * win, axis=1)) ** 2).mean(axis=0)
-    level = 10 * np.log10(spec / spec.max() + 1e-30)
+    spectrum = (np.abs(np.fft.rfft(mono[:frames * n].reshape(frames, n) * win, axis=1)) ** 2).mean(axis=0)
+    level = 10 * np.log10(spectrum / spectrum.max() + 1e-30)
     above = np.nonzero(level > floor_db)[0]
     return float(above[-1] * rate / n / 1000.0)
