@@ -2,9 +2,11 @@
 """Render Varnholt's music and sound effects into resources/media/.
 
 Called by render_all.sh (which checks the tools first).  Steps per piece:
-score (scores/*.py) -> MIDI (two passes plus a bar) -> FluidSynth (float WAV)
--> cut exactly one pass out of the middle (so the loop seam is the music's
-own bar line, reverb tail included) -> level -> 16-bit WAV -> LAME CBR MP3.
+score (scores/*.py) -> MIDI -> FluidSynth (float WAV, our own instrument set
+over FluidR3) -> mastering -> loudness (BS.1770) -> 16-bit WAV -> LAME VBR MP3.
+A game track is one pass that ends on a rest (the game restarts it 0-100 ms
+after its end); the title loop ts2 is cut out of the middle of two passes so
+that its loop seam is the music's own bar line, reverb tail included.
 
 Usage: build.py [--only NAME[,NAME...]] [--keep WORKDIR]
 """
@@ -24,13 +26,21 @@ ROOT = os.path.normpath(os.path.join(HERE, '..', '..'))
 OUT = os.path.join(ROOT, 'resources', 'media')
 SF2 = '/usr/share/sounds/sf2/FluidR3_GM.sf2'
 RATE = 44100
-MP3_KBPS = 112
-TARGET_RMS = -15.5      # dBFS, average loudness aimed at for the music
+MP3_VBR_QUALITY = '3'   # LAME -V 3: about 180 kbit/s on average, full band up to 18 kHz
+TARGET_LUFS = -15.0     # BS.1770 integrated loudness of every piece of music
 PEAK_CEIL = -1.0        # dBFS
+END_REST_BEATS = 1      # a game track's last beat is a rest ...
+END_QUIET_S = 0.15      # ... whose last 150 ms stay below -30 dBFS
+TITLE_TAIL_S = 0.05     # silence after ts1's hand-over and ts2's loop point, so the
+                        # game's position check sees those points before the file ends
 
 sys.dont_write_bytecode = True   # keep the source tree clean
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, 'scores'))
+
+import analysis      # noqa: E402  (our own modules, found through the path above)
+import instruments   # noqa: E402
+import varnmus       # noqa: E402
 
 # file, score module, title
 MUSIC = [
@@ -66,23 +76,29 @@ def sox_stats(path, extra=()):
     return res
 
 
-def fluid(mid, wav, gain=0.45):
+FONTS = [SF2]   # FluidSynth's stack; our own FM voices go on top (see own_voices)
+
+
+def fluid(mid, wav, gain=0.45, fonts=None):
     run(['fluidsynth', '-ni', '-q', '-F', wav, '-T', 'wav', '-O', 'float',
          '-r', str(RATE), '-g', str(gain),
          '-o', 'synth.reverb.room-size=0.55', '-o', 'synth.reverb.width=0.9',
          '-o', 'synth.reverb.level=0.7',
          # (chorus stays on: several FluidR3 leads get most of their body
          # from it.  Its LFO does not repeat with the music, which is why
-         # loop seams are blended over 10 ms, see loop_master.)
-         SF2, mid])
+         # the title loop seam is blended over 10 ms, see render_title.)
+         ] + (fonts or FONTS) + [mid])
 
 
-def level_gain(stats, target=TARGET_RMS, ceil=PEAK_CEIL):
-    return min(target - stats['rms'], ceil - stats['peak'])
+def level_gain(path, stats, target=TARGET_LUFS, ceil=PEAK_CEIL):
+    """Gain that brings the file to `target` LUFS, unless its peak would
+    pass `ceil` first."""
+    x, rate = analysis.decoded(path)
+    return min(target - analysis.integrated_lufs(x, rate), ceil - stats['peak'])
 
 
 def to_mp3(wav16, mp3):
-    run(['lame', '--quiet', '-b', str(MP3_KBPS), '--cbr', '-q', '2', '--resample', '44.1',
+    run(['lame', '--quiet', '-V', MP3_VBR_QUALITY, '-q', '2', '--resample', '44.1',
          '--noreplaygain', wav16, mp3])
 
 
@@ -132,25 +148,6 @@ def blend(a, b, k, ch, rising):
     return out
 
 
-def loop_master(raw, n, out16, work, target):
-    """One pass [n, 2n) of a two-pass render, as a seamless loop: the first
-    10 ms are blended from the sound of the following pass's start (which
-    is what really follows the last sample) into this pass's own start."""
-    pre = pre_gain(raw, n, n)
-    cut = os.path.join(work, 'loop.cut.wav')
-    st = mastered_cut(raw, n, n + XFADE, cut, pre)
-    g = level_gain(st, target)
-    tmp = os.path.join(work, 'loop16.wav')
-    to16(cut, g, tmp)
-    ch, fr, m, v = read_wav(tmp)
-    head = blend(v[n * ch:(n + XFADE) * ch], v[:XFADE * ch], XFADE, ch, rising=True)
-    write16(out16, ch, fr, head + list(v[XFADE * ch:n * ch]))
-    write16(out16 + '.next.wav', ch, fr, list(v[:n * ch]) + head[:ch])
-    os.remove(cut)
-    os.remove(tmp)
-    return g
-
-
 # ---------------------------------------------------------------------------
 # checks
 
@@ -163,13 +160,12 @@ def read_wav(path):
     return ch, fr, n, vals
 
 
-def edge_report(path, win_ms=50):
-    """RMS of the first and last 50 ms, the jump at the loop seam (last
-    sample -> first sample) and the jump the music itself makes at that
-    point (last sample -> the sample that followed it in the render)."""
+def edge_report(path, head_ms=50, tail_ms=1000 * END_QUIET_S):
+    """RMS in dBFS of the first 50 ms and of the last 150 ms; for a loop
+    (a .next.wav beside it holds the file plus the sample that followed it
+    in the render) also the jump at the seam, last sample -> first, next to
+    the jump the music itself makes there."""
     ch, fr, n, v = read_wav(path)
-    nch, _, nn, nv = read_wav(path + '.next.wav')   # the file plus the sample after it
-    w = int(fr * win_ms / 1000)
 
     def rms(a, b):
         s = 0.0
@@ -177,7 +173,10 @@ def edge_report(path, win_ms=50):
             s += v[i] * v[i]
         r = math.sqrt(s / max(1, (b - a) * ch)) / 32768.0
         return 20 * math.log10(r) if r > 0 else -120.0
-    head, tail = rms(0, w), rms(n - w, n)
+    head, tail = rms(0, int(fr * head_ms / 1000)), rms(n - int(fr * tail_ms / 1000), n)
+    if not os.path.exists(path + '.next.wav'):
+        return head, tail, None, None
+    _, _, _, nv = read_wav(path + '.next.wav')
     jump = max(abs(v[(n - 1) * ch + c] - v[c]) for c in range(ch)) / 32768.0
     natural = max(abs(v[(n - 1) * ch + c] - nv[n * ch + c]) for c in range(ch)) / 32768.0
     return head, tail, jump, natural
@@ -193,24 +192,42 @@ def mp3_decoded_seconds(mp3, work):
 
 # ---------------------------------------------------------------------------
 
+def track_master(raw, n, rest, out16, work, target):
+    """The first pass [0, n) of a render, as a game track: it starts with
+    the music's first note and fades out inside its closing rest of
+    `rest` samples, so the game's restart gap falls into musical time."""
+    pre = pre_gain(raw, 0, n)
+    cut = os.path.join(work, 'track.cut.wav')
+    run(['sox', '-R', '-D', raw, cut, 'highpass', '12', 'gain', '%.3f' % pre] + COMPAND
+        + ['trim', '0s', '%ds' % n, 'fade', 'q', '0', '%ds' % n, '%ds' % rest])
+    g = level_gain(cut, sox_stats(cut), target)
+    to16(cut, g, out16)
+    os.remove(cut)
+    return g
+
+
 def render_music(key, module, work, log):
     mod = importlib.import_module(module)
     song = mod.build()
     mid = os.path.join(work, key + '.mid')
     raw = os.path.join(work, key + '.raw.wav')
-    song.write_midi(mid, passes=2, extra_beats=4)
+    song.write_midi(mid, passes=1, extra_beats=0, rest_beats=END_REST_BEATS)
     fluid(mid, raw)
-    L = song.seconds
-    n = int(round(L * RATE))
+    n = int(round(song.seconds * RATE))
+    rest = int(round((song.seconds - song.beats_to_seconds(song.bars * 4 - END_REST_BEATS)) * RATE))
     wav16 = os.path.join(work, key + '.wav')
-    g = loop_master(raw, n, wav16, work, getattr(mod, 'LOUDNESS', TARGET_RMS))
+    g = track_master(raw, n, rest, wav16, work, getattr(mod, 'LOUDNESS', TARGET_LUFS))
     os.remove(raw)
-    mp3 = os.path.join(OUT, key + '.mp3')
-    to_mp3(wav16, mp3)
+    to_mp3(wav16, os.path.join(OUT, key + '.mp3'))
     log.append((key, song, g, edge_report(wav16)))
 
 
 def render_title(work, log):
+    """ts1 is the fanfare, cut at the hand-over point, where the game starts
+    ts2; its last 10 ms blend into the end of ts2's pass, so ts1 -> ts2
+    joins exactly like ts2 -> ts2.  ts2 is one pass out of the middle of two,
+    made to loop: its first 10 ms are blended from what followed its last
+    sample in the render.  Both end in TITLE_TAIL_S of silence."""
     mod = importlib.import_module('title_theme')
     song, ts1_bars, ts2_bars = mod.build()
     mid = os.path.join(work, 'title.mid')
@@ -218,37 +235,57 @@ def render_title(work, log):
     song.write_midi(mid, passes=1, extra_beats=0)
     fluid(mid, raw)
     b = 4  # beats per bar
-    t1 = song.beats_to_seconds(ts1_bars * b)
-    t2a = song.beats_to_seconds((ts1_bars + ts2_bars) * b)
-    t2b = song.beats_to_seconds((ts1_bars + 2 * ts2_bars) * b)
-    n1 = int(round(t1 * RATE))
-    s2, e2 = int(round(t2a * RATE)), int(round(t2b * RATE))
-    # ts2 is the loop, mastered like the other pieces; ts1 gets the same
-    # chain and gain, and its last 10 ms blend into the end of ts2's pass, so
-    # that ts1 -> ts2 joins exactly like ts2 -> ts2.
-    n2 = e2 - s2
-    target = getattr(mod, 'LOUDNESS', TARGET_RMS)
-    pre = pre_gain(raw, 0, e2)
+    n1 = int(round(song.beats_to_seconds(ts1_bars * b) * RATE))
+    s2 = int(round(song.beats_to_seconds((ts1_bars + ts2_bars) * b) * RATE))
+    n2 = int(round(song.beats_to_seconds((ts1_bars + 2 * ts2_bars) * b) * RATE)) - s2
+    target = getattr(mod, 'LOUDNESS', TARGET_LUFS)
+    pre = pre_gain(raw, 0, s2 + n2)
     c1, c2 = os.path.join(work, 'ts1.cut.wav'), os.path.join(work, 'ts2.cut.wav')
-    st1 = mastered_cut(raw, 0, n1, c1, pre)
-    st2 = mastered_cut(raw, s2, n2 + XFADE, c2, pre)
-    g = min(target - st2['rms'], PEAK_CEIL - st2['peak'], PEAK_CEIL - st1['peak'])
+    g1 = level_gain(c1, mastered_cut(raw, 0, n1, c1, pre), target)
+    g2 = level_gain(c2, mastered_cut(raw, s2, n2 + XFADE, c2, pre), target)
     t1, t2 = os.path.join(work, 'ts1_16.wav'), os.path.join(work, 'ts2_16.wav')
-    to16(c1, g, t1)
-    to16(c2, g, t2)
+    to16(c1, g1, t1)
+    to16(c2, g2, t2)
     ch, fr, _, v1 = read_wav(t1)
     _, _, _, v2 = read_wav(t2)
     head = blend(v2[n2 * ch:(n2 + XFADE) * ch], v2[:XFADE * ch], XFADE, ch, rising=True)
     loop = head + list(v2[XFADE * ch:n2 * ch])
     tail = blend(v1[(n1 - XFADE) * ch:n1 * ch], v2[(n2 - XFADE) * ch:n2 * ch], XFADE, ch, rising=True)
     opening = list(v1[:(n1 - XFADE) * ch]) + tail
-    for key, vals in (('ts1', opening), ('ts2', loop)):
+    silence = [0] * (int(round(TITLE_TAIL_S * RATE)) * ch)
+    for key, vals, g in (('ts1', opening, g1), ('ts2', loop, g2)):
         wav16 = os.path.join(work, key + '.wav')
         write16(wav16, ch, fr, vals)
         write16(wav16 + '.next.wav', ch, fr, vals + loop[:ch])
-        to_mp3(wav16, os.path.join(OUT, key + '.mp3'))
         log.append((key, None, g, edge_report(wav16)))
+        write16(wav16, ch, fr, vals + silence)
+        to_mp3(wav16, os.path.join(OUT, key + '.mp3'))
     os.remove(raw)
+
+
+def voice_level(program, fonts, work):
+    """RMS in dB of a two-bar eighth-note figure on `program` at velocity
+    100 and channel volume 100 (the measure behind varnmus.LEVELS)."""
+    song = varnmus.Song('level', bars=2, bpm=120)
+    part = varnmus.Part(song, 'voice', 0, program, 100, 64, 0, 0)
+    song.parts.append(part)
+    for i, name in enumerate('c4 e4 g4 c5 g4 e4 c4 e4'.split() * 2):
+        part.note(i * 0.5, 0.45, varnmus.pitch(name) - (24 if program in (38, 39) else 0), 100)
+    mid, wav = os.path.join(work, 'level.mid'), os.path.join(work, 'level.wav')
+    song.write_midi(mid, passes=1, extra_beats=0)
+    fluid(mid, wav, fonts=fonts)
+    return sox_stats(wav)['rms']
+
+
+def own_voices(work):
+    """Build our FM SoundFont, put it on top of FluidR3 and re-measure the
+    programs it replaces, so that the levels the scores ask for still hold."""
+    path = os.path.join(work, 'varnholt-voices.sf2')
+    instruments.write_soundfont(path)
+    FONTS[:] = [SF2, path]
+    for program in sorted(instruments.VOICES):
+        change = voice_level(program, FONTS, work) - voice_level(program, [SF2], work)
+        varnmus.LEVELS[program] = varnmus.LEVELS.get(program, -28.0) + change
 
 
 def render_effects(work):
@@ -273,6 +310,7 @@ def main():
     os.makedirs(work, exist_ok=True)
     log = []
     try:
+        own_voices(work)
         for key, module, title in MUSIC:
             if only and key not in only:
                 continue
@@ -285,12 +323,13 @@ def main():
             print('rendering sound effects', flush=True)
             render_effects(work)
         print()
-        print('%-6s %8s %7s  %8s %8s %9s %9s' % ('piece', 'bpm', 'gain', 'head dB', 'tail dB', 'seam', 'natural'))
+        print('%-6s %8s %7s  %8s %8s %9s %9s' % ('piece', 'bpm', 'gain', 'head dB', 'last150', 'seam', 'natural'))
         for key, song, g, (h, t, j, typ) in log:
-            # ts1 is not looped: its "natural" column is the hand-over to ts2
-            print('%-6s %8s %+7.2f  %8.1f %8.1f %9s %9.4f' % (
+            # ts1 is not looped: its "natural" column is the hand-over to ts2;
+            # the title parts' levels are taken before their closing silence
+            print('%-6s %8s %+7.2f  %8.1f %8.1f %9s %9s' % (
                 key, '%.2f' % song.bpm if song else '-', g, h, t,
-                '-' if key == 'ts1' else '%.4f' % j, typ))
+                '-' if j is None or key == 'ts1' else '%.4f' % j, '-' if typ is None else '%.4f' % typ))
         print()
         table(work)
     finally:

@@ -3,13 +3,14 @@
 # from the scores and recipes in this directory.  Not part of the game build.
 #
 # Needs these Debian packages:
-#   fluidsynth fluid-soundfont-gm sox libsox-fmt-mp3 lame python3
+#   fluidsynth fluid-soundfont-gm sox libsox-fmt-mp3 lame python3 python3-numpy
+# (measure.py, which prints the figures the files are held to, needs the same.)
 #
 # Usage: tools/media/render_all.sh [--only bgm6,ts1,sfx,...] [--keep WORKDIR]
 # The output is byte-for-byte repeatable: run it twice and compare sha256sum.
 set -eu
 
-PACKAGES="fluidsynth fluid-soundfont-gm sox libsox-fmt-mp3 lame python3"
+PACKAGES="fluidsynth fluid-soundfont-gm sox libsox-fmt-mp3 lame python3 python3-numpy"
 missing=""
 for p in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -27,5 +28,5 @@ if [ ! -f /usr/share/sounds/sf2/FluidR3_GM.sf2 ]; then
 fi
 
 here=$(cd "$(dirname "$0")" && pwd)
-# Debian's interpreter on purpose: the scripts use only its standard library
+# Debian's interpreter on purpose: the scripts use its standard library and Debian's numpy
 exec /usr/bin/python3 "$here/build.py" "$@"

@@ -5,12 +5,12 @@ libraries, fixed noise seeds); the two musical ones (level-up fanfare and
 high-score jingle) are tiny scores played through FluidSynth like the music.
 
     es3.wav   enemy shot     22050 Hz stereo 0.42 s  falling buzz-saw, ring-modulated, driven
-    ex.wav    explosion      44100 Hz mono   2.77 s  filtered noise burst + falling sub rumble + crackle
+    ex.wav    explosion      44100 Hz mono   2.77 s  noise burst + falling crunchy midrange + sub rumble + crackle
     hs.wav    high score     44100 Hz stereo 16.0 s  eight-bar tune in G major
     lvlup.wav level up       22050 Hz stereo 2.68 s  rising arpeggio, Ab-Bb-C fanfare
-    mms.wav   menu blip      44100 Hz stereo 0.81 s  two short tones (A5, E6) with a faint echo
+    mms.wav   menu blip      44100 Hz stereo 0.81 s  two short bright tones (A5, E6)
     ps2.wav   player shot    22050 Hz stereo 0.52 s  bright pulse-wave "pew" with a sparkle
-    ts.wav    tank shot      22050 Hz stereo 1.81 s  deep sine thump, click, low noise tail, silent by the end
+    ts.wav    tank shot      22050 Hz stereo 1.81 s  short thump, 150-600 Hz barrel ring, 1-3 kHz click, silent by the end
 """
 
 import math
@@ -177,11 +177,31 @@ def explosion(rate=44100, secs=2.77):
             if i0 + j < n:
                 crackle[i0 + j] += amp * (rng.random() * 2 - 1) * (1 - j / 176.0)
     crackle = onepole_hp(crackle, rate, 1500.0)
+    crunch = explosion_crunch(rate, n, rng)
     bpk = max(abs(v) for v in burst) or 1.0
-    x = [math.tanh(1.6 * (1.0 * a / bpk + 0.9 * b + 0.35 * c)) for a, b, c in zip(burst, rumble, crackle)]
+    x = [math.tanh(1.6 * (1.0 * a / bpk + 0.9 * b + 0.35 * c + 0.5 * d))
+         for a, b, c, d in zip(burst, rumble, crackle, crunch)]
     x = onepole_hp(x, rate, 20.0)
     x = end_fade(x, rate, 0.35)
     return normalise([x], -1.0)
+
+
+def explosion_crunch(rate, n, rng):
+    """The explosion's midrange: a driven buzz falling 480 -> 120 Hz, its
+    level chopped by a random sample-and-hold (the crunch of breaking
+    metal), band-limited to the 150-500 Hz region."""
+    out = []
+    ph = 0.0
+    hold, left = 1.0, 0
+    for i in range(n):
+        t = i / float(rate)
+        ph += (120.0 + 360.0 * math.exp(-t / 0.35)) / rate
+        if left <= 0:
+            hold, left = 0.35 + 0.65 * rng.random(), n_samples(rate, 0.008 + 0.02 * rng.random())
+        left -= 1
+        saw = 2.0 * (ph % 1.0) - 1.0
+        out.append(math.tanh(3.0 * saw) * hold * env_ad(t, 0.004, 0.45))
+    return onepole_hp(onepole_lp(onepole_lp(out, rate, 900.0), rate, 900.0), rate, 140.0)
 
 
 def menu_blip(rate=44100, secs=0.81):
@@ -196,8 +216,9 @@ def menu_blip(rate=44100, secs=0.81):
                 break
             t = j / float(rate)
             e = env_ad(t, 0.002, 0.05) if t < length else env_ad(length, 0.002, 0.05) * math.exp(-(t - length) / 0.045)
-            out[i] = amp * e * (math.sin(TWO_PI * f * t) + 0.25 * math.sin(TWO_PI * 2 * f * t)
-                                + 0.08 * math.sin(TWO_PI * 3 * f * t))
+            # bright overtones so the blip cuts through the title fanfare
+            out[i] = amp * e * (math.sin(TWO_PI * f * t) + 0.5 * math.sin(TWO_PI * 2 * f * t)
+                                + 0.35 * math.sin(TWO_PI * 3 * f * t) + 0.2 * math.sin(TWO_PI * 4 * f * t))
         return out
     a = tone(880.0, 0.0, 0.045, 1.0)
     b = tone(1318.51, 0.06, 0.07, 0.9)
@@ -205,28 +226,37 @@ def menu_blip(rate=44100, secs=0.81):
     left = x
     right = [0.0] * n_samples(rate, 0.006) + x[:n - n_samples(rate, 0.006)]
     left, right = end_fade(left, rate, 0.05), end_fade(right, rate, 0.05)
-    return normalise([left, right], -6.0)
+    return normalise([left, right], -1.0)
 
 
 def tank_shot(rate=22050, secs=1.81):
+    """A gun, not a boom: the thump is short, the body of the shot sits in
+    150-600 Hz (a barrel ring falling 420 -> 180 Hz with its overtones) and
+    a 1-3 kHz mechanical click marks the moment, so it reads on small
+    speakers and stays out of the music's bass every 1.8 s."""
     n = n_samples(rate, secs)
     rng = random.Random('varnholt-ts')
     white = [rng.random() * 2 - 1 for _ in range(n)]
-    thump = []
-    ph = 0.0
+    thump, body = [], []
+    ph = pb = 0.0
     for i in range(n):
         t = i / float(rate)
-        f = 38.0 + 90.0 * math.exp(-t / 0.09)
-        ph += f / rate
-        thump.append(math.sin(TWO_PI * ph) * env_ad(t, 0.002, 0.22))
-    click = onepole_lp(white, rate, 3000.0)
-    click = [v * env_ad(i / float(rate), 0.0005, 0.012) for i, v in enumerate(click)]
-    cut = [80.0 + 500.0 * math.exp(-(i / float(rate)) / 0.2) for i in range(n)]
+        ph += (55.0 + 70.0 * math.exp(-t / 0.05)) / rate
+        thump.append(math.sin(TWO_PI * ph) * env_ad(t, 0.002, 0.09))
+        pb += (180.0 + 240.0 * math.exp(-t / 0.06)) / rate
+        ring = math.sin(TWO_PI * pb) + 0.5 * math.sin(TWO_PI * 2 * pb) + 0.3 * math.sin(TWO_PI * 3.01 * pb)
+        body.append(ring * env_ad(t, 0.001, 0.11))
+    # the click: noise through a 1-3 kHz band plus a short metallic ping
+    band = onepole_hp(onepole_lp(white, rate, 3000.0), rate, 1000.0)
+    click = [(2.2 * v + 0.5 * math.sin(TWO_PI * 1870.0 * i / rate)) * env_ad(i / float(rate), 0.0005, 0.018)
+             for i, v in enumerate(band)]
+    cut = [150.0 + 900.0 * math.exp(-(i / float(rate)) / 0.15) for i in range(n)]
     tail = onepole_lp(onepole_lp(white, rate, cut), rate, cut)
     tpk = max(abs(v) for v in tail) or 1.0
-    tail = [v / tpk * env_ad(i / float(rate), 0.01, 0.33) for i, v in enumerate(tail)]
-    x = [math.tanh(1.4 * (1.0 * a + 0.5 * b + 0.45 * c)) for a, b, c in zip(thump, click, tail)]
-    x = onepole_hp(x, rate, 25.0)
+    tail = [v / tpk * env_ad(i / float(rate), 0.01, 0.25) for i, v in enumerate(tail)]
+    x = [math.tanh(1.5 * (0.9 * a + 0.65 * b + 0.6 * c + 0.35 * d))
+         for a, b, c, d in zip(thump, body, click, tail)]
+    x = onepole_hp(x, rate, 40.0)
     x = end_fade(x, rate, 0.5)
     left = x
     right = delay_mix(x, rate, 0.012, 0.0)

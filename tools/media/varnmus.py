@@ -5,13 +5,7 @@ melodies in a compact note language and call the arrangement helpers below
 (pads, arpeggios, bass lines, drum grooves, counter-lines).  The result is a
 standard MIDI file that render_all.sh plays through FluidSynth.
 
-Melody language (one token per note, separated by blanks):
-    c5  f#4  bb3     pitch with octave (c4 = middle C = MIDI 60)
-    r                rest
-    -                hold the previous note (or rest) one more unit
-    e5:3  g5:1/2     length as a multiple of the unit (default unit: 1/8)
-    e5!              accent          e5.   staccato
-    |                bar line, ignored (for the reader)
+The melody language is described in notes.py.
 
 Chords: C  Cm  C7  Cm7  Cmaj7  Csus4  Csus2  C5  Cdim  Cdim7  Caug  Cm7b5
         Cadd9  Cm9  C9  C6  Cm6  C7sus4  C7b9  Cmaj9, and slash chords C/E.
@@ -25,30 +19,11 @@ random.Random seeded with a fixed string.
 import random
 import struct
 
+from notes import NOTE as _NOTE, frac as _frac, mel, pitch  # noqa: F401  (scores take pitch and mel from here)
+from variation import melody_scale, rhythm_of, vary_bar
+
 PPQ = 480
 BEATS_PER_BAR = 4
-
-_NOTE = {'c': 0, 'd': 2, 'e': 4, 'f': 5, 'g': 7, 'a': 9, 'b': 11}
-
-
-def pitch(name):
-    """'c#4' -> 61, 'bb3' -> 58."""
-    s = name.lower()
-    pc = _NOTE[s[0]]
-    i = 1
-    while s[i] in '#b':
-        pc += 1 if s[i] == '#' else -1
-        i += 1
-    octave = int(s[i:])
-    return 12 * (octave + 1) + pc
-
-
-def _frac(txt):
-    if '/' in txt:
-        a, b = txt.split('/')
-        return float(a) / float(b)
-    return float(txt)
-
 
 # --------------------------------------------------------------------------
 # chords
@@ -154,43 +129,6 @@ def spans_bars(spans):
 
 
 # --------------------------------------------------------------------------
-# melodies
-
-def mel(text, unit=0.5):
-    """Parse melody text -> (list of [t, d, pitch, accent, stacc], length)."""
-    out = []
-    t = 0.0
-    last = None
-    for tok in text.split():
-        if tok == '|':
-            continue
-        if tok == '-':
-            if last is not None:
-                last[1] += unit
-            t += unit
-            continue
-        acc = stac = False
-        while tok and tok[-1] in '!.':
-            if tok[-1] == '!':
-                acc = True
-            else:
-                stac = True
-            tok = tok[:-1]
-        mult = 1.0
-        if ':' in tok:
-            tok, m = tok.split(':')
-            mult = _frac(m)
-        d = unit * mult
-        if tok == 'r':
-            last = None
-        else:
-            last = [t, d, pitch(tok), acc, stac]
-            out.append(last)
-        t += d
-    return out, t
-
-
-# --------------------------------------------------------------------------
 # song and parts
 
 class Part:
@@ -235,8 +173,20 @@ class Part:
         return length
 
     def phrase(self, bar, bars_texts, unit=0.5, **kw):
-        """bars_texts: list of strings, one per bar (checked for length)."""
+        """bars_texts: list of strings, one per bar (checked for length).
+        A bar whose rhythm the piece has already used too often is played
+        with a variation (see vary_bar); a part doubling the same bar plays
+        the same variation."""
+        song = self.song
+        scale = melody_scale(bars_texts)
         for i, txt in enumerate(bars_texts):
+            key = (bar + i, txt)
+            if key not in song.varied:
+                nxt = bars_texts[i + 1] if i + 1 < len(bars_texts) else None
+                played = vary_bar(txt, nxt, scale, song, unit) if song.vary_melodies else txt
+                song.varied[key] = played
+                song.melody_rhythms.setdefault(bar + i, rhythm_of(played, unit))
+            txt = song.varied[key]
             n = self.put(bar + i, txt, unit, **kw)
             if abs(n - BEATS_PER_BAR) > 1e-6:
                 raise ValueError('%s/%s bar %d has %.3f beats: %s' %
@@ -300,6 +250,9 @@ class Song:
         self.bpm = 60e6 / self.uspq
         self.parts = []
         self.tempo_map = [(0.0, self.uspq)]
+        self.melody_rhythms = {}     # bar -> rhythm of the melody placed there
+        self.varied = {}             # (bar, written text) -> text as played
+        self.vary_melodies = True
 
     @property
     def seconds(self):
@@ -331,12 +284,15 @@ class Song:
         return p
 
     # ------------------------------------------------------------------
-    def write_midi(self, path, passes=2, extra_beats=BEATS_PER_BAR, tempo_once=False):
+    def write_midi(self, path, passes=2, extra_beats=BEATS_PER_BAR, rest_beats=0):
         """Write the song `passes` times in a row plus `extra_beats` of one
         more pass, so that a cut of one whole pass can be taken from the
-        middle of the render with natural sound on both sides of the seam."""
+        middle of the render with natural sound on both sides of the seam.
+        rest_beats: the last beats of the whole are a rest; notes sounding
+        into it are cut off where it begins."""
         L = self.bars * BEATS_PER_BAR
         end_total = passes * L + extra_beats
+        music_end = end_total - rest_beats
         tracks = []
         # tempo track
         tev = []
@@ -365,8 +321,8 @@ class Song:
             for p in range(passes + 1):
                 off = p * L
                 for t, d, pi, v in part.notes:
-                    if t + off < end_total:
-                        allnotes.append([t + off, min(t + off + d, end_total), pi, v])
+                    if t + off < music_end - 0.01:
+                        allnotes.append([t + off, min(t + off + d, music_end), pi, v])
             allnotes.sort()
             lastend = {}
             bykey = {}

@@ -10,7 +10,7 @@ turnaround (8).
 """
 from varnmus import Song, prog, pad, stabs, arp, bass, guide, groove, echo, hit
 
-LOUDNESS = -17.0    # the calm piece sits a little lower
+LOUDNESS = -16.0    # LUFS: the calm piece sits a little lower
 
 A_MEL = [
     "d5:3 c5 bb4:2 f5:2",

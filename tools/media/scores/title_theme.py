@@ -15,8 +15,8 @@ from varnmus import Song, prog, pad, stabs, arp, bass, guide, groove, echo, hit,
 
 TS1_BARS = 16
 TS2_BARS = 50
-TS1_USPQ = 401563   # 16 bars = 25.700 s
-TS2_USPQ = 406400   # 50 bars = 81.280 s, a whole number of 0.64 s loop steps
+TS1_USPQ = 400781   # 16 bars = 25.650 s: the game starts ts2 when ts1 reaches 25650 ms
+TS2_USPQ = 404400   # 50 bars = 80.880 s: the game restarts ts2 when it reaches 80880 ms
 
 FANFARE = ["g4:2 g4 g4 c5:4", "e5:2 e5 e5 g5:4", "a5:2 a5 a5 c6:3 a5", "g5:6 r:2",
            "e5:2 g5 c6 e6:3 d6", "c6:2 a5 e5 a5:4", "f5:2 a5 c6 f6:3 e6", "d6:6 r:2",
@@ -24,6 +24,7 @@ FANFARE = ["g4:2 g4 g4 c5:4", "e5:2 e5 e5 g5:4", "a5:2 a5 a5 c6:3 a5", "g5:6 r:2
            "a5:2 c6:2 f6:4", "ab5:2 c6:2 f6:4", "g5:2 b5:2 d6:2 f6:2", "g6:4 f6 d6 b5 g5"]
 TS1_CH = ("C | C | F | G | C | Am | F | G | Ab | Bb | C | C | F | Fm | G | G7")
 
+INTRO = ["e5 g5 c6 e6 r e6 d6 c6", "a5:3 c6 e5:4", "f5 a5 c6 f6 r f6 e6 c6", "d6:4 b5:2 g5:2"]
 A_MEL = ["e5:2 g5 c6 r c6 b5 c6", "d6:3 b5 g5:4", "c6:2 a5 c6 r e6 d6 c6", "b5:6 r:2",
          "a5:2 c6 f6 r f6 e6 d6", "e6:3 c6 g5:4", "f5:2 a5 d6 r d6 c6 a5", "b5:4 d6:2 f6:2"]
 A_END = ["a5:2 c6 f6 r a6 g6 f6", "g6:3 f6 d6:2 b5:2", "c6:8", "r:4 g5 ab5 bb5 c6"]
@@ -54,8 +55,10 @@ def ts2(parts, b0):
     intro = prog("C | Am | F | G", b0)
     groove(dr, b0, 4, POP, fills=FILL, fill_every=4)
     bass(bs, intro, 'octave8', lo=28)
-    stabs(br, intro, [(0, .6), (.75, .6), (1.5, .4), (2.5, .4), (3.5, .4)], lo=58, hi=74, vel=92)
-    pad(st, intro, lo=55, hi=76, vel=76)
+    stabs(br, intro, [(0, .6), (.75, .6), (1.5, .4), (2.5, .4), (3.5, .4)], lo=58, hi=74, vel=100)
+    pad(st, intro, lo=55, hi=76, vel=84)
+    # the square lead calls the theme's shape, so the loop opens as strongly as the fanfare ends
+    sq.phrase(b0, INTRO, vel=96)
     arp(gl, intro, [0, 1, 2, 3, 4, 3, 2, 1], rate=0.25, lo=72, n=5, vel=62)
 
     A = prog(A_CH, b0 + 4)
