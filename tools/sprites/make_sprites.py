@@ -525,7 +525,22 @@ def rounded_panel(px, x0, y0, x1, y1, inner, rim, rim_dark, r=6, rivets=True):
             px[x + 1, y + 1] = rim_dark
 
 
-SHOP_HEADINGS = [(464, 16, 72), (304, 216, 42)]   # label x, y and the width of its caption
+SHOP_HEADINGS = [(464, 16, 'Player Stats'), (304, 216, 'Weapons')]   # label x, y, caption
+FONT_GLYPHS = os.path.join(HERE, '..', 'font', 'glyphs.txt')
+
+
+def caption_width(text):
+    """Width in pixels of a caption in the game's pixel font at 10 px (one
+    pixel per glyph column, one blank column between glyphs)."""
+    widths, name = {}, None
+    with open(FONT_GLYPHS) as fh:
+        for line in fh:
+            line = line.rstrip('\n')
+            if line.startswith('= '):
+                name = ' ' if line[2:] == 'space' else line[2:]
+            elif name is not None and name not in widths and line:
+                widths[name] = len(line)
+    return sum(widths[c] + 1 for c in text) - 1
 
 
 def make_shop():
@@ -562,7 +577,8 @@ def make_shop():
             px[x, y] = c
     # gold plates under the two headings ("Player Stats", "Weapons"): the
     # window prints them at (464, 16) and (304, 216)
-    for x, y, w in SHOP_HEADINGS:
+    for x, y, caption in SHOP_HEADINGS:
+        w = caption_width(caption)
         rounded_panel(px, x - 8, y - 4, x + w + 8, y + 14, (250, 214, 120), (255, 240, 176), rimd, r=3, rivets=False)
     emit('shopbg', im)
 
