@@ -26,7 +26,7 @@ FOLDER = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, '..', '..', 'r
 # dithered noise picture of commit 4b8bbf0), the reference for "darker".
 OLD_EARTH_MEAN = 0.0873
 MENU_GREEN, MENU_YELLOW = (0, 255, 0), (255, 255, 0)
-RAIL_GOLD_MIN_RED = 120     # a rail row is warm: red well above blue
+RAIL_WARMTH = 20            # a rail row is warm: red above blue by this much; the comb is blue
 
 
 def linear(v):
@@ -67,8 +67,7 @@ def bg2():
         print('imgBG2: menu %s against that level %.2f:1 (at least 3:1)' % (name, contrast(luminance(c), p95)))
     px = im.load()
     rail = 0
-    while rail < im.height and all(px[x, rail][0] >= RAIL_GOLD_MIN_RED and px[x, rail][0] > px[x, rail][2] + 40
-                                   for x in range(0, im.width, 8)):
+    while rail < im.height and all(px[x, rail][0] > px[x, rail][2] + RAIL_WARMTH for x in range(0, im.width, 8)):
         rail += 1
     print('imgBG2: gold rail %d rows, brightest %.3f' % (rail, max((luminance(px[0, y]) for y in range(rail)), default=0)))
 
