@@ -12,11 +12,13 @@
 #include "shell/App.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/RegisterForms.h"
+#include "shell/ui/Theme.h"
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Varnholt");
     QApplication::setQuitOnLastWindowClosed(false);  // the watchdog decides
+    vrh::theme::apply(qapp);
 
     auto device = vrh::makeAudioDevice();
     vrh::QtKeyboard keyboard;

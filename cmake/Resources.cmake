@@ -1,6 +1,7 @@
 # Writes the resource collection files of the executable:
 #   pictures: sprites/<file>.png (every picture in resources/sprites),
-#             credits.txt (the music credits), ws.txt (the delivered flag file)
+#             credits.txt (the music credits), ws.txt (the delivered flag file),
+#             ui/<file> (the pixel font and the style sheet of every window)
 #   media:    media/<id> (the nineteen media files by resource id 101..119)
 # Window tests link only the pictures; the game links both.
 set(VRH_MEDIA_FILES
@@ -21,6 +22,11 @@ function(varnholt_picture_qrc out)
   foreach(p IN LISTS pics)
     get_filename_component(n ${p} NAME)
     string(APPEND body "  <file alias=\"sprites/${n}\">${p}</file>\n")
+  endforeach()
+  file(GLOB ui CONFIGURE_DEPENDS ${root}/ui/*)
+  foreach(u IN LISTS ui)
+    get_filename_component(n ${u} NAME)
+    string(APPEND body "  <file alias=\"ui/${n}\">${u}</file>\n")
   endforeach()
   if(EXISTS ${root}/credits.txt)
     string(APPEND body "  <file alias=\"credits.txt\">${root}/credits.txt</file>\n")

@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
+#include "shell/ui/Theme.h"
+
 namespace vrh {
 
-TextPrinter::TextPrinter(QFont font) : font_(std::move(font)) {}
+TextPrinter::TextPrinter(QFont font, Rim rim) : font_(std::move(font)), rim_(rim) {}
 
 void TextPrinter::print(QPainter& p, const QRect& box, const QColor& color, const std::string& text) {
     auto it = texts_.find(text);
@@ -17,13 +19,18 @@ void TextPrinter::print(QPainter& p, const QRect& box, const QColor& color, cons
         it = texts_.emplace(text, std::move(st)).first;
     }
     p.setFont(font_);
-    p.setPen(color);
     const QSizeF size = it->second.size();
     const bool overflows = size.width() > box.width() || size.height() > box.height();
     if (overflows) {  // only then is the clipping worth its cost
         p.save();
         p.setClipRect(box, Qt::IntersectClip);
     }
+    if (rim_ == Rim::Contrasting) {
+        p.setPen(theme::rimFor(color));
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            p.drawStaticText(box.topLeft() + d, it->second);
+    }
+    p.setPen(color);
     p.drawStaticText(box.topLeft(), it->second);
     if (overflows) p.restore();
 }

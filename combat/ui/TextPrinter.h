@@ -3,7 +3,8 @@
 // QPainter::drawText(box, AlignLeft | AlignTop, text) prints, pixel for
 // pixel (clipped to the box, as that is), but with the layout of each
 // distinct text made once instead of at every frame. The menus print the
-// same few texts ten times a second.
+// same few texts ten times a second. A rimmed printer first prints the text
+// one pixel to each side in the rim colour the theme gives for its colour.
 #include <QColor>
 #include <QFont>
 #include <QStaticText>
@@ -17,13 +18,15 @@ namespace vrh {
 
 class TextPrinter {
 public:
-    explicit TextPrinter(QFont font);
+    enum class Rim { None, Contrasting };
+    explicit TextPrinter(QFont font, Rim rim = Rim::None);
     void print(QPainter& p, const QRect& box, const QColor& color, const std::string& text);
     const QFont& font() const { return font_; }
 
 private:
     static constexpr size_t kMaxTexts = 256;  // more distinct texts than a window shows: start over
     QFont font_;
+    Rim rim_;
     std::unordered_map<std::string, QStaticText> texts_;
 };
 

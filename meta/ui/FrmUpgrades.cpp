@@ -10,6 +10,7 @@
 #include "combat/Shots.h"
 #include "combat/ui/FrmVarnholt.h"
 #include "meta/ShopFocus.h"
+#include "shell/ui/Theme.h"
 
 namespace vrh {
 
@@ -80,11 +81,7 @@ constexpr int kEdgeMargin = 4;
 
 const QColor kTextBlue(0, 0, 255);
 
-QFont shopFont() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
+QFont shopFont() { return theme::font(theme::kFontPixels); }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -276,7 +273,7 @@ void FrmUpgrades::paintEvent(QPaintEvent*) {
     for (const ShopLabel& l : labels_) {
         if (!l.printed) continue;
         // A pale rim keeps the blue readable on any part of the background.
-        p.setPen(QColor(255, 255, 255, 160));
+        p.setPen(theme::rimFor(kTextBlue));
         for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
             p.drawText(l.box.translated(d), flags, l.caption);
         p.setPen(kTextBlue);

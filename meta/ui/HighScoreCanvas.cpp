@@ -1,5 +1,7 @@
 #include "meta/ui/HighScoreCanvas.h"
 
+#include "shell/ui/Theme.h"
+
 namespace vrh {
 
 namespace {
@@ -8,16 +10,12 @@ constexpr int kColumnW = 120, kRowH = 40;
 const QColor kBlue(0, 0, 255);
 
 int rowY(int i) { return kRowH * (i + 1); }
-
-QFont tableFont() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    return f;
-}
 }  // namespace
 
-HighScoreCanvas::HighScoreCanvas() : renderer_(QSize(kClientW, kClientH)), printer_(tableFont()) {}
+// Black and blue on the dark comb: the rim keeps them readable.
+HighScoreCanvas::HighScoreCanvas()
+    : renderer_(QSize(kClientW, kClientH)),
+      printer_(theme::font(theme::kFontPixels, true), TextPrinter::Rim::Contrasting) {}
 
 void HighScoreCanvas::drawBands(const HighScoreBands& bands) {
     frame_.clear();

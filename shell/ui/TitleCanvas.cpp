@@ -2,20 +2,18 @@
 
 #include <QPainter>
 
+#include "shell/ui/Theme.h"
+
 namespace vrh {
 
 namespace {
 QColor colorOf(uint32_t rgb) { return QColor(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF); }
 
-QFont entryFont() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(18);  // 13.5 points on a 96 dpi screen
-    return f;
-}
 }  // namespace
 
-TitleCanvas::TitleCanvas() : renderer_(kSize), printer_(entryFont()) {}
+// The entries are the pixel font at twice its size: each glyph pixel a 2 x 2 block.
+TitleCanvas::TitleCanvas()
+    : renderer_(kSize), printer_(theme::font(2 * theme::kFontPixels), TextPrinter::Rim::Contrasting) {}
 
 void TitleCanvas::draw(const TitleScene& scene) {
     scene.compose(sceneFrame_, logoFrame_);

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "combat/ui/TextPrinter.h"
+#include "shell/ui/Theme.h"
 
 using namespace vrh;
 
@@ -51,6 +52,29 @@ private slots:
                     QVERIFY2(got == expected, text);
                 }
             }
+        }
+    }
+    // Guards a rim that is missing, in the text's own colour or drawn over the text.
+    void rimmedTextSitsInAContrastingRim() {
+        QFont solid = makeFont(13, true);
+        solid.setStyleStrategy(QFont::NoAntialias);  // every pixel is ink, rim or ground, as in the pixel font
+        for (const QColor& color : {QColor(Qt::black), QColor(255, 255, 0)}) {
+            TextPrinter printer(solid, TextPrinter::Rim::Contrasting);
+            QImage img(120, 30, QImage::Format_RGB32);
+            img.fill(qRgb(60, 60, 120));
+            {
+                QPainter p(&img);
+                printer.print(p, QRect(4, 4, 110, 22), color, "Okay");
+            }
+            const QRgb rim = theme::rimFor(color).rgb();
+            int ink = 0, rimmed = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    ink += img.pixel(x, y) == color.rgb();
+                    rimmed += img.pixel(x, y) == rim;
+                }
+            QVERIFY(rim != color.rgb());
+            QVERIFY2(ink > 20 && rimmed > ink / 2, qPrintable(color.name()));
         }
     }
 };

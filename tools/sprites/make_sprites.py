@@ -350,44 +350,78 @@ def make_stars():
     emit('imgStars', boxed(im, 484, 214), 'pic')
 
 
-OCEAN = [(10, 32, 86), (16, 48, 112), (22, 70, 146), (34, 100, 176), (58, 140, 196)]
-LAND = [(36, 92, 44), (52, 118, 54), (84, 142, 64), (140, 138, 84), (176, 164, 112)]
+# The earth strip is flat pixel art: every tone below is a palette entry, no
+# dithering, so the strip does not shimmer when the window is stretched. It is
+# kept dark so olive tanks and the bee's pale wing read over it.
+EARTH_HORIZON = 30                # horizon row (play-field row 230)
+EARTH_SKY = [(6, 8, 26), (12, 18, 48), (24, 40, 92), (44, 70, 138)]     # up to the glow at the horizon
+EARTH_RIM = [(132, 170, 214), (84, 122, 180)]                           # the thin atmosphere line
+OCEAN = [(13, 38, 94), (19, 53, 118), (26, 74, 142), (40, 98, 164)]       # deep to shallow
+LAND = [(118, 120, 84), (44, 96, 50), (57, 114, 57), (84, 128, 63), (126, 118, 80)]  # shore, lowland .. hills
+EARTH_HAZE = (82, 124, 186)
+EARTH_SHADE = (4, 8, 24)
+# (cloud frame in src/earth_clouds.txt, x, y); small clusters near the horizon
+EARTH_CLOUDS = [(3, 40, 34), (3, 58, 36), (1, 200, 36), (3, 330, 35), (1, 430, 40),
+                (0, 96, 50), (1, 130, 56), (2, 280, 60), (3, 318, 66),
+                (4, 10, 86), (1, 44, 92), (0, 380, 82), (2, 404, 90),
+                (2, 150, 108), (0, 176, 116), (4, 300, 124), (1, 340, 132), (1, 60, 136), (0, 440, 140)]
+
+
+def earth_ground(n):
+    """Ocean or land tone for a land-noise value."""
+    for limit, c in ((0.36, OCEAN[0]), (0.46, OCEAN[1]), (0.53, OCEAN[2]), (0.56, OCEAN[3]),
+                     (0.575, LAND[0]), (0.63, LAND[1]), (0.68, LAND[2]), (0.73, LAND[3])):
+        if n < limit:
+            return c
+    return LAND[4]
+
+
+def earth_air(d):
+    """How a row below the horizon is tinted: haze near the horizon, shade low down."""
+    if d < 5:
+        return EARTH_HAZE, 0.5
+    if d < 13:
+        return EARTH_HAZE, 0.25
+    if d >= 90:
+        return EARTH_SHADE, 0.15
+    return None, 0.0
 
 
 def make_earth():
     w, h = 480, 160
-    hz = 30                       # horizon row (play-field row 230)
+    hz = EARTH_HORIZON
     im = Image.new('RGB', (w, h))
     px = im.load()
-    land = PNoise(21, cell=120, octaves=5)
-    cloud = PNoise(22, cell=60, octaves=4)
-    for y in range(h):
+    land = PNoise(21, cell=120, octaves=3)
+    for y in range(hz):
+        sky = EARTH_SKY[0] if y < hz - 9 else EARTH_SKY[1] if y < hz - 5 else EARTH_SKY[2] if y < hz - 2 else EARTH_SKY[3]
         for x in range(w):
-            if y < hz:
-                c = space_colour(y + 200)
-                glow = math.exp(-(hz - y) / 3.2)
-                c = mix(c, (70, 120, 210), glow * 0.9)
-            elif y == hz:
-                c = (188, 226, 255)
-            elif y == hz + 1:
-                c = (130, 186, 242)
-            else:
-                d = y - hz
-                Y = d + 30 * math.log(1 + d / 4.0)     # foreshortening towards the horizon
-                n = land.at(x, Y * 1.4)
-                if n > 0.56:
-                    c = dither_pick(LAND, (n - 0.56) / 0.22, x, y)
-                else:
-                    c = dither_pick(OCEAN, (n - 0.2) / 0.38, x, y)
-                cl = cloud.at(x + 7, Y * 2.0)
-                if cl > 0.6:
-                    k = min(1.0, (cl - 0.6) / 0.16)
-                    c = dither_pick([c, mix(c, (226, 234, 246), 0.45), mix(c, (236, 242, 250), 0.8)], k, x, y)
-                haze = math.exp(-d / 9.0) * 0.75
-                c = mix(c, (120, 172, 232), haze)
-                c = mix(c, (4, 8, 24), min(0.45, d / 280.0))   # the lower part falls into shade
-            px[x, y] = nonblack(c)
-    scatter_stars(im, 23, (60, 14, 2), (0, hz - 8))
+            px[x, y] = sky
+    for x in range(w):
+        px[x, hz], px[x, hz + 1] = EARTH_RIM
+    for y in range(hz + 2, h):
+        d = y - hz
+        Y = d + 30 * math.log(1 + d / 4.0)     # foreshortening towards the horizon
+        for x in range(w):
+            px[x, y] = earth_ground(land.at(x, Y * 1.4))
+    clouds = src('earth_clouds').frames
+    for f, cx, cy in EARTH_CLOUDS:
+        cloud = clouds[f]
+        for v in range(cloud.height):
+            for u in range(cloud.width):
+                c = cloud.getpixel((u, v))
+                if c[3]:
+                    px[(cx + u) % w, cy + v] = c[:3]
+    for y in range(hz + 2, h):
+        tint, k = earth_air(y - hz)
+        if tint:
+            for x in range(w):
+                px[x, y] = mix(px[x, y], tint, k)
+    R = random.Random(23)                       # a few stars above the glow
+    for _ in range(26):
+        px[R.randrange(w), R.randrange(0, hz - 10)] = R.choice(((70, 76, 110), (150, 156, 190)))
+    colours = len(set(im.getdata()))
+    assert colours <= 64, colours
     emit('imgEarth', boxed(im, 484, 164), 'pic')
 
 
@@ -451,27 +485,19 @@ def honeycomb(w, h, r, period, fill, light, dark, line, seed, special=None):
 
 
 def make_bg2():
-    # A quiet honeycomb: the title menu prints green and yellow on it, the
-    # high-score table black and blue, so the cells stay mid-bright and their
-    # rims low in contrast.
+    # A dark, flat honeycomb: the title menu prints green and yellow on it and
+    # the high-score table its rows, so the cells stay low in luminance and
+    # their rims low in contrast; a thin, dull gold rail runs along the top.
     w, h = 480, 159
-    vary = PNoise(41, cell=60, octaves=3)
+    rail = [(176, 124, 40), (64, 40, 28)]    # one gold row over its shadow: clear of the menu texts below
 
     def fill(x, y, cid):
-        # light under the gold trim, fading into a deeper comb by row 40
-        t = max(0.0, min(1.0, (y - 8) / 32))
-        c = mix((146, 154, 226), (108, 116, 200), t * t * (3 - 2 * t))
-        if _hash(41, cid[0], cid[1]) < 0.12:
-            c = mix(c, (160, 168, 232), 0.35)
-        return dither_pick([mix(c, (0, 0, 0), 0.04), c], vary.at(x, y) * 1.6 - 0.3, x, y)
+        return (46, 44, 104) if _hash(41, cid[0], cid[1]) < 0.12 else (38, 38, 92)
 
     def special(x, y, cid, edge, c):
-        if y < 7:                                 # honey-gold trim along the top
-            trim = [(255, 236, 150), (250, 200, 60), (228, 148, 24), (228, 148, 24), (176, 92, 16), (104, 46, 10), (48, 30, 40)]
-            return trim[y]
-        return c
+        return rail[y] if y < len(rail) else c
 
-    im = honeycomb(w, h, 10, 480, fill, (146, 154, 226), (100, 108, 190), (90, 98, 180), 41, special)
+    im = honeycomb(w, h, 10, 480, fill, (56, 58, 120), (28, 28, 72), (24, 24, 62), 41, special)
     emit('imgBG2', boxed(im, 484, 163), 'pic')
 
 
@@ -497,6 +523,24 @@ def rounded_panel(px, x0, y0, x1, y1, inner, rim, rim_dark, r=6, rivets=True):
             px[x + 1, y] = rim_dark
             px[x, y + 1] = rim_dark
             px[x + 1, y + 1] = rim_dark
+
+
+SHOP_HEADINGS = [(464, 16, 'Player Stats'), (304, 216, 'Weapons')]   # label x, y, caption
+FONT_GLYPHS = os.path.join(HERE, '..', 'font', 'glyphs.txt')
+
+
+def caption_width(text):
+    """Width in pixels of a caption in the game's pixel font at 10 px (one
+    pixel per glyph column, one blank column between glyphs)."""
+    widths, name = {}, None
+    with open(FONT_GLYPHS) as fh:
+        for line in fh:
+            line = line.rstrip('\n')
+            if line.startswith('= '):
+                name = ' ' if line[2:] == 'space' else line[2:]
+            elif name is not None and name not in widths and line:
+                widths[name] = len(line)
+    return sum(widths[c] + 1 for c in text) - 1
 
 
 def make_shop():
@@ -531,15 +575,11 @@ def make_shop():
                 if (x < 150 or x > 552) and ((x + y) // 10) % 2 == 0:
                     c = (58, 46, 52)
             px[x, y] = c
-    # a workshop gear faintly stamped into the top left corner
-    for y in range(8, 80):
-        for x in range(8, 380):
-            gx, gy = x - 44, y - 44
-            d = math.hypot(gx, gy)
-            a = math.atan2(gy, gx)
-            tooth = 30 + (5 if math.cos(8 * a) > 0.3 else 0)
-            if 14 < d < tooth:
-                px[x, y] = mix(px[x, y], (206, 176, 110), 0.5)
+    # gold plates under the two headings ("Player Stats", "Weapons"): the
+    # window prints them at (464, 16) and (304, 216)
+    for x, y, caption in SHOP_HEADINGS:
+        w = caption_width(caption)
+        rounded_panel(px, x - 8, y - 4, x + w + 8, y + 14, (250, 214, 120), (255, 240, 176), rimd, r=3, rivets=False)
     emit('shopbg', im)
 
 
