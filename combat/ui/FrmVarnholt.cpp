@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/QtKeyboard.h"
+#include "shell/ui/Theme.h"
 
 namespace vrh {
 namespace {
@@ -29,17 +30,15 @@ constexpr PauseLabelBox kPauseLabels[] = {
     {&GameWindow::lblResume, QRect(115, 160, 89, 33)},
     {&GameWindow::lblMainMenu, QRect(104, 192, 113, 33)},
 };
-constexpr int kPauseFontPx = 24;  // 18 points at 96 dots per inch
+constexpr int kPauseFontPx = 2 * theme::kFontPixels;  // the pixel font at twice its size
 
 // The surface the frames are presented on (the client area under the menu bar).
 class GameCanvas : public QWidget {
 public:
-    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w), font_(QStringLiteral("Sans Serif")) {
+    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w), font_(theme::font(kPauseFontPx, true)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
-        font_.setPixelSize(kPauseFontPx);
-        font_.setBold(true);
     }
 
 protected:
@@ -50,7 +49,6 @@ protected:
         const PixelRect field = presentRect(mode, kField.width(), kField.height(), width(), height());
         p.translate(field.x, field.y);
         p.scale(double(field.w) / kField.width(), double(field.h) / kField.height());
-        p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font_);
         const GameWindow& m = w_.model();
         for (const PauseLabelBox& l : kPauseLabels) {
@@ -93,10 +91,7 @@ FrmVarnholt::FrmVarnholt(Forms& forms)
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, QColor(255, 255, 160));
     statusLine_->setPalette(pal);
-    QFont statusFont(QStringLiteral("Sans Serif"));
-    statusFont.setPixelSize(12);
-    statusFont.setBold(true);
-    statusLine_->setFont(statusFont);
+    statusLine_->setFont(theme::font(theme::kFontPixels, true));
     statusLine_->setFixedHeight(kStatusLineH);
     layout->addWidget(statusLine_);
     canvas_->setFocus();
