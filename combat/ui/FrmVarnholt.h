@@ -54,6 +54,7 @@ private:
     KeyReader keys_;  // this window's own view of the keyboard
     std::unique_ptr<GameWindow> model_;
     Renderer renderer_;
+    bool labelsAtLastPresent_ = false;  // the pause labels were drawn at the last frame
     QMenuBar* menuBar_ = nullptr;
     QWidget* canvas_ = nullptr;  // the client area the frames are shown in
 };
