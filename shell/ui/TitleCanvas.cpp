@@ -13,19 +13,37 @@ QFont entryFont() {
     f.setPixelSize(18);  // 13.5 points on a 96 dpi screen
     return f;
 }
+
+QRect entryBox(const MenuLabel& e) { return QRect(e.Left, e.Top, TitleCanvas::kSize.width() - e.Left, 32); }
 }  // namespace
 
 TitleCanvas::TitleCanvas() : renderer_(kSize), printer_(entryFont()) {}
 
+QRegion TitleCanvas::changingArea(const TitleScene& s) {
+    const QRect logo(s.logoX, s.logoY, s.logoW, s.logoH);
+    const QRect ship(s.spriteX, s.spriteY, s.spriteW, s.spriteH);
+    QRegion area(0, TitleScene::titleBand1Y, kSize.width(), kSize.height() - TitleScene::titleBand1Y);
+    area += ship;
+    area += drawnShip_;
+    for (const MenuLabel* e : s.entries()) area += entryBox(*e);
+    const bool stillPartMoved = drawnTopX_.empty() || s.titleTopX != drawnTopX_ || logo != drawnLogo_;
+    if (stillPartMoved) area = QRegion(QRect(QPoint(0, 0), kSize));
+    drawnTopX_ = s.titleTopX;
+    drawnLogo_ = logo;
+    drawnShip_ = ship;
+    return area;
+}
+
 void TitleCanvas::draw(const TitleScene& scene) {
     scene.compose(sceneFrame_, logoFrame_);
-    renderer_.render(sceneFrame_);
+    const QRegion area = changingArea(scene);
+    renderer_.render(sceneFrame_, area);
     {
-        QPainter p(&renderer_.canvas());
+        QPainter p(&renderer_.canvas());  // the entries lie inside the area
         for (const MenuLabel* e : scene.entries())
-            printer_.print(p, QRect(e->Left, e->Top, kSize.width() - e->Left, 32), colorOf(e->ForeColor), e->Caption);
+            printer_.print(p, entryBox(*e), colorOf(e->ForeColor), e->Caption);
     }
-    renderer_.render(logoFrame_);
+    renderer_.render(logoFrame_, area);
 }
 
 }  // namespace vrh
