@@ -125,7 +125,7 @@ void FrmVarnholt::present(const Frame& frame) {
     // drawn over the field.
     const GameWindow& m = *model_;
     const bool labels = m.lblPause.Visible || m.lblResume.Visible || m.lblMainMenu.Visible;
-    const QRect changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
+    const QRegion changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
     if (labels || labelsAtLastPresent_) canvas_->update();
     else if (!changed.isEmpty()) canvas_->update(changed);
     labelsAtLastPresent_ = labels;

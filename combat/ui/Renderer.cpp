@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace vrh {
 
@@ -108,7 +109,7 @@ bool Renderer::presentDirectly(QPainter& p, QSize source, const QRect& target) c
 
 namespace vrh {
 
-QRect Renderer::changedArea(QSize source, QSize client, ScaleMode mode) {
+QRegion Renderer::changedArea(QSize source, QSize client, ScaleMode mode) {
     const QRect all(QPoint(0, 0), client);
     if (shown_.isNull() || client != shownClient_ || mode != shownMode_) {
         shown_ = canvas_.copy();
@@ -116,26 +117,23 @@ QRect Renderer::changedArea(QSize source, QSize client, ScaleMode mode) {
         shownMode_ = mode;
         return all;
     }
-    int first = source.height(), last = -1;  // canvas rows changed since then
+    std::vector<bool> changed(size_t(source.height()), false);  // canvas rows changed since then
     const size_t rowBytes = size_t(source.width()) * 4;
     for (int y = 0; y < source.height(); ++y) {
         if (std::memcmp(canvas_.constScanLine(y), shown_.constScanLine(y), rowBytes) == 0) continue;
         std::memcpy(shown_.scanLine(y), canvas_.constScanLine(y), rowBytes);
-        first = std::min(first, y);
-        last = y;
+        changed[size_t(y)] = true;
     }
-    if (last < 0) return {};
     const PixelRect r = presentRect(mode, source.width(), source.height(), client.width(), client.height());
     scaler_.resize(source.width(), source.height(), r.w, r.h);
-    int top = r.h, bottom = -1;  // output rows showing the changed canvas rows
-    for (int y = 0; y < r.h; ++y) {
-        const int from = scaler_.sourceRow(y);
-        if (from < first || from > last) continue;
-        top = std::min(top, y);
-        bottom = y;
+    QRegion area;
+    for (int y = 0; y < r.h;) {  // each run of output rows showing changed canvas rows is one band
+        int end = y;
+        while (end < r.h && changed[size_t(scaler_.sourceRow(end))]) ++end;
+        if (end > y) area += QRect(r.x, r.y + y, r.w, end - y) & all;
+        y = std::max(end, y + 1);
     }
-    if (bottom < 0) return {};
-    return QRect(r.x, r.y + top, r.w, bottom - top + 1) & all;
+    return area;
 }
 
 }  // namespace vrh

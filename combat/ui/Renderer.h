@@ -36,11 +36,11 @@ public:
     void present(QPainter& p, QSize source, QSize client, ScaleMode mode = ScaleMode::Stretch) const;
 
     // The part of `client` whose pixels changed since the previous call for
-    // the same client and mode: the rows that show canvas rows (of the
-    // top-left `source` part) changed since then; all of it on the first
+    // the same client and mode: the bands of rows that show canvas rows (of
+    // the top-left `source` part) changed since then; all of it on the first
     // call and when the client's size or the mode changed. A window sends
     // only that part to the screen.
-    QRect changedArea(QSize source, QSize client, ScaleMode mode);
+    QRegion changedArea(QSize source, QSize client, ScaleMode mode);
 
 private:
     bool presentDirectly(QPainter& p, QSize source, const QRect& target) const;

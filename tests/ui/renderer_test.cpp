@@ -121,15 +121,17 @@ private slots:
         SpriteSheet sheet;
         Renderer r(QSize(323, 361), sheet);
         const QSize field(323, 361), client(646, 722);
-        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch), QRect(0, 0, 646, 722));  // first frame
+        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch), QRegion(0, 0, 646, 722));  // first frame
         QVERIFY(r.changedArea(field, client, ScaleMode::Stretch).isEmpty());
         r.canvas().setPixel(5, 10, qRgb(1, 2, 3));
-        r.canvas().setPixel(300, 12, qRgb(1, 2, 3));
-        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch), QRect(0, 20, 646, 6));  // rows 10 to 12, doubled
-        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::Stretch), QRect(0, 0, 700, 800));
-        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRect(0, 0, 700, 800));
+        r.canvas().setPixel(300, 11, qRgb(1, 2, 3));
+        r.canvas().setPixel(300, 200, qRgb(1, 2, 3));
+        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch),
+                 QRegion(0, 20, 646, 4) + QRegion(0, 400, 646, 2));  // rows 10, 11 and 200, doubled
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::Stretch), QRegion(0, 0, 700, 800));
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRegion(0, 0, 700, 800));
         r.canvas().setPixel(0, 360, qRgb(9, 9, 9));
-        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRect(27, 39 + 720, 646, 2));
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRegion(27, 39 + 720, 646, 2));
     }
 
     // Guards a catalogue picture that fails to load, loads in another format, or is taken for a mask.
