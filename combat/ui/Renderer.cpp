@@ -105,10 +105,6 @@ bool Renderer::presentDirectly(QPainter& p, QSize source, const QRect& target) c
     return true;
 }
 
-}  // namespace vrh
-
-namespace vrh {
-
 QRegion Renderer::changedArea(QSize source, QSize client, ScaleMode mode) {
     const QRect all(QPoint(0, 0), client);
     if (shown_.isNull() || client != shownClient_ || mode != shownMode_) {
