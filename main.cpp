@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <iostream>
 
 #include "platform/AppFolder.h"
 #include "platform/audio/AudioDevice.h"
@@ -10,11 +11,14 @@
 #include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/App.h"
+#include "shell/CommandLine.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/RegisterForms.h"
 #include "shell/ui/Theme.h"
 
 int main(int argc, char** argv) {
+    // --version and --help answer before Qt looks for a display.
+    if (const auto status = vrh::answerCommandLine(argc, argv, std::cout)) return *status;
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Varnholt");
     QApplication::setQuitOnLastWindowClosed(false);  // the watchdog decides

@@ -1,7 +1,7 @@
 // Speed of the game tick and of drawing a frame.
 //   BM_BusyTickAndCompose/0   one tick + render of a busy field, fresh background
 //   BM_BusyTickAndCompose/1   the same after 10 hours of background tiles
-//   BM_StretchTo1080p         presenting one frame on a 1920 x 1080 client
+//   BM_Stretch/W/H            presenting one frame on a W x H client (1920 x 1080, 3840 x 2160)
 //   BM_HeadlessTicks          ticks of normal play, rules only (items/s = ticks/s)
 // The title menu and the high-score window: bench/menu_bench.cpp.
 #include <benchmark/benchmark.h>
@@ -137,14 +137,14 @@ void BM_BusyTickAndCompose(benchmark::State& state) {
 }
 BENCHMARK(BM_BusyTickAndCompose)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-void BM_StretchTo1080p(benchmark::State& state) {
+void BM_Stretch(benchmark::State& state) {
     app();
     Game game;
     game.g = busyScene(game.g);
     game.w->tmrMoves_Timer();
     Renderer renderer(QSize(kFieldW, kFieldH));
     renderer.render(game.w->frame());
-    QImage client(1920, 1080, QImage::Format_RGB32);
+    QImage client(int(state.range(0)), int(state.range(1)), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&client);
         renderer.present(p, QSize(kFieldW, kFieldH), client.size());
@@ -152,7 +152,7 @@ void BM_StretchTo1080p(benchmark::State& state) {
         benchmark::DoNotOptimize(client.constBits());
     }
 }
-BENCHMARK(BM_StretchTo1080p)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stretch)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 void BM_HeadlessTicks(benchmark::State& state) {
     Game game;

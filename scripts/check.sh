@@ -3,6 +3,7 @@
 # the release build, once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer (halting on the first report), and a short run
 # of each fuzz target over the file readers and the device's commands.
+# The release build is also packaged (.deb) and the package checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -10,6 +11,7 @@ jobs=$(nproc)
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+scripts/package.sh build/release
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"
 ctest --preset asan -j"$jobs"

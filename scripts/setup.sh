@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core desktop-file-utils
+  dpkg-dev file lintian appstream
   xvfb openbox xdotool x11-utils imagemagick
 )
 

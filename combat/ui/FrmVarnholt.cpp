@@ -149,7 +149,15 @@ void FrmVarnholt::openShop(const std::string& caption) {
 
 void FrmVarnholt::present(const Frame& frame) {
     renderer_.render(frame);
-    canvas_->update();  // only the field: the menu bar has not changed
+    // Only the field's rows that changed are painted and sent again (the
+    // menu bar has not changed either), unless the pause labels are or were
+    // drawn over the field.
+    const GameWindow& m = *model_;
+    const bool labels = m.lblPause.Visible || m.lblResume.Visible || m.lblMainMenu.Visible;
+    const QRegion changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
+    if (labels || labelsAtLastPresent_) canvas_->update();
+    else if (!changed.isEmpty()) canvas_->update(changed);
+    labelsAtLastPresent_ = labels;
 }
 
 void FrmVarnholt::captionChanged(const std::string& caption) {

@@ -100,6 +100,40 @@ private slots:
         QCOMPARE(out.pixel(323, 358), qRgb(255, 255, 255));
     }
 
+    // Guards the stretch written straight into the picture showing other
+    // source pixels than Qt's own nearest-neighbour stretch always showed.
+    void directStretchMatchesQtsStretchPixelForPixel() {
+        SpriteSheet sheet;
+        Renderer r(QSize(323, 361), sheet);
+        for (int y = 0; y < 361; ++y)
+            for (int x = 0; x < 323; ++x) r.canvas().setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) | (y >> 8) << 1));
+        for (QSize client : {QSize(324, 359), QSize(1920, 1061), QSize(3840, 2141), QSize(1000, 333)}) {
+            QImage expected = solid(client.width(), client.height(), Qt::red);
+            QPainter p(&expected);
+            p.drawImage(QRect(QPoint(0, 0), client), r.canvas(), QRect(0, 0, 323, 361));
+            p.end();
+            QVERIFY2(present(r, client) == expected, qPrintable(QStringLiteral("%1x%2").arg(client.width()).arg(client.height())));
+        }
+    }
+
+    // Guards a changed row not sent again, or unchanged rows and a new view not sent whole.
+    void changedAreaIsTheRowsShowingChangedCanvasRows() {
+        SpriteSheet sheet;
+        Renderer r(QSize(323, 361), sheet);
+        const QSize field(323, 361), client(646, 722);
+        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch), QRegion(0, 0, 646, 722));  // first frame
+        QVERIFY(r.changedArea(field, client, ScaleMode::Stretch).isEmpty());
+        r.canvas().setPixel(5, 10, qRgb(1, 2, 3));
+        r.canvas().setPixel(300, 11, qRgb(1, 2, 3));
+        r.canvas().setPixel(300, 200, qRgb(1, 2, 3));
+        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch),
+                 QRegion(0, 20, 646, 4) + QRegion(0, 400, 646, 2));  // rows 10, 11 and 200, doubled
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::Stretch), QRegion(0, 0, 700, 800));
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRegion(0, 0, 700, 800));
+        r.canvas().setPixel(0, 360, qRgb(9, 9, 9));
+        QCOMPARE(r.changedArea(field, QSize(700, 800), ScaleMode::WholeFactor), QRegion(27, 39 + 720, 646, 2));
+    }
+
     // Guards a catalogue picture that fails to load, loads in another format, or is taken for a mask.
     void everyCataloguePictureLoadsInTheCanvasFormat() {
         const SpriteSheet& sheet = SpriteSheet::instance();

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "shell/ui/FrmMainForm.h"
+#include "shell/ui/TitleCanvas.h"
 #include "ShellTestKit.h"
 
 using namespace vrh;
@@ -117,6 +118,18 @@ private slots:
         QVERIFY(pixels(load, qRgb(255, 255, 0)) > 10);
         t.press(40);
         QVERIFY(pixels(load, qRgb(0, 255, 0)) > 10 && pixels(newGame, qRgb(255, 255, 0)) > 10);
+    }
+
+    // Guards a frame drawn only where the scene moves differing anywhere from one drawn whole.
+    void framesDrawnInPartsMatchFramesDrawnWhole() {
+        Title t;
+        for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
+            if (tick == 12) t.press(40);
+            else t.kit.clock.advance(100);
+            TitleCanvas whole;  // a new canvas draws everything
+            whole.draw(t.w()->scene());
+            QVERIFY2(t.w()->renderer().canvas() == whole.renderer().canvas(), qPrintable(QString::number(tick)));
+        }
     }
 
     // Guards the theme's second piece not starting, or playing on after the title closed.
