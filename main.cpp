@@ -8,13 +8,16 @@
 #include "platform/audio/AudioDevice.h"
 #include "platform/qt/QtGamepad.h"
 #include "platform/qt/QtKeyboard.h"
+#include "platform/qt/NoDisplay.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/App.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/RegisterForms.h"
 
 int main(int argc, char** argv) {
+    vrh::exitCleanlyWithoutDisplay();  // one plain line and status 1, not an abort
     QApplication qapp(argc, argv);
+    vrh::displayOpened();
     QApplication::setApplicationName("Varnholt");
     QApplication::setQuitOnLastWindowClosed(false);  // the watchdog decides
 

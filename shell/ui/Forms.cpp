@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "platform/qt/DeferredDelete.h"
+
 namespace vrh {
 
 Form::Form(Forms& forms, FormId id) : QWidget(nullptr), forms_(forms), id_(id) {
@@ -74,7 +76,7 @@ void Forms::unload(FormId id) {
     f->hide();
     forms_[i] = nullptr;
     unloading_[i] = false;
-    f->deleteLater();
+    deleteWhenHandlersReturned(f);
 }
 
 void Forms::unloadAll() {
