@@ -106,12 +106,9 @@ load_round() {
   alive
 }
 end_game() { kill "$game_pid" 2>/dev/null; wait "$game_pid" 2>/dev/null; game_pid=""; }
-unchanged() {  # PATH EXPECTED-DESCRIPTION
-  local now
-  now=$(stat -c '%F %s %Y %U' "$1" 2>/dev/null; [ -f "$1" ] && [ -r "$1" ] && md5sum < "$1")
-  [ "$now" = "$2" ] || fail "$1 changed"
-}
+# What a file is: its type, size, time, owner and (when readable) contents.
 describe() { stat -c '%F %s %Y %U' "$1" 2>/dev/null; [ -f "$1" ] && [ -r "$1" ] && md5sum < "$1"; }
+unchanged() { [ "$(describe "$1")" = "$2" ] || fail "$1 changed"; }  # PATH DESCRIPTION-BEFORE
 victim_untouched() { [ "$(cat "$outside/victim")" = "not the game's" ] || fail "a file outside the folder was written"; }
 passed() { held=$((held + 1)); end_game; }
 
@@ -224,7 +221,6 @@ else
   mkdir -p "$dir/home"
   chmod 555 "$dir/home" "$dir"
 fi
-rm -f "$outside/victim.new"
 launch HOME="$dir/home" XDG_DATA_HOME=
 answer_notice 40 || fail "no notice that the media could not be written"  # true, and said once
 wait_window '^Main Menu$' 40
