@@ -134,7 +134,10 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file) {
 std::optional<std::string> refusalReason(const std::filesystem::path& file) {
     struct stat st {};
     if (::lstat(file.c_str(), &st) != 0) return std::nullopt;  // nothing there (or no way to tell)
-    return problemWith(st);
+    if (auto problem = problemWith(st)) return problem;
+    // Replacing a file the player cannot read would lose what it holds unseen.
+    if (::access(file.c_str(), R_OK) != 0) return "cannot be read (no permission)";
+    return std::nullopt;
 }
 
 bool writeTextFileAtomic(const std::filesystem::path& file, std::string_view text) {
