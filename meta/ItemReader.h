@@ -21,7 +21,7 @@
 // breaks in the text become blanks; the text is then returned unchanged when
 // it would read back as one item exactly as it is, and otherwise wrapped in
 // quotes with the quotes inside doubled. Every string without line breaks
-// round-trips: readItems(quoteItem(s) + "\r\n") == { s }.
+// (and within kMaxItemBytes) round-trips: readItems(quoteItem(s) + "\r\n") == { s }.
 //
 // Readers stop after the items they need and keep at most a few kilobytes of
 // any one item, so a huge or hostile file costs one pass over its bytes at
