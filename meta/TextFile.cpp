@@ -120,8 +120,8 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file) {
     if (opened.fd < 0) return std::nullopt;
     std::string text;
     char block[1 << 16];
-    ssize_t n;
-    while ((n = ::read(opened.fd, block, sizeof block)) != 0) {
+    ssize_t n = 0;
+    while (text.size() < kMaxTextFileBytes && (n = ::read(opened.fd, block, sizeof block)) != 0) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) break;
         text.append(block, size_t(n));

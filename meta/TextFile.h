@@ -26,8 +26,9 @@ struct FileItems {
 // The first items of `file` (see ItemLimits): reading stops there.
 FileItems readFileItems(const std::filesystem::path& file, const ItemLimits& limits);
 
-// The whole file, or none when it is missing or refused (small files only:
-// the settings, and tests).
+// The file's bytes, or none when it is missing or refused. For small files
+// (the settings, and tests): reading stops after about kMaxTextFileBytes.
+inline constexpr size_t kMaxTextFileBytes = 1 << 20;
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Why the game must not write over what stands at `file`; none when the
