@@ -76,13 +76,18 @@ void FrmLoad::readFile() {
     if (r.refused) a.refusedFiles.refuse(file, *r.refused, "Saved games");
 }
 
-// False when the file is one to leave alone or the write failed.
-bool FrmLoad::storeSlots() {
+// Writes slot `index` into the file as it is now: a slot another copy of the
+// game saved since this picker read the file is kept. False when the file is
+// one to leave alone or the write failed.
+bool FrmLoad::storeSlot(int index) {
     App& a = app();
     const auto file = a.file(kSaveFileName);
     const FolderLock lock(a.appFolder);
     if (a.refusedFiles.refused(file)) return false;
-    if (writeTextFileAtomic(file, serializeSaveSlots(slots_))) return true;
+    SaveSlots current = slots_;
+    if (readSaveFile(current, file).refused) return false;
+    current.fields.at(size_t(index)) = slots_.fields.at(size_t(index));
+    if (writeTextFileAtomic(file, serializeSaveSlots(current))) return true;
     qWarning("save slots: could not write %s", file.string().c_str());
     return false;
 }
@@ -127,7 +132,7 @@ void FrmLoad::saveSlot(int index) {
     if (answer == MsgButton::Yes) {
         const SaveSlots before = slots_;
         saveRunToSlot(slots_, index, a.g, a.globals.playerName);
-        if (!storeSlots()) {
+        if (!storeSlot(index)) {
             slots_ = before;  // the file keeps the old run, and so do the slots
             a.msg.notice("The game could not be saved.");
         }

@@ -43,7 +43,7 @@ protected:
 
 private:
     void readFile();
-    bool storeSlots();
+    bool storeSlot(int index);
     void setCaptions(CaptionMoment moment);
     void loadSlot(int index);
     void saveSlot(int index);

@@ -178,6 +178,26 @@ private slots:
         fs::permissions(r.file(kSaveFileName), fs::perms::owner_read);
         QCOMPARE(r.read(kSaveFileName), saves);
     }
+
+    // Guards a save in one copy of the game wiping a slot another copy saved meanwhile.
+    void twoCopiesSavingKeepBothSlots() {
+        Rig first;
+        Rig second(true, true, first.folder);
+        for (Rig* r : {&first, &second}) {
+            r->app->globals.loadMode = false;
+            r->forms->show(FormId::frmLoad);  // both pickers read the file now
+        }
+        first.app->globals.playerName = "First";
+        second.app->globals.playerName = "Second";
+        second.msg.answer(MsgButton::Yes);
+        second.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(1);
+        first.msg.answer(MsgButton::Yes);
+        first.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(0);
+        SaveSlots onDisk;
+        readSaveFile(onDisk, first.file(kSaveFileName));
+        QCOMPARE(displayText(onDisk.at(0, SaveField::Name)), std::string("First"));
+        QCOMPARE(displayText(onDisk.at(1, SaveField::Name)), std::string("Second"));
+    }
 };
 
 QTEST_MAIN(FaultsTest)
