@@ -9,6 +9,7 @@
 #include "platform/audio/AudioDevice.h"
 #include "platform/qt/QtGamepad.h"
 #include "platform/qt/QtKeyboard.h"
+#include "platform/qt/NoDisplay.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/App.h"
 #include "shell/CommandLine.h"
@@ -19,7 +20,9 @@
 int main(int argc, char** argv) {
     // --version and --help answer before Qt looks for a display.
     if (const auto status = vrh::answerCommandLine(argc, argv, std::cout)) return *status;
+    vrh::exitCleanlyWithoutDisplay();  // one plain line and status 1, not an abort
     QApplication qapp(argc, argv);
+    vrh::displayOpened();
     QApplication::setApplicationName("Varnholt");
     QApplication::setQuitOnLastWindowClosed(false);  // the watchdog decides
     vrh::theme::apply(qapp);

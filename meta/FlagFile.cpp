@@ -1,21 +1,25 @@
 #include "meta/FlagFile.h"
 
 #include "meta/ItemReader.h"
-#include "meta/TextFile.h"
 
 namespace vrh {
 
-int countYesFields(std::string_view text) {
+namespace {
+constexpr ItemLimits kFlagLimits{kFlagFileFields, kMaxItemBytes};
+
+int countYes(const std::vector<std::string>& fields) {
     int n = 0;
-    for (const std::string& field : readItems(text))
+    for (const std::string& field : fields)
         if (field == "Yes") ++n;
     return n;
 }
+}  // namespace
 
-std::optional<int> readFlagFile(const std::filesystem::path& file) {
-    const auto text = readTextFile(file);
-    if (!text) return std::nullopt;
-    return countYesFields(*text);
+int countYesFields(std::string_view text) { return countYes(readItems(text, kFlagLimits)); }
+
+FlagFileRead readFlagFile(const std::filesystem::path& file) {
+    const FileItems f = readFileItems(file, kFlagLimits);
+    return {f.status, f.problem, countYes(f.read.items)};
 }
 
 }  // namespace vrh

@@ -4,11 +4,14 @@
 //
 // Its fields are its lines, or the parts of a line up to a comma, with
 // surrounding quotes removed (the items of readItems). Each field equal to
-// "Yes" exactly (case-sensitive) counts once.
+// "Yes" exactly (case-sensitive) counts once. Only the first few fields are
+// read: a flag file is one line, and each "Yes" costs a pass over the media.
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "meta/TextFile.h"
 
 namespace vrh {
 
@@ -17,8 +20,13 @@ inline constexpr const char* kFlagFileDone = "No\r\n";
 
 int countYesFields(std::string_view text);
 
-// None when the file is missing or cannot be read; the start-up treats that
-// like a single "Yes".
-std::optional<int> readFlagFile(const std::filesystem::path& file);
+inline constexpr size_t kFlagFileFields = 8;
+
+struct FlagFileRead {
+    FileStatus status = FileStatus::Missing;  // missing: the start-up counts a single "Yes"
+    std::string problem;                      // refused: nothing is extracted or rewritten
+    int yes = 0;
+};
+FlagFileRead readFlagFile(const std::filesystem::path& file);
 
 }  // namespace vrh

@@ -7,6 +7,7 @@ namespace vrh {
 namespace {
 constexpr int kItemsPerEntry = 3;
 constexpr int kFileItems = kHighScorePlaces * kItemsPerEntry;
+constexpr ItemLimits kHighScoreItemLimits{kFileItems, kMaxItemBytes};
 
 struct DefaultRow {
     const char* name;
@@ -39,18 +40,34 @@ HighScoreTable defaultHighScores() {
 }
 
 HighScoreRead parseHighScores(const std::optional<std::string>& fileText) {
+    FileItems file;
+    if (fileText) {
+        TextSource source(*fileText);
+        file.status = FileStatus::Readable;
+        file.read = readItems(source, kHighScoreItemLimits);
+    }
+    return parseHighScores(file);
+}
+
+HighScoreRead readHighScoreFile(const std::filesystem::path& file) {
+    return parseHighScores(readFileItems(file, kHighScoreItemLimits));
+}
+
+HighScoreRead parseHighScores(const FileItems& file) {
     HighScoreRead out;
     out.table = defaultHighScores();
-    if (!fileText) {
+    if (file.status == FileStatus::Refused) {
+        out.refused = file.problem;
+        out.repairs.push_back("vrhhs.txt " + file.problem + ": using the default table, not writing it");
+        return out;
+    }
+    if (file.status == FileStatus::Missing) {
         out.repairs.push_back("vrhhs.txt is missing: using the default table");
         return out;
     }
-    std::vector<std::string> items = readItems(*fileText);
-    if (items.size() > size_t(kFileItems)) {
-        out.repairs.push_back("vrhhs.txt holds " + std::to_string(items.size()) +
-                              " items: only the first 30 are used");
-        items.resize(kFileItems);
-    }
+    const std::vector<std::string>& items = file.read.items;
+    if (file.read.moreItems)
+        out.repairs.push_back("vrhhs.txt holds more than 30 items: only the first 30 are used");
     const int count = int(items.size());
     const int entriesTouched = (count + kItemsPerEntry - 1) / kItemsPerEntry;
     for (int e = 0; e < entriesTouched; ++e) {

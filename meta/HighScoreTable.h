@@ -16,7 +16,10 @@
 //     grows from the default one only by insertions, which never lower the
 //     score at a place, so a truncated file stays in order this way;
 //   - text where a number belongs is kept as written and ranks as 0;
-//   - more than 30 items: the first 30 count, the rest is dropped.
+//   - more than 30 items: the first 30 count, the rest is dropped (and not
+//     even read);
+//   - a refused file (a folder, a link, unreadable, another user's; see
+//     TextFile.h): the default table, and the file must not be written.
 #include <array>
 #include <optional>
 #include <string>
@@ -24,6 +27,7 @@
 #include <vector>
 
 #include "meta/FileValue.h"
+#include "meta/TextFile.h"
 
 namespace vrh {
 
@@ -43,13 +47,17 @@ struct HighScoreTable {
 struct HighScoreRead {
     HighScoreTable table;
     std::vector<std::string> repairs;  // empty when the file was read as it is
+    std::optional<std::string> refused;  // why the file stands but cannot be used
 };
 
 // The table written by the options window's reset: "Brisko" 50000 100 ...
 HighScoreTable defaultHighScores();
 
-// `fileText` is none when the file is missing or unreadable.
+// `fileText` is none when the file is missing.
 HighScoreRead parseHighScores(const std::optional<std::string>& fileText);
+HighScoreRead parseHighScores(const FileItems& file);
+// Reads no further than the 30 items of the table.
+HighScoreRead readHighScoreFile(const std::filesystem::path& file);
 
 std::string serializeHighScores(const HighScoreTable& table);
 

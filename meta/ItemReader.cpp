@@ -1,6 +1,8 @@
 #include "meta/ItemReader.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 
 namespace vrh {
@@ -12,45 +14,115 @@ bool isSeparator(char c) { return c == ',' || isLineEnd(c); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-std::vector<std::string> readItems(std::string_view text) {
-    std::vector<std::string> items;
-    const size_t n = text.size();
-    size_t pos = 0;
-    if (n == 0) return items;
-    for (;;) {
-        while (pos < n && isBlank(text[pos])) ++pos;
-        std::string item;
-        if (pos < n && text[pos] == '"') {
-            ++pos;
-            while (pos < n) {
-                if (text[pos] == '"') {
-                    if (pos + 1 < n && text[pos + 1] == '"') {
-                        item += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;  // the closing quote
-                    break;
-                }
-                item += text[pos++];
-            }
-            while (pos < n && !isSeparator(text[pos])) ++pos;  // ignored tail
-        } else {
-            const size_t start = pos;
-            while (pos < n && !isSeparator(text[pos])) ++pos;
-            item.assign(text.substr(start, pos - start));
+size_t TextSource::read(char* into, size_t max) {
+    const size_t n = std::min(max, text_.size());
+    std::memcpy(into, text_.data(), n);
+    text_.remove_prefix(n);
+    return n;
+}
+
+namespace {
+
+// Reads a source block by block; the searches use memchr, so skipping a
+// 100 MB line costs a few milliseconds.
+class Cursor {
+public:
+    explicit Cursor(ByteSource& source) : source_(source) {}
+
+    int peek() { return fill() ? static_cast<unsigned char>(block_[pos_]) : -1; }
+    void skip() { ++pos_; }
+
+    // Moves up to the first of `stops` (left unread) or the end, appending
+    // what it passes to `out` while `out` is shorter than `cap`.
+    void takeUntil(std::string_view stops, std::string& out, size_t cap) {
+        while (fill()) {
+            size_t stop = end_;
+            for (char c : stops)
+                if (const void* p = std::memchr(block_ + pos_, c, stop - pos_))
+                    stop = size_t(static_cast<const char*>(p) - block_);
+            const size_t room = cap > out.size() ? cap - out.size() : 0;
+            out.append(block_ + pos_, std::min(stop - pos_, room));
+            pos_ = stop;
+            if (pos_ < end_) break;
         }
-        items.push_back(std::move(item));
-        if (pos >= n) break;
-        if (text[pos] == ',') {
-            ++pos;
-            continue;  // a comma always starts another item
-        }
-        if (text[pos] == '\r' && pos + 1 < n && text[pos + 1] == '\n') ++pos;
-        ++pos;
-        if (pos >= n) break;  // a final line end makes no extra item
     }
-    return items;
+
+private:
+    bool fill() {
+        if (pos_ < end_) return true;
+        if (done_) return false;
+        end_ = source_.read(block_, sizeof block_);
+        pos_ = 0;
+        done_ = end_ == 0;
+        return !done_;
+    }
+
+    ByteSource& source_;
+    char block_[1 << 16];
+    size_t pos_ = 0, end_ = 0;
+    bool done_ = false;
+};
+
+// A cut item must not end inside a UTF-8 character.
+void dropPartialCharacter(std::string& s) {
+    size_t lead = s.size();
+    for (size_t back = 0; back < 4 && lead > 0; ++back) {
+        const auto c = static_cast<unsigned char>(s[--lead]);
+        if ((c & 0xC0) == 0xC0) {  // a lead byte: how long its character is
+            const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+            if (s.size() - lead < length) s.resize(lead);
+            return;
+        }
+        if ((c & 0x80) == 0) return;  // plain ASCII: nothing open
+    }
+}
+
+std::string readQuoted(Cursor& in, size_t cap) {
+    std::string item;
+    in.skip();  // the opening quote
+    for (;;) {
+        in.takeUntil("\"\r\n", item, cap);
+        if (in.peek() != '"') break;  // a line end or the end: the quote ends here
+        in.skip();
+        if (in.peek() != '"') break;  // the closing quote
+        in.skip();
+        if (item.size() < cap) item += '"';
+    }
+    std::string tail;
+    in.takeUntil(",\r\n", tail, 0);  // whatever follows the closing quote is ignored
+    return item;
+}
+
+}  // namespace
+
+ItemsRead readItems(ByteSource& source, const ItemLimits& limits) {
+    ItemsRead out;
+    Cursor in(source);
+    if (in.peek() < 0) return out;
+    for (;;) {
+        if (out.items.size() >= limits.maxItems) {
+            out.moreItems = true;
+            break;
+        }
+        while (in.peek() == ' ' || in.peek() == '\t') in.skip();
+        std::string item;
+        if (in.peek() == '"') item = readQuoted(in, limits.maxItemBytes);
+        else in.takeUntil(",\r\n", item, limits.maxItemBytes);
+        if (item.size() >= limits.maxItemBytes) dropPartialCharacter(item);
+        out.items.push_back(std::move(item));
+        const int sep = in.peek();
+        if (sep < 0) break;
+        in.skip();
+        if (sep == ',') continue;  // a comma always starts another item
+        if (sep == '\r' && in.peek() == '\n') in.skip();
+        if (in.peek() < 0) break;  // a final line end makes no extra item
+    }
+    return out;
+}
+
+std::vector<std::string> readItems(std::string_view text, const ItemLimits& limits) {
+    TextSource source(text);
+    return readItems(source, limits).items;
 }
 
 bool needsQuotes(std::string_view text) {
@@ -62,9 +134,12 @@ bool needsQuotes(std::string_view text) {
 }
 
 std::string quoteItem(std::string_view text) {
-    if (!needsQuotes(text)) return std::string(text);
+    std::string oneLine(text);
+    for (char& c : oneLine)
+        if (isLineEnd(c)) c = ' ';
+    if (!needsQuotes(oneLine)) return oneLine;
     std::string out = "\"";
-    for (char c : text) {
+    for (char c : oneLine) {
         if (c == '"') out += '"';
         out += c;
     }

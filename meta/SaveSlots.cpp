@@ -6,7 +6,8 @@ namespace vrh {
 
 namespace {
 constexpr int kFileItems = kSaveSlotCount * kSaveFieldCount;
-}
+constexpr ItemLimits kSaveItemLimits{kFileItems, kMaxItemBytes};
+}  // namespace
 
 const char* saveFieldName(SaveField f) {
     switch (f) {
@@ -25,17 +26,34 @@ const char* saveFieldName(SaveField f) {
 }
 
 SaveFileRead readSaveSlots(SaveSlots& slots, const std::optional<std::string>& fileText) {
+    FileItems file;
+    if (fileText) {
+        TextSource source(*fileText);
+        file.status = FileStatus::Readable;
+        file.read = readItems(source, kSaveItemLimits);
+    }
+    return readSaveSlots(slots, file);
+}
+
+SaveFileRead readSaveFile(SaveSlots& slots, const std::filesystem::path& file) {
+    return readSaveSlots(slots, readFileItems(file, kSaveItemLimits));
+}
+
+SaveFileRead readSaveSlots(SaveSlots& slots, const FileItems& file) {
     SaveFileRead out;
-    if (!fileText) {
+    if (file.status == FileStatus::Refused) {
+        out.refused = file.problem;
+        out.notes.push_back("vrhsf.txt " + file.problem + ": not read, not written");
+        return out;
+    }
+    if (file.status == FileStatus::Missing) {
         out.createEmptyFile = true;
         out.notes.push_back("vrhsf.txt is missing: creating it empty");
         return out;
     }
-    const std::vector<std::string> items = readItems(*fileText);
-    if (items.size() > size_t(kFileItems))
-        out.notes.push_back("vrhsf.txt holds " + std::to_string(items.size()) +
-                            " items: only the first 30 are used");
-    for (size_t k = 0; k < items.size() && k < size_t(kFileItems); ++k)
+    const std::vector<std::string>& items = file.read.items;
+    if (file.read.moreItems) out.notes.push_back("vrhsf.txt holds more than 30 items: only the first 30 are used");
+    for (size_t k = 0; k < items.size(); ++k)
         slots.fields[k / kSaveFieldCount][k % kSaveFieldCount] = items[k];
     return out;
 }

@@ -9,8 +9,10 @@
 //
 // Reading updates the slots in place: item k (from 1) goes to field
 // ((k - 1) mod 10) + 1 of slot (k - 1) div 10, and a field the file does not
-// reach keeps what it held. Items past the 30th are ignored (and reported).
-// A missing file is to be created empty, which reads as three new slots.
+// reach keeps what it held. Items past the 30th are not read (and reported).
+// A missing file is to be created empty, which reads as three new slots; a
+// refused one (a folder, a link, unreadable, another user's; see TextFile.h)
+// changes no slot and must not be written.
 #include <array>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@
 
 #include "game/GameState.h"
 #include "meta/FileValue.h"
+#include "meta/TextFile.h"
 
 namespace vrh {
 
@@ -42,10 +45,14 @@ struct SaveSlots {
 struct SaveFileRead {
     bool createEmptyFile = false;     // the file was missing: write "" to it
     std::vector<std::string> notes;   // things worth a log line
+    std::optional<std::string> refused;  // why the file stands but cannot be used
 };
 
-// `fileText` is none when the file is missing or unreadable.
+// `fileText` is none when the file is missing.
 SaveFileRead readSaveSlots(SaveSlots& slots, const std::optional<std::string>& fileText);
+SaveFileRead readSaveSlots(SaveSlots& slots, const FileItems& file);
+// Reads no further than the 30 fields.
+SaveFileRead readSaveFile(SaveSlots& slots, const std::filesystem::path& file);
 
 std::string serializeSaveSlots(const SaveSlots& slots);
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "game/GameState.h"
+#include "meta/RefusedFiles.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
 #include "platform/Mci.h"
@@ -19,7 +20,7 @@ struct App {
     App(MciDevice& device, KeyboardTracker& keyState, Foreground& foreground, MessageBoxes& boxes,
         std::filesystem::path folder)
         : mci(device), snd(device), keyboard(keyState), keys(keyState), fg(foreground), msg(boxes),
-          appFolder(std::move(folder)) {
+          refusedFiles(boxes), appFolder(std::move(folder)) {
         paths.compute(appFolder.string());
         settings = loadSettings(file(kSettingsFileName));
     }
@@ -34,6 +35,7 @@ struct App {
     Foreground& fg;
     MessageBoxes& msg;
     Random rnd;
+    RefusedFiles refusedFiles;  // score and save files left alone this session
     std::filesystem::path appFolder;
     Settings settings;  // the player's preferences (settings.ini), saved on every change
 

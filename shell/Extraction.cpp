@@ -1,6 +1,7 @@
 #include "shell/Extraction.h"
 
 #include "meta/FlagFile.h"
+#include "meta/FolderLock.h"
 #include "meta/TextFile.h"
 #include "shell/MediaTable.h"
 
@@ -9,7 +10,9 @@ namespace vrh {
 ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
                           const ResourceSource& source, bool overwrite) {
     std::error_code ec;
-    if (std::filesystem::exists(fileName, ec) && !overwrite) return ResToFileResult::AlreadyExists;
+    if (std::filesystem::exists(std::filesystem::symlink_status(fileName, ec)) && !overwrite)
+        return ResToFileResult::AlreadyExists;
+    if (refusalReason(fileName)) return ResToFileResult::Refused;
     const std::optional<std::string> bytes = source.LoadResData(resId);
     if (!bytes) return ResToFileResult::NoResource;
     // Written beside the target and renamed over it: a failed write never
@@ -20,10 +23,16 @@ ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
 
 ExtractionOutcome extractMedia(const std::filesystem::path& appFolder, const ResourceSource& source) {
     ExtractionOutcome out;
+    const FolderLock lock(appFolder);  // a second copy waits here, then reads "No"
+    if (lock.held()) removeLeftoverTemporaryFiles(appFolder);
     const std::filesystem::path flagFile = appFolder / kFlagFileName;
-    const std::optional<int> yes = readFlagFile(flagFile);
-    out.flagFileMissing = !yes;
-    const int passes = yes ? *yes : 1;
+    const FlagFileRead flag = readFlagFile(flagFile);
+    if (flag.status == FileStatus::Refused) {
+        out.flagFileRefused = flag.problem;
+        return out;
+    }
+    out.flagFileMissing = flag.status == FileStatus::Missing;
+    const int passes = out.flagFileMissing ? 1 : flag.yes;
 
     const std::string folderText = appFolder.string();
     for (int pass = 0; pass < passes; ++pass) {
@@ -37,6 +46,9 @@ ExtractionOutcome extractMedia(const std::filesystem::path& appFolder, const Res
             case ResToFileResult::WriteFailed:
                 out.unwritableFolder = file.parent_path();
                 return out;
+            case ResToFileResult::Refused:
+                ++out.filesRefused;
+                break;
             case ResToFileResult::AlreadyExists:  // cannot happen with overwrite
             case ResToFileResult::NoResource:     // a build without that medium: stays silent
                 break;

@@ -10,6 +10,11 @@
 // A folder that cannot be written stops the extraction: the files written so
 // far stay, the flag file is left as it was (the next start tries again), and
 // the outcome names the folder so the start-up can say so once.
+//
+// A flag file the game must not use (a folder, a link ...; see TextFile.h)
+// writes nothing: no media, and the flag file stays as it is. A medium whose
+// place holds such a thing is skipped and that thing left alone. Two copies
+// started together take turns (FolderLock): the second one finds "No".
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +33,7 @@ enum class ResToFileResult {
     Written,
     AlreadyExists,  // the file is there and overwrite was not asked for (run-time error 58)
     NoResource,     // nothing embedded under that id: nothing written, nothing removed
+    Refused,        // a folder, a link or another user's file is in the way: left alone
     WriteFailed,    // the folder refused the file; an existing file stays as it was
 };
 
@@ -38,7 +44,9 @@ ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
 
 struct ExtractionOutcome {
     int passes = 0;               // extraction passes run ("Yes" fields)
-    bool flagFileMissing = false;  // the flag file was missing or unreadable
+    bool flagFileMissing = false;  // the flag file was missing
+    std::optional<std::string> flagFileRefused;  // why the flag file was left alone
+    int filesRefused = 0;         // media whose place held something not to touch
     int filesWritten = 0;
     bool flagRewritten = false;   // "ws.txt" now says "No"
     // Set when a file could not be written: the folder that refused it.

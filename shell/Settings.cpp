@@ -1,5 +1,6 @@
 #include "shell/Settings.h"
 
+#include "meta/FolderLock.h"
 #include "meta/TextFile.h"
 
 namespace vrh {
@@ -40,6 +41,7 @@ Settings loadSettings(const std::filesystem::path& file) {
 }
 
 bool saveSettings(const std::filesystem::path& file, const Settings& s) {
+    const FolderLock lock(file.parent_path());  // the start-up may be clearing leftovers
     return writeTextFileAtomic(file, settingsText(s));
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "meta/FolderLock.h"
 #include "meta/HighScoreTable.h"
 #include "meta/ItemReader.h"
 #include "meta/SaveSlots.h"
@@ -21,6 +22,8 @@
 using namespace vrh;
 
 namespace {
+
+constexpr int kKills = 1000;
 
 // A table as a player leaves it: names with commas, quotes and blanks.
 HighScoreTable playedTable() {
@@ -120,12 +123,16 @@ TEST(DamagedHighScoreFile, RandomBytesAndHugeLinesReadAndRewriteWithoutLoss) {
         expectStableOnRewrite(r.table, "round " + std::to_string(round));
     }
 
-    HighScoreTable big = playedTable();
+    // Huge values are cut to kMaxItemBytes; the entries after them stay whole.
+    HighScoreTable big = playedTable(), want = playedTable();
     big.entries[0].name = std::string(200000, 'N') + ", and more";
     big.entries[1].name = std::string(1 << 20, '7');  // a million digits
     big.entries[2].score = std::string(400, '9');     // a number past every limit: kept as text
+    want.entries[0].name = std::string(kMaxItemBytes, 'N');
+    want.entries[1].name = std::string(kMaxItemBytes, '7');
+    want.entries[2].score = big.entries[2].score;
     const HighScoreRead r = parseHighScores(serializeHighScores(big));
-    for (int i = 0; i < kHighScorePlaces; ++i) expectSameEntry(r.table.entries[size_t(i)], big.entries[size_t(i)], "huge");
+    for (int i = 0; i < kHighScorePlaces; ++i) expectSameEntry(r.table.entries[size_t(i)], want.entries[size_t(i)], "huge");
     expectStableOnRewrite(r.table, "huge lines");
 }
 
@@ -173,16 +180,17 @@ TEST(KilledWrite, LeavesTheOldOrTheNewFileWholeEveryTime) {
 
     std::mt19937 rng(7);
     int survived = 0;
-    for (int kill = 0; kill < 200; ++kill) {
+    for (int kill = 0; kill < kKills; ++kill) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) {  // writes the two files over and over until killed
+        if (child == 0) {  // writes the two files over and over, as the game does, until killed
             for (unsigned i = 0;; ++i) {
+                const FolderLock lock(dir);
                 writeTextFileAtomic(scores, scoreTexts[i % 2]);
                 writeTextFileAtomic(saves, saveTexts[(i / 2) % 2]);
             }
         }
-        ::usleep(useconds_t(200 + rng() % 3000));
+        ::usleep(useconds_t(100 + rng() % 1500));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -193,8 +201,43 @@ TEST(KilledWrite, LeavesTheOldOrTheNewFileWholeEveryTime) {
         ASSERT_TRUE(v && (*v == saveTexts[0] || *v == saveTexts[1])) << "kill " << kill << ": half a save file";
         ++survived;
     }
-    EXPECT_EQ(survived, 200);
-    // A temporary file left by a kill does not stand in the way of the next write.
+    EXPECT_EQ(survived, kKills);
+    // A temporary file left by a kill does not stand in the way of the next
+    // write, and the next start clears them away.
     EXPECT_TRUE(writeTextFileAtomic(scores, scoreTexts[1]));
     EXPECT_EQ(readTextFile(scores), scoreTexts[1]);
+    removeLeftoverTemporaryFiles(dir);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 3)
+        << "the two files and the lock";
+}
+
+// Guards two copies of the game losing each other's entries, or one of them
+// failing because the other holds the folder.
+TEST(TwoCopies, TakeTurnsAndLoseNoEntry) {
+    const test::ScratchFolder dir("vrh_two_copies");
+    const auto scores = dir / kHighScoreFileName;
+    constexpr int kEntriesEach = 40;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            bool allWritten = true;
+            for (int i = 0; i < kEntriesEach; ++i) {  // what the score window does at each opening
+                const FolderLock lock(dir);
+                HighScoreTable t = readHighScoreFile(scores).table;
+                insertHighScore(t, "copy" + std::to_string(c), 60000 + 100 * i + c, 1);
+                allWritten = writeTextFileAtomic(scores, serializeHighScores(t)) && allWritten;
+            }
+            ::_exit(allWritten ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+    }
+    const HighScoreTable t = readHighScoreFile(scores).table;
+    for (int i = 0; i < kHighScorePlaces; ++i)  // the ten best of all eighty entries, in order
+        EXPECT_EQ(rankValue(t.entries[size_t(i)].score), 60000 + 100 * (kEntriesEach - 1 - i / 2) + 1 - i % 2);
 }

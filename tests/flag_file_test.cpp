@@ -24,14 +24,19 @@ TEST(FlagFile, CountsFieldsThatAreExactlyYes) {
 
 TEST(FlagFile, MissingFileIsADistinctResult) {
     const test::ScratchFolder dir("vrh_flag_test");
-    EXPECT_FALSE(readFlagFile(dir / kFlagFileName).has_value());
-    EXPECT_FALSE(readFlagFile(dir.path()).has_value()) << "a folder is not a readable file";
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName).status, FileStatus::Missing);
+    EXPECT_EQ(readFlagFile(dir.path()).status, FileStatus::Refused) << "a folder is not the flag file";
     {
         std::ofstream(dir / kFlagFileName, std::ios::binary) << "Yes\r\n";
     }
-    EXPECT_EQ(readFlagFile(dir / kFlagFileName), 1);
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName).yes, 1);
     {
         std::ofstream(dir / kFlagFileName, std::ios::binary) << kFlagFileDone;
     }
-    EXPECT_EQ(readFlagFile(dir / kFlagFileName), 0) << "after extraction the file says No";
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName).yes, 0) << "after extraction the file says No";
+    {
+        std::ofstream big(dir / kFlagFileName, std::ios::binary);
+        for (int i = 0; i < 100000; ++i) big << "Yes\r\n";
+    }
+    EXPECT_EQ(readFlagFile(dir / kFlagFileName).yes, int(kFlagFileFields)) << "a pass per Yes, up to a few";
 }

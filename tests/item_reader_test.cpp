@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -25,10 +27,10 @@ TEST(ReadItems, SplitsAsTheFilesAreWritten) {
         {"a,\r\n", {"a", ""}},
         {"\"a,b\" tail,c", {"a,b", "c"}},  // text after the closing quote is ignored
         {"  \" lead\"\r\n", {" lead"}},
-        {"\"two\r\nlines\"\r\nx", {"two\r\nlines", "x"}},
+        {"\"two\r\nlines\"\r\nx", {"two", "lines\"", "x"}},  // a quote ends at its line's end
         {"\"say \"\"hi\"\"\"\r\n", {"say \"hi\""}},
         {"\"\"\r\nb", {"", "b"}},
-        {"\"open, never closed\r\nx", {"open, never closed\r\nx"}},
+        {"\"open, never closed\r\nx\r\ny", {"open, never closed", "x", "y"}},
         {"ab\"c\",d", {"ab\"c\"", "d"}},  // a quote inside plain text is text
     };
     for (const auto& [text, items] : cases) EXPECT_EQ(readItems(text), items) << "[" << text << "]";
@@ -47,12 +49,31 @@ TEST(QuoteItem, EveryStringReadsBackAsOneItem) {
         "end,",       ",",            " ",             "a\"\"b",        std::string("nul\0in", 7),
         "\xff\xfe\xc3\x28", "mid\"dle, \"both\" ",
     };
-    for (const std::string& s : tricky) {
+    for (std::string s : tricky) {
         const std::string line = quoteItem(s);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "one value a line";
+        std::replace_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
         EXPECT_EQ(readItems(line + "\r\n"), Items{s}) << "written as [" << line << "]";
         EXPECT_EQ(readItems(line + "," + line), (Items{s, s}));
         EXPECT_EQ(readItems(line + "\r\n" + line + "\r\n"), (Items{s, s})) << "one item a line";
     }
+}
+
+// Guards a huge or endless file costing more than the items a reader needs.
+TEST(ReadItems, StopsAfterTheItemsNeededAndCutsHugeValues) {
+    const std::string huge(3 * kMaxItemBytes, 'N');
+    const std::string euro = "\xe2\x82\xac";  // three bytes
+    std::string cutInside(kMaxItemBytes - 1, 'e');
+    cutInside += euro;
+    const auto items = readItems(huge + "\r\n\"" + huge + "\"\r\n" + cutInside + ",x,y,z", {4, kMaxItemBytes});
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0], huge.substr(0, kMaxItemBytes));
+    EXPECT_EQ(items[1], huge.substr(0, kMaxItemBytes));
+    EXPECT_EQ(items[2], std::string(kMaxItemBytes - 1, 'e')) << "a character is not cut in half";
+    EXPECT_EQ(items[3], "x");
+    TextSource more("a,b,c"), exact("a,b\r\n");
+    EXPECT_TRUE(readItems(more, {2, kMaxItemBytes}).moreItems);
+    EXPECT_FALSE(readItems(exact, {2, kMaxItemBytes}).moreItems);
 }
 
 // Guards the number forms the files hold, and text (or a number out of range) passing as a number.

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QtGlobal>
 
+#include "meta/FolderLock.h"
 #include "meta/TextFile.h"
 
 namespace vrh {
@@ -41,22 +42,34 @@ void FrmHighScores::Form_Load() {
 
 // Offers (playerName, score, level) to the table and stores the table. The
 // file is rewritten at every opening: a missing or damaged one comes back
-// whole, with the default entries where it had none.
+// whole, with the default entries where it had none. A file that cannot be
+// used is left alone: the table then lives only while the game runs.
 void FrmHighScores::enterCurrentRun() {
     App& a = app();
     const auto file = a.file(kHighScoreFileName);
-    HighScoreRead read = parseHighScores(readTextFile(file));
-    for (const std::string& r : read.repairs) qWarning("high scores: %s", r.c_str());
-    table_ = std::move(read.table);
-    insertHighScore(table_, a.globals.playerName, double(int64_t(a.g.score)), double(int(a.g.level)));
-
-    const std::string text = serializeHighScores(table_);
-    if (!writeTextFileAtomic(file, text)) {
-        qWarning("high scores: could not write %s", file.string().c_str());
-        a.msg.notice("The high score table could not be stored.");
+    std::optional<std::string> refused;
+    bool stored = true;
+    std::string text;
+    {
+        const FolderLock lock(a.appFolder);  // another copy's entry is not lost
+        HighScoreRead read = readHighScoreFile(file);
+        for (const std::string& r : read.repairs) qWarning("high scores: %s", r.c_str());
+        table_ = std::move(read.table);
+        insertHighScore(table_, a.globals.playerName, double(int64_t(a.g.score)), double(int(a.g.level)));
+        text = serializeHighScores(table_);
+        refused = read.refused;
+        if (!refused && !a.refusedFiles.refused(file)) stored = writeTextFileAtomic(file, text);
     }
     // What is shown is what the file holds (or would hold): read back as text.
     table_ = parseHighScores(text).table;
+    // The boxes come last: this may run inside another window's handler, and
+    // no lock is held while the player reads.
+    if (refused) {
+        a.refusedFiles.refuse(file, *refused, "High scores");
+    } else if (!stored) {
+        qWarning("high scores: could not write %s", file.string().c_str());
+        a.msg.notice("The high score table could not be stored.");
+    }
 }
 
 void FrmHighScores::Timer1_Timer() {

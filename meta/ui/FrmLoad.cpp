@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QtGlobal>
 
+#include "meta/FolderLock.h"
 #include "meta/TextFile.h"
 
 namespace vrh {
@@ -59,13 +60,36 @@ void FrmLoad::Form_Unload() { app().globals.flags.loadShowing = false; }
 void FrmLoad::Timer1_Timer() { forms().unload(FormId::frmMainForm); }
 
 // Reads the file over what the slots hold. A missing file is created empty:
-// three new slots.
+// three new slots. A file that cannot be used is left alone and the player
+// is told once.
 void FrmLoad::readFile() {
-    const auto file = app().file(kSaveFileName);
-    const SaveFileRead r = readSaveSlots(slots_, readTextFile(file));
+    App& a = app();
+    const auto file = a.file(kSaveFileName);
+    SaveFileRead r;
+    {
+        const FolderLock lock(a.appFolder);
+        r = readSaveFile(slots_, file);
+        if (r.createEmptyFile && !a.refusedFiles.refused(file) && !writeTextFileAtomic(file, ""))
+            qWarning("save slots: could not create %s", file.string().c_str());
+    }
     for (const std::string& n : r.notes) qWarning("save slots: %s", n.c_str());
-    if (r.createEmptyFile && !writeTextFileAtomic(file, ""))
-        qWarning("save slots: could not create %s", file.string().c_str());
+    if (r.refused) a.refusedFiles.refuse(file, *r.refused, "Saved games");
+}
+
+// Writes slot `index` into the file as it is now: a slot another copy of the
+// game saved since this picker read the file is kept. False when the file is
+// one to leave alone or the write failed.
+bool FrmLoad::storeSlot(int index) {
+    App& a = app();
+    const auto file = a.file(kSaveFileName);
+    const FolderLock lock(a.appFolder);
+    if (a.refusedFiles.refused(file)) return false;
+    SaveSlots current = slots_;
+    if (readSaveFile(current, file).refused) return false;
+    current.fields.at(size_t(index)) = slots_.fields.at(size_t(index));
+    if (writeTextFileAtomic(file, serializeSaveSlots(current))) return true;
+    qWarning("save slots: could not write %s", file.string().c_str());
+    return false;
 }
 
 void FrmLoad::setCaptions(CaptionMoment moment) {
@@ -108,9 +132,7 @@ void FrmLoad::saveSlot(int index) {
     if (answer == MsgButton::Yes) {
         const SaveSlots before = slots_;
         saveRunToSlot(slots_, index, a.g, a.globals.playerName);
-        const auto file = a.file(kSaveFileName);
-        if (!writeTextFileAtomic(file, serializeSaveSlots(slots_))) {
-            qWarning("save slots: could not write %s", file.string().c_str());
+        if (!storeSlot(index)) {
             slots_ = before;  // the file keeps the old run, and so do the slots
             a.msg.notice("The game could not be saved.");
         }

@@ -43,6 +43,7 @@ protected:
 
 private:
     void readFile();
+    bool storeSlot(int index);
     void setCaptions(CaptionMoment moment);
     void loadSlot(int index);
     void saveSlot(int index);

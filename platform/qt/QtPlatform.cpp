@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "platform/qt/DeferredDelete.h"
+
 namespace vrh {
 namespace {
 
@@ -93,7 +95,7 @@ void QtTimerDriver::remove(Timer& t) {
     if (it == timers_.end()) return;
     t.onEnabledChanged = nullptr;
     it->second->stop();
-    it->second->deleteLater();
+    deleteWhenHandlersReturned(it->second);  // its timeout handler may be running
     timers_.erase(it);
 }
 

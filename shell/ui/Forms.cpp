@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "platform/qt/DeferredDelete.h"
 #include "platform/qt/QtKeyboard.h"
 
 namespace vrh {
@@ -93,7 +94,7 @@ void Forms::unload(FormId id) {
     f->hide();
     forms_[i] = nullptr;
     unloading_[i] = false;
-    f->deleteLater();
+    deleteWhenHandlersReturned(f);
 }
 
 void Forms::unloadAll() {

@@ -91,8 +91,9 @@ public:
 
     void show(FormId id);
     void hide(FormId id);
-    // Runs Form_Unload, stops the window's timers and destroys it (deferred,
-    // so a window may unload itself from one of its own handlers).
+    // Runs Form_Unload, stops the window's timers and destroys it once every
+    // handler running now has returned (a window may unload itself, or be
+    // unloaded from inside a message box its own handler opened).
     void unload(FormId id);
     void unloadAll();
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <QFile>
 
+#include "meta/FlagFile.h"
+
 namespace vrh {
 
 std::optional<std::string> EmbeddedMedia::LoadResData(int resId) const {
@@ -51,6 +53,8 @@ void FrmStartup::Form_Load() {
     // The game runs on without its media when the folder cannot take them;
     // the player is told once which folder it was.
     extraction_ = extractMedia(a.appFolder, media_);
+    if (extraction_.flagFileRefused)
+        qWarning("start-up: %s %s: no media written", kFlagFileName, extraction_.flagFileRefused->c_str());
     if (extraction_.unwritableFolder) a.msg.notice(unwritableFolderNotice(*extraction_.unwritableFolder));
 
     ButtonMap& k = a.globals.keys;

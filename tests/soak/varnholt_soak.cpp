@@ -54,7 +54,7 @@ constexpr int64_t kTicksPerHour = 72000;  // 50 ms ticks
 constexpr int64_t kMostStepsWithoutTick = 2000;
 
 // Names that need care in the files: commas, quotes, blanks, line ends.
-const char* const kNames[] = {"Anna", "Bo, the second", "\"Quoted\"", " lead", "trail ", "two\r\nlines", "x"};
+const char* const kNames[] = {"Anna", "Bo, the second", "\"Quoted\"", " lead", "trail ", "tab\tinside", "x"};
 
 struct Memory {
     long peakKb = -1, currentKb = -1;

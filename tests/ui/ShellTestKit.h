@@ -74,6 +74,7 @@ struct Kit {
             forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id], standInUnloads); });
     }
     ~Kit() {
+        setWriteFaultForTesting(nullptr);
         forms->unloadAll();
         forms.reset();
         flush();
@@ -93,8 +94,10 @@ struct Kit {
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
     void write(const char* name, const std::string& text) const { std::ofstream(file(name), std::ios::binary) << text; }
-    // Every rewrite of `name` fails: its temporary file cannot be created.
-    void blockWrites(const char* name) const { std::filesystem::create_directory(file(name) + ".tmp"); }
+    // Every rewrite of `name` fails, as on a full disk.
+    void blockWrites(const char* name) const {
+        setWriteFaultForTesting([target = app->file(name)](const std::filesystem::path& f) { return f == target; });
+    }
 
     std::optional<ScratchFolder> scratch;
     std::string folder;

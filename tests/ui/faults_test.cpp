@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <unistd.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 #include "meta/HighScoreTable.h"
@@ -11,12 +13,20 @@
 #include "meta/ui/FrmHighScores.h"
 #include "meta/ui/FrmLoad.h"
 #include "platform/AppFolder.h"
+#include "platform/qt/DeferredDelete.h"
 
 using namespace vrh;
 using namespace vrh::test;
 namespace fs = std::filesystem;
 
 namespace {
+// How many boxes told the player that a file cannot be read.
+int refusalNotices(const ScriptedMessageBoxes& msg) {
+    return int(std::count_if(msg.shown().begin(), msg.shown().end(), [](const auto& b) {
+        return b.text.find("cannot read") != std::string::npos;
+    }));
+}
+
 std::string randomBytes(uint32_t seed, size_t n) {
     std::mt19937 rng(seed);
     std::string s(n, '\0');
@@ -101,6 +111,92 @@ private slots:
             QCOMPARE(r.app->globals.playerName, std::string("Ann, the first"));
             QCOMPARE(r.read(kSaveFileName), file);
         }
+    }
+
+    // Guards a window deleted by the nested loop of a box its own handler opened.
+    void aWindowUnloadedWhileABoxIsOpenLivesUntilItsHandlerReturned() {
+        QPointer<QWidget> window = new QWidget;
+        bool aliveAfterTheBox = false;
+        QEventLoop mainLoop;
+        QTimer::singleShot(0, [&] {  // the window's timer handler opens a box
+            QEventLoop box;
+            QTimer::singleShot(0, [&] {  // inside the box another window's timer unloads it
+                deleteWhenHandlersReturned(window);
+                QTimer::singleShot(60, &box, &QEventLoop::quit);
+            });
+            box.exec();
+            aliveAfterTheBox = !window.isNull();
+            QTimer::singleShot(60, &mainLoop, &QEventLoop::quit);
+        });
+        mainLoop.exec();
+        QVERIFY(aliveAfterTheBox);
+        QTRY_VERIFY(window.isNull());  // and it does go
+    }
+
+    // Guards a folder or a link in a file's place being replaced, followed, or
+    // complained about more than once.
+    void whatStandsInAFilesPlaceIsLeftAloneAndTheyAreToldOnce() {
+        const test::ScratchFolder outside("vrh_outside");
+        const std::pair<const char*, std::function<void(const fs::path&)>> kinds[] = {
+            {"folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }},
+            {"link", [&](const fs::path& p) { fs::create_symlink(outside / "victim", p); }},
+        };
+        for (const char* name : {kHighScoreFileName, kSaveFileName}) {
+            for (const auto& [kind, plant] : kinds) {
+                std::ofstream(outside / "victim") << "theirs";
+                Rig r;
+                plant(r.app->file(name));
+                r.app->globals.playerName = "Eve";
+                for (int round = 0; round < 2; ++round) {
+                    r.app->g.score = 99999;
+                    r.forms->show(FormId::frmHighScores);
+                    r.forms->unload(FormId::frmHighScores);
+                    r.app->globals.loadMode = false;
+                    r.forms->show(FormId::frmLoad);
+                    r.msg.answer(MsgButton::Yes);
+                    r.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(0);
+                    r.forms->unload(FormId::frmLoad);
+                }
+                const std::string where = std::string(name) + " is a " + kind;
+                QVERIFY2(refusalNotices(r.msg) == 1, where.c_str());
+                QVERIFY2(fs::symlink_status(r.app->file(name)).type() != fs::file_type::regular, where.c_str());
+                QCOMPARE(readTextFile(outside / "victim"), std::optional<std::string>("theirs"));
+            }
+        }
+    }
+
+    // Guards a save file that cannot be read being emptied when the picker opens.
+    void anUnreadableSaveFileIsNeitherShownNorEmptied() {
+        if (::geteuid() == 0) QSKIP("root reads every file");
+        Rig r;
+        const std::string saves = "Ann\r\n 3 \r\n";
+        r.write(kSaveFileName, saves);
+        fs::permissions(r.file(kSaveFileName), fs::perms::none);
+        r.app->globals.loadMode = true;
+        r.forms->show(FormId::frmLoad);
+        QCOMPARE(refusalNotices(r.msg), 1);
+        fs::permissions(r.file(kSaveFileName), fs::perms::owner_read);
+        QCOMPARE(r.read(kSaveFileName), saves);
+    }
+
+    // Guards a save in one copy of the game wiping a slot another copy saved meanwhile.
+    void twoCopiesSavingKeepBothSlots() {
+        Rig first;
+        Rig second(true, true, first.folder);
+        for (Rig* r : {&first, &second}) {
+            r->app->globals.loadMode = false;
+            r->forms->show(FormId::frmLoad);  // both pickers read the file now
+        }
+        first.app->globals.playerName = "First";
+        second.app->globals.playerName = "Second";
+        second.msg.answer(MsgButton::Yes);
+        second.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(1);
+        first.msg.answer(MsgButton::Yes);
+        first.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(0);
+        SaveSlots onDisk;
+        readSaveFile(onDisk, first.file(kSaveFileName));
+        QCOMPARE(displayText(onDisk.at(0, SaveField::Name)), std::string("First"));
+        QCOMPARE(displayText(onDisk.at(1, SaveField::Name)), std::string("Second"));
     }
 };
 
