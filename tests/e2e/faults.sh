@@ -38,12 +38,6 @@ fail() {
 }
 start_display
 trap cleanup EXIT
-# A window mapped while the window manager is still starting can stay
-# unmapped: wait until it has announced itself.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
 
 # fresh_case NAME: a game folder with the media flag saying "No" (no
 # extraction, so a case takes a few seconds) and a victim file outside.

@@ -12,7 +12,7 @@
 #   load_slot_2 (from the title menu, through the slot picker)
 #   game_caption
 
-for tool in Xvfb openbox xdotool xdpyinfo import convert; do
+for tool in Xvfb openbox xdotool xdpyinfo xprop import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/setup.sh installs it)"; exit 1; }
 done
 
@@ -42,6 +42,12 @@ start_display() {
     if _start_x "$size"; then
       openbox >/dev/null 2>&1 &
       wm=$!
+      # A window mapped while the window manager is still starting can stay
+      # unmapped: wait until it has announced itself.
+      for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+      done
       export SDL_AUDIODRIVER=dummy
       export QT_QPA_PLATFORM=xcb  # the test presets set offscreen for the window tests
       return 0
