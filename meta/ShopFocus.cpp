@@ -7,6 +7,10 @@ namespace vrh {
 
 namespace {
 
+// A step to the side counts three times a step ahead: Left from a button
+// reaches the one beside it rather than a nearer one above.
+constexpr long kAcrossWeight = 3;
+
 struct Centre {
     int x, y;
 };
@@ -37,7 +41,7 @@ int moveFocus(const std::vector<FocusTarget>& targets, int from, FocusStep step)
         int ahead = 0, across = 0;
         offsets(origin, centreOf(targets[size_t(i)]), step, ahead, across);
         if (ahead <= 0) continue;
-        const long cost = long(ahead) + 2L * across;
+        const long cost = long(ahead) + kAcrossWeight * across;
         if (cost < bestCost) {
             bestCost = cost;
             best = i;

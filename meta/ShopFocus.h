@@ -14,8 +14,9 @@ struct FocusTarget {
 };
 
 // The index of the enabled target nearest to `from` in direction `step`,
-// measured between box centres with a sideways offset counting twice; `from`
-// itself when no enabled target lies that way.
+// measured between box centres with a sideways offset counting three times
+// (Left from a button goes to the one beside it, not to a nearer one above);
+// `from` itself when no enabled target lies that way.
 int moveFocus(const std::vector<FocusTarget>& targets, int from, FocusStep step);
 
 // `from` when it is enabled, else the first enabled target after it (going

@@ -22,7 +22,7 @@ class UpgradesWindowTest : public QObject {
     // Past the half second in which the shop takes no input.
     static FrmUpgrades* openShopForInput(Rig& r) {
         FrmUpgrades* s = openShop(r);
-        r.tick(100 * FrmUpgrades::kTicksBeforeInput);
+        r.tick(500);
         return s;
     }
     static QString caption(FrmUpgrades* s, B id) { return s->button(id)->text(); }
@@ -121,7 +121,10 @@ private slots:
         r.keys.keyUp(kSpace);  // a fresh press in the first half second, held on past it
         r.keys.keyDown(kSpace);
         QTest::mouseClick(s->button(B::UpHP), Qt::LeftButton);
-        r.tick(100 * FrmUpgrades::kTicksBeforeInput - 200);
+        r.tick(250);
+        r.keys.tap(kEnter);  // read on the fourth tick, still inside the half second
+        r.tick(50);
+        QVERIFY(r.forms->loaded(FormId::frmUpgrades));
         QCOMPARE(int(r.app->g.playerMaxHP), 5);  // nothing acts in the first half second
         QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
         r.tick(300);
