@@ -243,16 +243,12 @@ void GameWindow::tmrPause_Timer() {
     const bool downMoves = pauseDownRepeat_.step(downState), upMoves = pauseUpRepeat_.step(upState);
     if (downMoves && upState == 0) togglePauseChoice();
     if (upMoves && downState == 0) togglePauseChoice();  // with two choices Up toggles too
-    // The Start press that opened the pause screen must not choose at once:
-    // Start counts only after this screen has seen it up (query answering 0)
-    // at least once. A held Start therefore waits for its release, and a tap
-    // made after that is still caught by the query's "pressed since" answer.
-    const bool start = pressed(k.keyStart);
-    if (!pauseSawStartUp_) {
-        if (!start) pauseSawStartUp_ = true;
-        return;
-    }
-    if (!start) return;
+    // Start chooses only with a press made while the pause screen is up: the
+    // tick that opened it has already read the opening press, so that press,
+    // however long it is held, never chooses; a later one always does, even
+    // when it comes before this screen has seen the key up (a slow poll).
+    const bool freshStart = (svc.keys.GetAsyncKeyState(k.keyStart) & kKeyPressedBit) != 0;
+    if (!freshStart) return;
     if (lblResume.tagIsOne()) {
         tmrMoves.setEnabled(true);
         lblPause.Visible = false;
@@ -264,7 +260,6 @@ void GameWindow::tmrPause_Timer() {
         lblMainMenu.Visible = false;
         tmrPause.setEnabled(false);
         svc.g.controlsArmed = false;  // the tick arms them again on tickCycle 2
-        pauseSawStartUp_ = false;     // the next pause starts disarmed again
     } else if (lblMainMenu.tagIsOne()) {
         // No further pause ticks while the question is open.
         tmrPause.setEnabled(false);
@@ -276,11 +271,10 @@ void GameWindow::tmrPause_Timer() {
             svc.host.unloadGameWindow();
             return;
         }
-        // No: the pause screen stays; the Enter that answered the box must
-        // not count as a new Start, so Start is disarmed until seen up.
+        // No: the pause screen stays; the Enter that answered the box was
+        // the box's and must not count as a new Start here.
         svc.keys.takeOver();
         tmrPause.setEnabled(true);
-        pauseSawStartUp_ = false;
     }
 }
 

@@ -137,9 +137,6 @@ private:
     Frame frame_;
     bool finished_ = false;
     bool unloaded_ = false;
-    // The pause screen acts on Start only after it has seen Start up once,
-    // so the press that opened the pause never selects a choice by itself.
-    bool pauseSawStartUp_ = false;
     PressRepeat pauseDownRepeat_, pauseUpRepeat_;
     TimerDriver* driver_ = nullptr;
 };

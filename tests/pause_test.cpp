@@ -103,6 +103,18 @@ TEST(Pause, DownAndUpToggleTheChoiceWithASound) {
     EXPECT_EQ(h.plays(h.snd.sndMenuMove), 4);
 }
 
+// Guards a second Start press being eaten when no pause tick saw the key up
+// between the two presses (a slow poll under load).
+TEST(Pause, AStartPressedAgainBeforeAnyPauseTickResumes) {
+    PausedHarness h;  // Start still held from the opening press
+    h.advanceMs(100);
+    ASSERT_TRUE(h.w().paused()) << "the opening press, held, chooses nothing";
+    h.release(Button::Start);
+    h.hold(Button::Start);  // up and down again between two pause ticks
+    h.advanceMs(100);
+    EXPECT_FALSE(h.w().paused());
+}
+
 // Main Menu asks first; only Yes leaves and unloads the game.
 TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
     PausedHarness h;
