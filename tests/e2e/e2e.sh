@@ -20,7 +20,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/vrh-e2e.XXXXXX)
 artifacts=${E2E_ARTIFACTS:-$work/artifacts}
 mkdir -p "$artifacts"
-rm -f "$artifacts"/[0-9][0-9]-*.png "$artifacts/steps.log" "$artifacts/program.log"  # an earlier run's
+rm -f "$artifacts"/[0-9][0-9]-*.png "$artifacts/steps.log" "$artifacts/program.log" "$artifacts/openbox.log"  # an earlier run's
 cp "$exe_dir/varnholt" "$work/"
 printf 'Yes\r\n' > "$work/ws.txt"
 # A table of low scores, so that the few points of a short run get in.
@@ -41,6 +41,7 @@ fail() {
   echo "e2e: screenshots and log kept in $artifacts"
   echo "--- steps:"; cat "$log"
   echo "--- what the program printed:"; tail -n 40 "$artifacts/program.log" 2>/dev/null
+  echo "--- window manager:"; tail -n 10 "$artifacts/openbox.log" 2>/dev/null
   exit 1
 }
 # Pixels of the pause screen's "Resume"/"MainMenu" colours in the game window.
@@ -66,12 +67,22 @@ stays_away() {
     sleep 0.1
   done
 }
+# wait_paused yes|no SECS KEY: KEY is the press that should have done it.
+# Should the window manager end meanwhile (openbox under Xvfb sometimes
+# does), the game loses the front and that press may have gone nowhere: the
+# manager is started again, the game brought back and the press repeated.
 wait_paused() {
-  local want=$1 deadline=$((SECONDS + $2)) n
+  local want=$1 deadline=$((SECONDS + $2)) again=$3 n
   while [ $SECONDS -le $deadline ]; do
     n=$(pause_pixels)
     if [ "$want" = yes ] && [ "${n:-0}" -gt 30 ]; then return 0; fi
     if [ "$want" = no ] && [ "${n:-0}" -le 30 ]; then return 0; fi
+    if ! ensure_wm; then
+      say "the window manager had ended: game brought back, $again pressed again"
+      activate '^Level:'
+      sleep 0.3
+      key "$again"
+    fi
     sleep 0.15
   done
   fail "pause screen expected '$want'"
@@ -120,11 +131,11 @@ say "pause and resume"
 activate '^Level:'
 sleep 0.3
 key Return
-wait_paused yes 4
+wait_paused yes 4 Return
 shot paused
 sleep 0.3
 key Return
-wait_paused no 4
+wait_paused no 4 Return
 
 # ---------------------------------------------------------------- save
 say "save into slot 2"
@@ -152,7 +163,7 @@ say "back to the title through the pause screen"
 activate '^Level:'
 sleep 0.4
 key Return
-wait_paused yes 4
+wait_paused yes 4 Return
 sleep 0.3
 resume_top=$(green_top)
 key Down
@@ -198,10 +209,10 @@ wait_no_window '^Button Configuration $' 4
 activate '^Level:'
 sleep 1.2
 key p
-wait_paused yes 4
+wait_paused yes 4 p
 sleep 0.3
 key p
-wait_paused no 4
+wait_paused no 4 p
 
 # ---------------------------------------------------------------- game over
 say "play until game over (down by the big tank, fire held)"

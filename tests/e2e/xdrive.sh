@@ -40,14 +40,7 @@ start_display() {
   local size=${1:-1024x768}
   for _ in 1 2 3 4 5; do
     if _start_x "$size"; then
-      openbox >/dev/null 2>&1 &
-      wm=$!
-      # A window mapped while the window manager is still starting can stay
-      # unmapped: wait until it has announced itself.
-      for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-      done
+      start_wm
       export SDL_AUDIODRIVER=dummy
       export QT_QPA_PLATFORM=xcb  # the test presets set offscreen for the window tests
       return 0
@@ -55,6 +48,26 @@ start_display() {
   done
   echo "no X display could be started"
   exit 1
+}
+# openbox, and a wait until it has announced itself: a window mapped while
+# the window manager is still starting can stay unmapped. Its messages go to
+# $E2E_ARTIFACTS/openbox.log when that is set.
+start_wm() {
+  openbox >>"${E2E_ARTIFACTS:-/tmp}/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+}
+# A window manager that has gone away is started again (windows it does not
+# manage cannot be brought to the front, so keys would go nowhere).
+# Returns 1 when it had to.
+ensure_wm() {
+  kill -0 "$wm" 2>/dev/null && return 0
+  echo "[$(date +%T)] the window manager had ended; starting it again" >>"${E2E_ARTIFACTS:-/tmp}/openbox.log"
+  start_wm
+  return 1
 }
 stop_display() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
@@ -80,7 +93,12 @@ wait_no_window() {
   done
   fail "window '$1' still open after $2 s"
 }
-activate() { xdotool search --onlyvisible --name "$1" windowactivate --sync >/dev/null 2>&1 || true; }
+last_active=""
+activate() {
+  ensure_wm || true
+  last_active=$1
+  xdotool search --onlyvisible --name "$1" windowactivate --sync >/dev/null 2>&1 || true
+}
 # Keys as the run presses them. E2E_HANDS=taps: instantaneous synthetic taps
 # (they test that a tap between two polls still acts). E2E_HANDS=human: each
 # press held a random 60-250 ms, then a gap of 50-400 ms, as people press
@@ -105,6 +123,9 @@ _human_key() {
   done
 }
 key() {
+  # Keys go to the window in front: if the window manager went away, bring
+  # the last window the run put in front back first.
+  if ! ensure_wm && [ -n "$last_active" ]; then activate "$last_active"; fi
   if [ "$hands" = human ]; then _human_key "$@"; else xdotool key --clearmodifiers "$@"; fi
 }
 # Press a key again and again until a window titled RE shows up.
