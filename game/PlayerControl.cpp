@@ -11,8 +11,11 @@ bool playerMayAct(const GameState& g) {
 
 void pauseKey(GameWindow& w) {
     GameState& g = w.svc.g;
-    const bool start = w.pressed(w.svc.globals.keys.keyStart);
-    if (!(start && g.controlsArmed)) return;
+    // Only a press made since the last look pauses: the Start press that
+    // chose Resume, still held when the controls re-arm, must not pause the
+    // game again (the pause screen has already read that press).
+    const int16_t start = w.svc.keys.GetAsyncKeyState(w.svc.globals.keys.keyStart);
+    if (!((start & kKeyPressedBit) && g.controlsArmed)) return;
     w.tmrPause.setEnabled(true);
     w.lblPause.Visible = true;
     w.lblResume.Visible = true;

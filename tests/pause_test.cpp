@@ -115,6 +115,23 @@ TEST(Pause, AStartPressedAgainBeforeAnyPauseTickResumes) {
     EXPECT_FALSE(h.w().paused());
 }
 
+// Guards one press acting twice: the Start that chose Resume, held on until the
+// controls re-arm, paused the game again at once.
+TEST(Pause, TheResumePressHeldOnDoesNotPauseAgainANewPressDoes) {
+    PausedHarness h;
+    h.release(Button::Start);
+    h.advanceMs(100);
+    h.hold(Button::Start);  // Resume, and held on
+    h.advanceMs(100);
+    ASSERT_FALSE(h.w().paused());
+    h.advanceMs(1100);  // the controls re-arm on tickCycle 2 meanwhile
+    EXPECT_FALSE(h.w().paused());
+    h.release(Button::Start);
+    h.hold(Button::Start);
+    h.advanceMs(100);
+    EXPECT_TRUE(h.w().paused());
+}
+
 // Main Menu asks first; only Yes leaves and unloads the game.
 TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
     PausedHarness h;

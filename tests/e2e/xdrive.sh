@@ -64,7 +64,8 @@ start_wm() {
 # manage cannot be brought to the front, so keys would go nowhere).
 # Returns 1 when it had to.
 ensure_wm() {
-  kill -0 "$wm" 2>/dev/null && return 0
+  local state
+  state=$(ps -o stat= -p "$wm" 2>/dev/null) && [[ $state != Z* ]] && return 0  # an ended child lingers as a zombie
   echo "[$(date +%T)] the window manager had ended; starting it again" >>"${E2E_ARTIFACTS:-/tmp}/openbox.log"
   start_wm
   return 1
