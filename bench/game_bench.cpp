@@ -9,8 +9,8 @@
 #include <QPainter>
 
 #include "bench/BenchSupport.h"
-#include "combat/Compose.h"
-#include "combat/ui/Renderer.h"
+#include "game/Compose.h"
+#include "ui/Renderer.h"
 #include "game/GameWindow.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"

@@ -9,13 +9,13 @@
 #include <QPainter>
 
 #include "bench/BenchSupport.h"
-#include "combat/ui/SpriteSheet.h"
+#include "ui/SpriteSheet.h"
 #include "meta/HighScoreBands.h"
 #include "meta/HighScoreTable.h"
-#include "meta/ui/HighScoreCanvas.h"
+#include "windows/progress/HighScoreCanvas.h"
 #include "platform/KeyState.h"
 #include "shell/TitleScene.h"
-#include "shell/ui/TitleCanvas.h"
+#include "windows/title/TitleCanvas.h"
 
 using namespace vrh;
 using vrh::bench::app;

@@ -34,7 +34,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
-#include "platform/audio/AudioDevice.h"
+#include "audio/AudioDevice.h"
 
 using namespace vrh;
 using vrh::fuzz::shown;

@@ -1,7 +1,7 @@
 // Small enemy tanks: firing, hurting the player, driving in and spawning.
 #include <cmath>
 
-#include "combat/Shots.h"
+#include "game/Shots.h"
 #include "game/Phases.h"
 #include "game/States.h"
 

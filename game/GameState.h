@@ -9,7 +9,7 @@
 
 #include "game/EnemyGroup.h"
 #include "game/Int16.h"
-#include "shell/MusicTracks.h"
+#include "audio/MusicTracks.h"
 
 namespace vrh {
 

@@ -2,7 +2,7 @@
 // music and focus timer, the pause screen, freeze and resume.
 #include "game/GameWindow.h"
 
-#include "shell/MusicTracks.h"
+#include "audio/MusicTracks.h"
 
 #include <array>
 #include <cstdlib>

@@ -5,15 +5,15 @@
 // drives the timers; tests drive them with a VirtualClock.
 #include <string>
 
-#include "combat/Frame.h"
+#include "draw/Frame.h"
 #include "game/GameState.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Timer.h"
-#include "shell/MediaTable.h"
-#include "shell/Sounds.h"
+#include "audio/MediaTable.h"
+#include "audio/Sounds.h"
 
 namespace vrh {
 

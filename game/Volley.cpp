@@ -1,6 +1,6 @@
 // The big tank's volley: four shots rising from row 310, shots 1 and 2
 // straight up, shots 0 and 3 closing in on where the player was at launch.
-#include "combat/Shots.h"
+#include "game/Shots.h"
 #include "game/Phases.h"
 
 namespace vrh {

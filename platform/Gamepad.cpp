@@ -1,7 +1,5 @@
 #include "platform/Gamepad.h"
 
-#include "game/GameState.h"
-
 namespace vrh {
 
 std::optional<PadButton> padButtonOf(ControllerButton button) {
@@ -20,26 +18,6 @@ std::optional<PadButton> padButtonOf(ControllerButton button) {
     case ControllerButton::Back: return PadButton::Select;
     default: return std::nullopt;
     }
-}
-
-PadBinding bindingFrom(const ButtonMap& keys) {
-    return [&keys](PadButton b) -> int {
-        switch (b) {
-        case PadButton::A: return keys.keyA;
-        case PadButton::B: return keys.keyB;
-        case PadButton::C: return keys.keyC;
-        case PadButton::X: return keys.keyX;
-        case PadButton::Y: return keys.keyY;
-        case PadButton::Z: return keys.keyZ;
-        case PadButton::Up: return keys.keyUp;
-        case PadButton::Down: return keys.keyDown;
-        case PadButton::Left: return keys.keyLeft;
-        case PadButton::Right: return keys.keyRight;
-        case PadButton::Start: return keys.keyStart;
-        case PadButton::Select: return keys.keySelect;
-        }
-        return 0;
-    };
 }
 
 PadInput::PadInput(KeyboardTracker& keyboard, PadBinding binding)

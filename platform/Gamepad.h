@@ -26,8 +26,6 @@
 
 namespace vrh {
 
-struct ButtonMap;
-
 enum class PadButton : uint8_t { A, B, C, X, Y, Z, Up, Down, Left, Right, Start, Select };
 inline constexpr int kPadButtons = 12;
 
@@ -46,9 +44,6 @@ std::optional<PadButton> padButtonOf(ControllerButton button);
 // The key code bound to a pad button right now; codes outside 1..255 press
 // nothing.
 using PadBinding = std::function<int(PadButton)>;
-// Reads the key configuration each time, so a rebound button follows at once.
-// `keys` must outlive the binding.
-PadBinding bindingFrom(const ButtonMap& keys);
 
 class PadInput {
 public:

@@ -10,9 +10,9 @@
 #include "platform/Mci.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "shell/MediaTable.h"
+#include "audio/MediaTable.h"
 #include "shell/Settings.h"
-#include "shell/Sounds.h"
+#include "audio/Sounds.h"
 
 namespace vrh {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/MusicTracks.h"
+#include "audio/MusicTracks.h"
 
 namespace vrh {
 

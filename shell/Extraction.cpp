@@ -1,9 +1,9 @@
 #include "shell/Extraction.h"
 
 #include "meta/FlagFile.h"
-#include "meta/FolderLock.h"
+#include "platform/FolderLock.h"
 #include "meta/TextFile.h"
-#include "shell/MediaTable.h"
+#include "audio/MediaTable.h"
 
 namespace vrh {
 

@@ -1,6 +1,6 @@
 #include "shell/Settings.h"
 
-#include "meta/FolderLock.h"
+#include "platform/FolderLock.h"
 #include "meta/TextFile.h"
 
 namespace vrh {

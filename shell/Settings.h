@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "combat/Scaling.h"
+#include "draw/Scaling.h"
 
 namespace vrh {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "combat/Frame.h"
+#include "draw/Frame.h"
 #include "game/GameState.h"
 #include "platform/KeyState.h"
-#include "shell/MediaTable.h"
-#include "shell/Sounds.h"
+#include "audio/MediaTable.h"
+#include "audio/Sounds.h"
 
 namespace vrh {
 

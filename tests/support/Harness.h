@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "combat/Frame.h"
+#include "draw/Frame.h"
 #include "game/GameState.h"
 #include "game/GameWindow.h"
 #include "platform/Foreground.h"
@@ -28,8 +28,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Timer.h"
-#include "shell/MediaTable.h"
-#include "shell/Sounds.h"
+#include "audio/MediaTable.h"
+#include "audio/Sounds.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {

@@ -1,0 +1,142 @@
+#pragma once
+// The program's windows over a scratch folder, with scripted keys, boxes and
+// sound device and a virtual clock. Windows a test does not look into are
+// stand-ins that count their loads (the title's keeps its flag).
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "windows/play/FrmVarnholt.h"
+#include "meta/SaveSlots.h"
+#include "meta/TextFile.h"
+#include "platform/Foreground.h"
+#include "platform/KeyState.h"
+#include "platform/Mci.h"
+#include "platform/MessageBox.h"
+#include "platform/Timer.h"
+#include "ui/QtPlatform.h"
+#include "shell/App.h"
+#include "audio/MediaTable.h"
+#include "ui/Forms.h"
+#include "windows/RegisterForms.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace vrh::test {
+
+class StandIn : public Form {
+public:
+    StandIn(Forms& f, FormId id, int& loads, std::vector<FormId>& unloads) : Form(f, id), loads_(loads), unloads_(unloads) {}
+    void Form_Load() override {
+        ++loads_;
+        if (id() == FormId::frmMainForm) app().globals.flags.mainMenuShowing = true;
+    }
+    void Form_Unload() override {
+        unloads_.push_back(id());
+        if (id() == FormId::frmMainForm) app().globals.flags.mainMenuShowing = false;
+    }
+
+private:
+    int& loads_;
+    std::vector<FormId>& unloads_;
+};
+
+struct Kit {
+    struct Setup {
+        bool shellWindows = false;  // real title, start-up and dialogs, stand-in meta windows; else the reverse
+        bool gameWindow = true;
+        bool titleStandIn = true;   // meta windows only
+        bool mediaFiles = false;    // empty files: every player gets a device name of its own
+        std::string folder;         // empty: a fresh one of its own
+        bool liveForeground = false;  // the window in front is Qt's active window, not scripted
+    };
+    explicit Kit(Setup s) : folder(std::move(s.folder)) {
+        if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
+        if (s.mediaFiles)
+            for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
+        app = std::make_unique<App>(mci, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
+        forms = std::make_unique<Forms>(*app, clock);
+        if (s.gameWindow) registerGameForms(*forms);
+        std::vector<FormId> standIns;
+        if (s.shellWindows) {
+            registerShellForms(*forms);
+            standIns = {FormId::frmName, FormId::frmLoad, FormId::frmHighScores, FormId::frmUpgrades};
+        } else {
+            registerMetaForms(*forms);
+            if (s.titleStandIn) standIns = {FormId::frmMainForm};
+        }
+        for (FormId id : standIns)
+            forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id], standInUnloads); });
+    }
+    ~Kit() {
+        setWriteFaultForTesting(nullptr);
+        forms->unloadAll();
+        forms.reset();
+        flush();
+    }
+    // Unloaded windows are deleted once the event loop comes round.
+    static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    template <class T> T* get(FormId id) { return forms->findAs<T>(id); }
+    GameWindow* game() {
+        auto* w = get<FrmVarnholt>(FormId::frmVarnholt);
+        return w ? &w->model() : nullptr;
+    }
+    void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
+    void tick(int ms) { clock.advance(ms); }
+    int commands(const std::string& c) const { return int(std::count(mci.commands.begin(), mci.commands.end(), c)); }
+
+    std::string file(const char* name) const { return app->file(name).string(); }
+    std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
+    void write(const char* name, const std::string& text) const { std::ofstream(file(name), std::ios::binary) << text; }
+    // Every rewrite of `name` fails, as on a full disk.
+    void blockWrites(const char* name) const {
+        setWriteFaultForTesting([target = app->file(name)](const std::filesystem::path& f) { return f == target; });
+    }
+
+    std::optional<ScratchFolder> scratch;
+    std::string folder;
+    RecordingMci mci;
+    ScriptedKeys keys;
+    ScriptedForeground fg;
+    QtForeground liveFg;
+    ScriptedMessageBoxes msg;
+    VirtualClock clock;
+    std::map<FormId, int> loads;
+    std::vector<FormId> standInUnloads;
+    std::unique_ptr<App> app;
+    std::unique_ptr<Forms> forms;
+};
+
+// The shell windows over a running game (empty media files unless told).
+struct ShellKit : Kit {
+    explicit ShellKit(bool mediaFiles = true, std::string folder = {})
+        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folder)}) {}
+};
+
+// A dialog opened from the running game's menu, which freezes the game.
+struct OverGame : ShellKit {
+    explicit OverGame(void (FrmVarnholt::*menuItem)(), std::string folder = {})
+        : ShellKit(true, std::move(folder)), menu(menuItem) {
+        forms->show(FormId::frmVarnholt);
+        game = Kit::game();
+        open();
+    }
+    void open() { (get<FrmVarnholt>(FormId::frmVarnholt)->*menu)(); }
+    int tankShots() const { return commands("Play " + app->snd.sndTankShot.deviceName()); }
+    void (FrmVarnholt::*menu)();
+    GameWindow* game = nullptr;
+};
+
+// The meta windows, with or without the game window and a title stand-in.
+struct Rig : Kit {
+    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folder = {})
+        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folder)}) {}
+};
+
+}  // namespace vrh::test

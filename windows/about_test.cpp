@@ -1,0 +1,38 @@
+// The credits window over a running game.
+#include <QLabel>
+#include <QtTest>
+
+#include "tests/support/QtTestMain.h"
+
+#include "windows/title/FrmAbout.h"
+#include "windows/ShellTestKit.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+class AboutTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards Okay resuming the frozen game (the volley only when its tag says so)
+    // with one tank shot, and the close box leaving it frozen.
+    void okayResumesAndTheCloseBoxDoesNot() {
+        struct Case { const char* name; const char* tag; bool okay; int shots; bool moves, volley; };
+        const Case cases[] = {{"okay", "1", true, 1, true, true},
+                              {"okay, volley off", "0", true, 0, true, false},
+                              {"close box", "1", false, 0, false, false}};
+        for (const Case& c : cases) {
+            OverGame kit(&FrmVarnholt::mnuAbout_Click);
+            kit.game->tmrTankShot.Tag = c.tag;
+            FrmAbout* w = kit.get<FrmAbout>(FormId::frmAbout);
+            QVERIFY2(kit.app->globals.flags.aboutShowing, c.name);
+            if (c.okay) QTest::mouseClick(w->lblokayy, Qt::LeftButton);
+            else w->close();
+            QVERIFY2(kit.tankShots() == c.shots, c.name);
+            QVERIFY2(kit.game->tmrMoves.Enabled() == c.moves && kit.game->tmrTankShot.Enabled() == c.volley, c.name);
+            QVERIFY2(!kit.forms->loaded(FormId::frmAbout) && !kit.app->globals.flags.aboutShowing, c.name);
+        }
+    }
+};
+
+VRH_QT_TEST(AboutTest)
+#include "about_test.moc"

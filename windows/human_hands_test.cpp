@@ -1,0 +1,90 @@
+// The first minute of play as a person presses keys: every press held a
+// random 60-250 ms, with gaps of 50-400 ms, over many seeds. One press must
+// act once, in the window where it began.
+#include <QLineEdit>
+#include <QtTest>
+
+#include "tests/support/QtTestMain.h"
+
+#include <algorithm>
+#include <random>
+
+#include "windows/progress/FrmName.h"
+#include "windows/title/FrmMainForm.h"
+#include "windows/ShellTestKit.h"
+
+using namespace vrh;
+using namespace vrh::test;
+
+namespace {
+
+constexpr int kEnter = 13, kDown = 40, kUp = 38;
+
+// Real title, name prompt and game window; Qt's active window is in front.
+struct Hands {
+    explicit Hands(unsigned seed) : rng(seed), kit({.liveForeground = true}) {
+        kit.forms->setFactory(FormId::frmMainForm, [](Forms& f) -> Form* { return new FrmMainForm(f); });
+        kit.forms->show(FormId::frmMainForm);
+        settle(1100);  // the title takes keys after its first second
+    }
+    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    // Runs the clock in 10 ms steps, letting the event loop deliver
+    // activations in between, so a window opened mid-press polls in time.
+    void settle(int ms) {
+        for (int done = 0; done < ms; done += 10) {
+            QCoreApplication::processEvents();
+            kit.clock.advance(std::min(10, ms - done));
+        }
+        QCoreApplication::processEvents();
+    }
+    void press(int vk) {
+        kit.keys.keyDown(vk);
+        settle(between(60, 250));
+        kit.keys.keyUp(vk);
+        settle(between(50, 400));
+    }
+    int highlighted() { return kit.get<FrmMainForm>(FormId::frmMainForm)->scene().highlighted(); }
+
+    std::mt19937 rng;
+    Kit kit;
+};
+
+}  // namespace
+
+class HumanHandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onePressActsOnceInTheWindowWhereItBegan() {
+        for (unsigned seed = 1; seed <= 40; ++seed) {
+            const QByteArray why = "seed " + QByteArray::number(seed);
+            Hands h(seed);
+            h.press(kDown);
+            QVERIFY2(h.highlighted() == 1, why + ": one Down, one entry");
+            h.press(kUp);
+            QVERIFY2(h.highlighted() == 0, why + ": one Up, one entry");
+
+            h.press(kEnter);  // "New Game"
+            auto* prompt = h.kit.get<FrmName>(FormId::frmName);
+            QVERIFY2(prompt && prompt->isVisible(), why);
+            QVERIFY2(h.kit.msg.shown().empty(), why + ": the Enter that chose New Game answered the prompt");
+
+            prompt->txtName->setText("Hands");
+            h.press(kEnter);
+            h.settle(2000);
+            GameWindow* game = h.kit.game();
+            QVERIFY2(game && !game->paused() && game->tmrMoves.Enabled(),
+                     why + ": the Enter that confirmed the name paused the run");
+
+            h.press(kEnter);
+            QVERIFY2(game->paused(), why + ": one Enter pauses");
+            h.press(kDown);
+            QVERIFY2(game->lblMainMenu.tagIsOne(), why + ": one Down chooses MainMenu");
+            h.press(kUp);
+            h.press(kEnter);
+            QVERIFY2(!game->paused(), why + ": Enter on Resume resumes");
+        }
+    }
+};
+
+VRH_QT_TEST(HumanHandsTest)
+#include "human_hands_test.moc"

@@ -1,0 +1,264 @@
+#include "windows/play/FrmVarnholt.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/QtKeyboard.h"
+#include "ui/Theme.h"
+
+namespace vrh {
+namespace {
+
+constexpr QSize kField(323, 361);    // the composed play field
+constexpr QSize kClient(324, 359);   // client area at the normal window size
+constexpr int kStatusLineH = 18;     // the status line under the field
+
+// The pause texts, in play-field pixels: they are drawn over the field and
+// grow with it when the window is enlarged.
+struct PauseLabelBox {
+    const Label GameWindow::*label;
+    QRect box;
+};
+constexpr PauseLabelBox kPauseLabels[] = {
+    {&GameWindow::lblPause, QRect(119, 128, 81, 33)},
+    {&GameWindow::lblResume, QRect(115, 160, 89, 33)},
+    {&GameWindow::lblMainMenu, QRect(104, 192, 113, 33)},
+};
+constexpr int kPauseFontPx = 2 * theme::kFontPixels;  // the pixel font at twice its size
+
+// The surface the frames are presented on (the client area under the menu bar).
+class GameCanvas : public QWidget {
+public:
+    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w), font_(theme::font(kPauseFontPx, true)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+        setMinimumSize(kClient);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const ScaleMode mode = w_.app().settings.scaleMode();
+        w_.renderer().present(p, kField, size(), mode);
+        const PixelRect field = presentRect(mode, kField.width(), kField.height(), width(), height());
+        p.translate(field.x, field.y);
+        p.scale(double(field.w) / kField.width(), double(field.h) / kField.height());
+        p.setFont(font_);
+        const GameWindow& m = w_.model();
+        for (const PauseLabelBox& l : kPauseLabels) {
+            const Label& label = m.*l.label;
+            if (!label.Visible) continue;
+            p.setPen(QColor::fromRgb(label.ForeColor));
+            p.drawText(l.box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(label.Caption));
+        }
+    }
+    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
+
+private:
+    FrmVarnholt& w_;
+    QFont font_;
+};
+
+}  // namespace
+
+FrmVarnholt::FrmVarnholt(Forms& forms)
+    : Form(forms, FormId::frmVarnholt),
+      model_(std::make_unique<GameWindow>(GameServices{
+          forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths,
+          forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
+      renderer_(kField) {
+    setWindowTitle(QStringLiteral("Varnholt"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildMenu();
+    layout->setMenuBar(menuBar_);
+    canvas_ = new GameCanvas(*this);
+    layout->addWidget(canvas_, 1);
+    // The caption carries the status too, but a window manager may cut it
+    // short; the line under the field is always readable.
+    statusLine_ = new QLabel(QStringLiteral("Varnholt"), this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setAlignment(Qt::AlignCenter);
+    statusLine_->setAutoFillBackground(true);
+    QPalette pal = statusLine_->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 160));
+    statusLine_->setPalette(pal);
+    statusLine_->setFont(theme::font(theme::kFontPixels, true));
+    statusLine_->setFixedHeight(kStatusLineH);
+    layout->addWidget(statusLine_);
+    canvas_->setFocus();
+    resize(kClient.width(), kClient.height() + kStatusLineH + menuBar_->sizeHint().height());
+
+    model_->attachTimers(forms.timers);
+}
+
+FrmVarnholt::~FrmVarnholt() { model_->detachTimers(); }
+
+void FrmVarnholt::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    // The captions read "File", "Save", ...; the underlined letters (Alt+F, S)
+    // reach every entry from the keyboard.
+    QMenu* mnuFile = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* mnuOptions = menuBar_->addMenu(QStringLiteral("&Options"));
+    QMenu* mnuHelp = menuBar_->addMenu(QStringLiteral("&Help"));
+    // Opening a menu freezes the game; focus and the foreground check resume it.
+    for (QMenu* m : {mnuFile, mnuOptions, mnuHelp})
+        connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
+
+    auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (FrmVarnholt::*slot)()) {
+        QAction* a = menu->addAction(QString::fromLatin1(text));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        addAction(a);  // shortcuts work while the menu is closed
+    };
+    add(mnuFile, "&Save", {}, &FrmVarnholt::mnuSave_Click);
+    add(mnuFile, "&Load", {}, &FrmVarnholt::mnuLoad_Click);
+    add(mnuFile, "E&xit", QKeySequence(Qt::Key_F12), &FrmVarnholt::mnuExit_Click);
+    add(mnuOptions, "&Fullscreen", QKeySequence(Qt::Key_F1), &FrmVarnholt::mnuFullScree_Click);
+    add(mnuOptions, "&Button Configuration", QKeySequence(Qt::Key_F2), &FrmVarnholt::mnuButtonConfig_Click);
+    add(mnuOptions, "&Options", {}, &FrmVarnholt::mnuOptionss_Click);
+    add(mnuHelp, "&About", {}, &FrmVarnholt::mnuAbout_Click);
+}
+
+void FrmVarnholt::Form_Load() { model_->Form_Load(); }
+
+void FrmVarnholt::Form_Unload() { model_->Form_Unload(); }
+
+void FrmVarnholt::showHighScores() { forms().show(FormId::frmHighScores); }
+
+void FrmVarnholt::unloadGameWindow() { forms().unload(FormId::frmVarnholt); }
+
+void FrmVarnholt::openShop(const std::string& caption) {
+    forms().show(FormId::frmUpgrades);
+    if (Form* shop = forms().find(FormId::frmUpgrades))
+        shop->setWindowTitle(QString::fromStdString(caption));
+    hide();
+}
+
+void FrmVarnholt::present(const Frame& frame) {
+    renderer_.render(frame);
+    // Only the field's rows that changed are painted and sent again (the
+    // menu bar has not changed either), unless the pause labels are or were
+    // drawn over the field.
+    const GameWindow& m = *model_;
+    const bool labels = m.lblPause.Visible || m.lblResume.Visible || m.lblMainMenu.Visible;
+    const QRegion changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
+    if (labels || labelsAtLastPresent_) canvas_->update();
+    else if (!changed.isEmpty()) canvas_->update(changed);
+    labelsAtLastPresent_ = labels;
+}
+
+void FrmVarnholt::captionChanged(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+    statusLine_->setText(QString::fromStdString(caption));
+}
+
+void FrmVarnholt::pauseScreenChanged() { canvas_->update(); }
+
+void FrmVarnholt::closeEvent(QCloseEvent* e) {
+    // The close box (or Alt+F4) ends the program, as Quit on the title menu
+    // does: the start-up's watchdog sees no window left and ends it.
+    e->ignore();
+    WindowFlags& f = app().globals.flags;
+    f.nameShowing = false;
+    f.gameShowing = false;
+    f.mainMenuShowing = false;
+    f.highScoresShowing = false;
+    forms().unload(FormId::frmVarnholt);
+}
+
+void FrmVarnholt::showMainMenu() { forms().show(FormId::frmMainForm); }
+
+void FrmVarnholt::mnuSave_Click() {
+    App& a = app();
+    a.globals.loadMode = false;
+    forms().show(FormId::frmLoad);
+    a.globals.flags.loadShowing = true;
+    model_->freeze();
+    hide();
+    a.globals.flags.gameShowing = false;
+}
+
+void FrmVarnholt::mnuLoad_Click() {
+    App& a = app();
+    a.globals.loadMode = true;
+    forms().show(FormId::frmLoad);
+    a.globals.flags.loadShowing = true;
+    forms().unload(FormId::frmVarnholt);
+}
+
+void FrmVarnholt::mnuExit_Click() {
+    GameWindow& m = *model_;
+    m.tmrMoves.setEnabled(false);
+    const MsgButton answer = app().msg.question("Are you sure you want to exit?", "Do you want to exit?");
+    keys().takeOver();  // the key that answered was the box's
+    if (answer == MsgButton::Yes) {
+        forms().show(FormId::frmMainForm);
+        forms().unload(FormId::frmBSF);
+        forms().unload(FormId::frmHighScores);
+        forms().unload(FormId::frmAbout);
+        app().globals.playerName.clear();
+        forms().unload(FormId::frmVarnholt);
+        return;
+    }
+    if (m.tmrTankShot.tagIsOne()) {
+        app().snd.sndTankShot.SoundPlay();
+        m.tmrTankShot.setEnabled(true);
+    }
+    m.tmrMoves.setEnabled(true);
+}
+
+void FrmVarnholt::mnuFullScree_Click() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
+    else setWindowState(Qt::WindowMaximized);
+    model_->resume();
+}
+
+void FrmVarnholt::mnuButtonConfig_Click() {
+    model_->freeze();
+    forms().show(FormId::frmBSF);
+}
+
+void FrmVarnholt::mnuOptionss_Click() {
+    forms().show(FormId::frmOptions);
+    model_->tmrMoves.setEnabled(false);
+    model_->tmrTankShot.setEnabled(false);
+}
+
+void FrmVarnholt::mnuAbout_Click() {
+    forms().show(FormId::frmAbout);
+    model_->tmrTankShot.setEnabled(false);
+    model_->tmrMoves.setEnabled(false);
+}
+
+void FrmVarnholt::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->Form_KeyDown(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+    Form::keyPressEvent(e);
+}
+
+void FrmVarnholt::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->Form_KeyUp(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+    Form::keyReleaseEvent(e);
+}
+
+void FrmVarnholt::mousePressEvent(QMouseEvent*) { model_->resume(); }
+
+bool FrmVarnholt::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) model_->resume();  // Form_GotFocus
+    else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // Form_LostFocus
+    return Form::event(e);
+}
+
+}  // namespace vrh

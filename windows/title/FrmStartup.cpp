@@ -1,0 +1,116 @@
+#include "windows/title/FrmStartup.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <QFile>
+
+#include "meta/FlagFile.h"
+
+namespace vrh {
+
+std::optional<std::string> EmbeddedMedia::LoadResData(int resId) const {
+    QFile f(QStringLiteral(":/media/%1").arg(resId));
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = f.readAll();
+    return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+const ResourceSource& FrmStartup::embedded() {
+    static const EmbeddedMedia media;
+    return media;
+}
+
+FrmStartup::FrmStartup(Forms& forms, const ResourceSource& media)
+    : Form(forms, FormId::ff), onQuit([] { QCoreApplication::quit(); }), anyWindowShown([] {
+          const auto windows = QApplication::topLevelWidgets();
+          return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+      }),
+      media_(media) {}
+
+ResToFileResult FrmStartup::ResToFile(const std::filesystem::path& fileName, int resId,
+                                      bool overwrite) const {
+    return vrh::ResToFile(fileName, resId, media_, overwrite);
+}
+
+void FrmStartup::Form_Load() {
+    bindTimer(Timer1, [this] { Timer1_Timer(); });
+    App& a = app();
+
+    a.paths.compute(a.appFolder.string());
+
+    WindowFlags& f = a.globals.flags;
+    f.aboutShowing = false;
+    f.mainMenuShowing = true;
+    f.loadShowing = false;
+    f.highScoresShowing = false;
+    f.buttonConfigShowing = false;
+    f.gameShowing = false;
+    f.optionsShowing = false;
+    f.upgradesShowing = false;
+    f.nameShowing = false;
+
+    // The game runs on without its media when the folder cannot take them;
+    // the player is told once which folder it was.
+    extraction_ = extractMedia(a.appFolder, media_);
+    if (extraction_.flagFileRefused)
+        qWarning("start-up: %s %s: no media written", kFlagFileName, extraction_.flagFileRefused->c_str());
+    if (extraction_.unwritableFolder) a.msg.notice(unwritableFolderNotice(*extraction_.unwritableFolder));
+
+    ButtonMap& k = a.globals.keys;
+    k.keyA = 32;
+    k.keyB = 77;
+    k.keyC = 78;
+    k.keyX = 79;
+    k.keyY = 80;
+    k.keyZ = 81;
+    k.keyUp = 38;
+    k.keyDown = 40;
+    k.keyLeft = 37;
+    k.keyRight = 39;
+    k.keyStart = 13;
+    k.keySelect = 16;
+
+    forms().show(FormId::frmMainForm);
+}
+
+void FrmStartup::Timer1_Timer() {
+    App& a = app();
+    const WindowFlags& f = a.globals.flags;
+    // A program none of whose windows can be seen for a second ends too,
+    // whatever the flags say: nobody could reach it any more.
+    ticksNothingShown_ = anyWindowShown() ? 0 : ticksNothingShown_ + 1;
+    // The shop's flag is not consulted.
+    const bool windowOpen = f.loadShowing || f.gameShowing || f.mainMenuShowing || f.highScoresShowing ||
+                            f.buttonConfigShowing || f.nameShowing || f.aboutShowing || f.optionsShowing;
+    if (windowOpen && ticksNothingShown_ < kTicksNothingShownToEnd) return;
+
+    Forms& w = forms();
+    // (The sprite pictures live in the sprite sheet, not in a window of their own.)
+    w.unload(FormId::frmMainForm);
+    w.unload(FormId::frmBSF);
+    w.unload(FormId::frmAbout);
+    w.unload(FormId::frmVarnholt);
+    w.unload(FormId::frmHighScores);
+
+    Sounds& s = a.snd;
+    s.sndTitle1.FileClose();
+    s.sndEnemyShot.FileClose();
+    s.sndMenuMove.FileClose();
+    s.sndTankShot.FileClose();
+    s.sndPlayerShot.FileClose();
+    s.sndExplosion.FileClose();
+    s.sndLevelUp.FileClose();
+    s.sndHighScore.FileClose();
+    s.sndTitle2.FileClose();
+
+    w.unload(FormId::frmOptions);
+    w.unload(FormId::frmUpgrades);
+    w.unload(FormId::frmLoad);
+    w.unload(FormId::frmName);
+    const std::function<void()> quit = onQuit;  // this window is on its way out
+    w.unload(FormId::ff);
+    if (quit) quit();
+}
+
+}  // namespace vrh

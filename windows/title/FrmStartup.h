@@ -1,0 +1,47 @@
+#pragma once
+// The start-up window `ff`. It is never shown: its load step prepares the
+// run (media paths, window flags, the media files on the first start, the
+// default button map) and opens the title menu; its timer `Timer1` is the
+// exit watchdog that ends the program once no window is open any more.
+#include <functional>
+
+#include "shell/Extraction.h"
+#include "ui/Forms.h"
+
+namespace vrh {
+
+// The media embedded in the executable (":/media/<id>").
+class EmbeddedMedia : public ResourceSource {
+public:
+    std::optional<std::string> LoadResData(int resId) const override;
+};
+
+class FrmStartup : public Form {
+    Q_OBJECT
+public:
+    explicit FrmStartup(Forms& forms, const ResourceSource& media = embedded());
+    static const ResourceSource& embedded();
+
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    // Writes one embedded resource to a file (see shell/Extraction.h).
+    ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
+                              bool overwrite = false) const;
+
+    const ExtractionOutcome& extraction() const { return extraction_; }
+
+    Timer Timer1{100, true};
+    // Ends the program once every window is gone.
+    std::function<void()> onQuit;
+    // Whether any window of the program can be seen (a message box counts).
+    std::function<bool()> anyWindowShown;
+    static constexpr int kTicksNothingShownToEnd = 10;  // one second of Timer1
+
+private:
+    const ResourceSource& media_;
+    ExtractionOutcome extraction_;
+    int ticksNothingShown_ = 0;
+};
+
+}  // namespace vrh
