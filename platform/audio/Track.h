@@ -1,18 +1,19 @@
 #pragma once
 // One opened media file as the mixer sees it: a streaming reader, the play
 // state and a linear resampler to the mixer's rate. Positions are counted in
-// the file's own frames, so "status position" reports exactly how much of the
+// the file's own frames, so a track's position reports exactly how much of the
 // file the mixer has consumed. Not thread-safe: the device guards every call.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "platform/AudioOutput.h"
 #include "platform/audio/Decoder.h"
 
 namespace vrh::audio {
 
-enum class Mode { Stopped, Playing, Paused };
+using Mode = TrackMode;  // never NotOpen here
 
 class Track {
 public:
