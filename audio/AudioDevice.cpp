@@ -3,14 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -24,81 +21,27 @@
 // sound card that is SDL's callback, paced by the hardware. Without one, the
 // device opens SDL's "dummy" driver, which asks for a buffer every buffer
 // length (so time still passes at about real speed: positions advance and a
-// file ends and reads "stopped"). Should SDL not start at all, a thread of our
+// file ends and reads Stopped). Should SDL not start at all, a thread of our
 // own plays the part of the sound card: it wakes every few milliseconds and
-// mixes as many frames as the steady clock says are due. "status position"
+// mixes as many frames as the steady clock says are due. A track's position
 // therefore always reports the audio that has actually been consumed.
 
 namespace vrh {
 namespace {
 
-using audio::Mode;
 using audio::Track;
 
 constexpr int kOutputRate = 44100;
 constexpr int kBufferFrames = 1024;
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// Splits off the first blank-separated word.
-std::string_view takeWord(std::string_view& s) {
-    s = trim(s);
-    size_t n = 0;
-    while (n < s.size() && !isBlank(s[n])) ++n;
-    std::string_view word = s.substr(0, n);
-    s = trim(s.substr(n));
-    return word;
-}
-
-std::vector<std::string> words(std::string_view s) {
-    std::vector<std::string> out;
-    for (std::string_view w = takeWord(s); !w.empty(); w = takeWord(s)) out.push_back(lower(w));
-    return out;
-}
-
-// A time in milliseconds: digits with an optional fraction ("2000", "2.5").
-std::optional<double> parseMs(const std::string& text) {
-    if (text.empty() || text.size() > 20) return std::nullopt;
-    size_t digits = 0, dots = 0;
-    for (char c : text) {
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            ++digits;
-        else if (c == '.')
-            ++dots;
-        else
-            return std::nullopt;
-    }
-    if (digits == 0 || dots > 1) return std::nullopt;
-    return std::stod(text);
-}
-
-std::optional<int64_t> parseInteger(const std::string& text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    return std::stoll(text);
-}
-
-class AudioMci final : public MciDevice {
+class AudioDevice final : public AudioOutput {
 public:
-    explicit AudioMci(AudioOutput output) {
-        if (output == AudioOutput::Automatic && startSdl()) return;
+    explicit AudioDevice(AudioBackend backend) {
+        if (backend == AudioBackend::Automatic && startSdl()) return;
         startClock();
     }
 
-    ~AudioMci() override {
+    ~AudioDevice() override {
         if (sdlDevice_) {
             SDL_CloseAudioDevice(sdlDevice_);  // returns after the last callback
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -113,167 +56,73 @@ public:
         }
     }
 
-    std::string mciSendString(const std::string& command) override {
-        std::string_view rest = command;
-        const std::string verb = lower(takeWord(rest));
-        if (verb == "open") return open(rest);
-        if (verb == "play") return play(rest);
-
-        // Closed files are freed after the lock is released.
-        std::unique_ptr<Track> closed;
-        TrackMap closedAll;
+    TrackId open(const std::string& path) override {
+        if (path.empty()) return TrackId::None;
+        {
+            std::lock_guard lock(mutex_);
+            if (auto it = opened_.find(path); it != opened_.end()) return it->second;
+        }
+        auto decoder = audio::openDecoder(path);  // the slow part, outside the lock
+        if (!decoder) return TrackId::None;
+        auto track = std::make_unique<Track>(std::move(decoder), kOutputRate);
         std::lock_guard lock(mutex_);
-        if (verb == "close" && lower(trim(rest)) == "all" && !tracks_.count("all")) {
-            closedAll.swap(tracks_);
-            return {};
-        }
-        auto named = findDevice(rest);
-        if (!named) return {};
-        Track& track = *named->first->second;
-        std::vector<std::string> args = words(named->second);
-        if (!args.empty() && args.back() == "wait") args.pop_back();
+        auto [it, added] = opened_.try_emplace(path, TrackId(lastId_ + 1));
+        if (added) tracks_.try_emplace(TrackId(++lastId_), Entry{path, std::move(track)});
+        return it->second;
+    }
 
-        if (verb == "status") {
-            if (args.size() != 1) return {};
-            if (args[0] == "length") return std::to_string(track.lengthMs());
-            if (args[0] == "position") return std::to_string(track.positionMs());
-            if (args[0] == "mode") return modeText(track.mode());
-            return {};
-        }
-        if (verb == "seek") {
-            if (args.size() != 2 || args[0] != "to") return {};
-            if (args[1] == "start")
-                track.seekMs(0);
-            else if (args[1] == "end")
-                track.seekToEnd();
-            else if (auto ms = parseMs(args[1]))
-                track.seekMs(*ms);
-            return {};
-        }
-        if (verb == "setaudio") {
-            if (args.size() != 3 || args[0] != "volume" || args[1] != "to") return {};
-            if (auto volume = parseInteger(args[2])) track.setVolume(*volume);
-            return {};
-        }
-        if (!args.empty()) return {};
-        if (verb == "stop") track.stop();
-        else if (verb == "pause") track.pause();
-        else if (verb == "resume") track.resume();
-        else if (verb == "close") {
-            track.stop();
-            closed = std::move(named->first->second);
-            tracks_.erase(named->first);
-        }
-        return {};
+    void close(TrackId id) override {
+        std::unique_ptr<Track> closed;  // freed after the lock is released
+        std::lock_guard lock(mutex_);
+        auto it = tracks_.find(id);
+        if (it == tracks_.end()) return;
+        closed = std::move(it->second.track);
+        opened_.erase(it->second.path);
+        tracks_.erase(it);
+    }
+
+    void play(TrackId id, double fromMs, double toMs) override {
+        withTrack(id, [&](Track& t) { t.play(fromMs, toMs == 0 ? std::nullopt : std::optional(toMs)); });
+    }
+    void stop(TrackId id) override {
+        withTrack(id, [](Track& t) { t.seekMs(0); });
+    }
+    void pause(TrackId id) override {
+        withTrack(id, [](Track& t) { t.pause(); });
+    }
+    void resume(TrackId id) override {
+        withTrack(id, [](Track& t) { t.resume(); });
+    }
+    void setVolume(TrackId id, int percent) override {
+        withTrack(id, [&](Track& t) { t.setVolume(int64_t(percent) * 10); });
+    }
+
+    TrackMode mode(TrackId id) override {
+        TrackMode mode = TrackMode::NotOpen;
+        withTrack(id, [&](Track& t) { mode = t.mode(); });
+        return mode;
+    }
+    int64_t lengthMs(TrackId id) override {
+        int64_t ms = 0;
+        withTrack(id, [&](Track& t) { ms = t.lengthMs(); });
+        return ms;
+    }
+    int64_t positionMs(TrackId id) override {
+        int64_t ms = 0;
+        withTrack(id, [&](Track& t) { ms = t.positionMs(); });
+        return ms;
     }
 
 private:
-    using TrackMap = std::map<std::string, std::unique_ptr<Track>>;
+    struct Entry {
+        std::string path;
+        std::unique_ptr<Track> track;
+    };
 
-    static std::string modeText(Mode mode) {
-        switch (mode) {
-            case Mode::Playing: return "playing";
-            case Mode::Paused: return "paused";
-            case Mode::Stopped: break;
-        }
-        return "stopped";
-    }
-
-    // The device named at the start of `rest`, and what follows the name.
-    // Paths may hold blanks, so a quoted name is taken as it is, and otherwise
-    // the longest open name that `rest` begins with (followed by a blank or
-    // the end) wins. Must be called with the mutex held.
-    std::optional<std::pair<TrackMap::iterator, std::string_view>> findDevice(std::string_view rest) {
-        rest = trim(rest);
-        if (rest.empty()) return std::nullopt;
-        if (rest.front() == '"') {
-            const size_t close = rest.find('"', 1);
-            if (close == std::string_view::npos) return std::nullopt;
-            auto it = tracks_.find(std::string(rest.substr(1, close - 1)));
-            if (it == tracks_.end()) return std::nullopt;
-            return std::pair{it, rest.substr(close + 1)};
-        }
-        std::optional<std::pair<TrackMap::iterator, std::string_view>> best;
-        size_t bestLength = 0;
-        for (auto it = tracks_.begin(); it != tracks_.end(); ++it) {
-            const std::string& name = it->first;
-            if (name.size() <= bestLength || !rest.starts_with(name)) continue;
-            if (rest.size() > name.size() && !isBlank(rest[name.size()])) continue;
-            best = std::pair{it, rest.substr(name.size())};
-            bestLength = name.size();
-        }
-        return best;
-    }
-
-    // "open <path> [wait]": the path may be quoted.
-    std::string open(std::string_view rest) {
-        rest = trim(rest);
-        std::string name;
-        if (!rest.empty() && rest.front() == '"') {
-            const size_t close = rest.find('"', 1);
-            if (close == std::string_view::npos) return {};
-            name = rest.substr(1, close - 1);
-            const auto flags = words(rest.substr(close + 1));
-            if (!(flags.empty() || (flags.size() == 1 && flags[0] == "wait"))) return {};
-        } else {
-            if (rest.size() >= 4 && lower(rest.substr(rest.size() - 4)) == "wait" &&
-                (rest.size() == 4 || isBlank(rest[rest.size() - 5])))
-                rest = trim(rest.substr(0, rest.size() - 4));
-            name = rest;
-        }
-        if (name.empty()) return {};
-        {
-            std::lock_guard lock(mutex_);
-            if (tracks_.count(name)) return {};  // already open: left as it is
-        }
-        auto decoder = audio::openDecoder(name);  // the slow part, outside the lock
-        if (!decoder) return {};
-        auto track = std::make_unique<Track>(std::move(decoder), kOutputRate);
+    template <class F>
+    void withTrack(TrackId id, F&& f) {
         std::lock_guard lock(mutex_);
-        tracks_.try_emplace(name, std::move(track));
-        return {};
-    }
-
-    // "play <dev> [from A] [to B] [wait]"
-    std::string play(std::string_view rest) {
-        std::string name;
-        int64_t remainingMs = 0;
-        {
-            std::lock_guard lock(mutex_);
-            auto named = findDevice(rest);
-            if (!named) return {};
-            std::optional<double> from, to;
-            bool wait = false;
-            const auto args = words(named->second);
-            for (size_t i = 0; i < args.size(); ++i) {
-                if (args[i] == "wait") {
-                    wait = true;
-                } else if ((args[i] == "from" || args[i] == "to") && i + 1 < args.size()) {
-                    auto ms = parseMs(args[i + 1]);
-                    if (!ms) return {};
-                    (args[i] == "from" ? from : to) = ms;
-                    ++i;
-                } else {
-                    return {};
-                }
-            }
-            Track& track = *named->first->second;
-            if (!track.play(from, to) || !wait) return {};
-            name = named->first->first;
-            remainingMs = std::max<int64_t>(0, track.lengthMs() - track.positionMs());
-        }
-        // "wait": block until the file has played. A stalled output must not
-        // hang the caller, so give up after twice the time left plus 2 s.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(2 * remainingMs + 2000);
-        while (std::chrono::steady_clock::now() < deadline) {
-            {
-                std::lock_guard lock(mutex_);
-                auto it = tracks_.find(name);
-                if (it == tracks_.end() || it->second->mode() != Mode::Playing) break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return {};
+        if (auto it = tracks_.find(id); it != tracks_.end()) f(*it->second.track);
     }
 
     // Called by the output for every buffer: sums the playing files, clamps.
@@ -281,13 +130,13 @@ private:
         std::fill(out, out + frames * 2, 0.0f);
         {
             std::lock_guard lock(mutex_);
-            for (auto& entry : tracks_) entry.second->mixInto(out, frames);
+            for (auto& entry : tracks_) entry.second.track->mixInto(out, frames);
         }
         for (size_t i = 0; i < frames * 2; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
     }
 
     static void sdlCallback(void* self, Uint8* stream, int bytes) {
-        static_cast<AudioMci*>(self)->mix(reinterpret_cast<float*>(stream), size_t(bytes) / (2 * sizeof(float)));
+        static_cast<AudioDevice*>(self)->mix(reinterpret_cast<float*>(stream), size_t(bytes) / (2 * sizeof(float)));
     }
 
     bool openSdlDevice() {
@@ -296,7 +145,7 @@ private:
         want.format = AUDIO_F32SYS;
         want.channels = 2;
         want.samples = kBufferFrames;
-        want.callback = &AudioMci::sdlCallback;
+        want.callback = &AudioDevice::sdlCallback;
         want.userdata = this;
         SDL_AudioSpec have{};
         // No changes allowed: SDL converts to whatever the hardware wants.
@@ -345,8 +194,10 @@ private:
         });
     }
 
-    std::mutex mutex_;  // guards tracks_ (UI thread and output thread)
-    TrackMap tracks_;
+    std::mutex mutex_;  // guards the tables (UI thread and output thread)
+    std::map<TrackId, Entry> tracks_;
+    std::map<std::string, TrackId> opened_;  // by path
+    uint32_t lastId_ = 0;
 
     SDL_AudioDeviceID sdlDevice_ = 0;
 
@@ -358,6 +209,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<MciDevice> makeAudioDevice(AudioOutput output) { return std::make_unique<AudioMci>(output); }
+std::unique_ptr<AudioOutput> makeAudioDevice(AudioBackend backend) { return std::make_unique<AudioDevice>(backend); }
 
 }  // namespace vrh

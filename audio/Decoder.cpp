@@ -21,6 +21,24 @@ bool sane(int rate, int channels, int64_t frames) {
            frames > 0 && frames < int64_t(rate) * 60 * 60 * 24;
 }
 
+// Bytes in memory read like a file (the readers' from-memory entry).
+struct MemoryFile {
+    std::string bytes;
+    int64_t at = 0;
+
+    int64_t read(void* into, int64_t count) {
+        const int64_t n = std::clamp<int64_t>(int64_t(bytes.size()) - at, 0, count);
+        std::copy_n(bytes.data() + at, n, static_cast<char*>(into));
+        at += n;
+        return n;
+    }
+    int64_t seek(int64_t offset, int whence) {
+        const int64_t to = offset + (whence == SEEK_CUR ? at : whence == SEEK_END ? int64_t(bytes.size()) : 0);
+        if (to < 0) return -1;
+        return at = to;
+    }
+};
+
 std::string lowerExtension(const std::string& path) {
     const auto slash = path.find_last_of('/');
     const auto dot = path.find_last_of('.');
@@ -36,28 +54,29 @@ public:
         if (handle_) mpg123_delete(handle_);  // also closes the file
     }
 
-    bool open(const std::string& path) {
-        static std::once_flag once;
-        std::call_once(once, [] { mpg123_init(); });
-        int err = MPG123_OK;
-        handle_ = mpg123_new(nullptr, &err);
-        if (!handle_) return false;
-        mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0);
+    bool openFile(const std::string& path) {
         // Always two 16-bit channels out; the library upmixes mono itself.
-        if (mpg123_open_fixed(handle_, path.c_str(), MPG123_STEREO, MPG123_ENC_SIGNED_16) != MPG123_OK)
-            return false;
-        // A full scan makes the length exact (encoder delay and padding removed).
-        if (mpg123_scan(handle_) != MPG123_OK) return false;
-        long rate = 0;
-        int channels = 0, encoding = 0;
-        if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK) return false;
-        if (channels != 2 || encoding != MPG123_ENC_SIGNED_16) return false;
-        const off_t length = mpg123_length(handle_);
-        if (length <= 0) return false;
-        rate_ = int(rate);
-        channels_ = 2;
-        frames_ = int64_t(length);
-        return sane(rate_, channels_, frames_) && seek(0);
+        return create() && mpg123_open_fixed(handle_, path.c_str(), MPG123_STEREO, MPG123_ENC_SIGNED_16) == MPG123_OK &&
+               prepare();
+    }
+
+    bool openBytes(std::string bytes) {
+        if (!create()) return false;
+        memory_.bytes = std::move(bytes);
+        const auto read = [](void* m, void* into, size_t n) -> mpg123_ssize_t {
+            return static_cast<MemoryFile*>(m)->read(into, int64_t(n));
+        };
+        const auto seek = [](void* m, off_t offset, int whence) -> off_t {
+            return off_t(static_cast<MemoryFile*>(m)->seek(offset, whence));
+        };
+        if (mpg123_replace_reader_handle(handle_, read, seek, nullptr) != MPG123_OK) return false;
+        // The same output format as mpg123_open_fixed gives a file.
+        mpg123_format_none(handle_);
+        const long* rates = nullptr;
+        size_t count = 0;
+        mpg123_rates(&rates, &count);
+        for (size_t i = 0; i < count; ++i) mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_SIGNED_16);
+        return mpg123_open_handle(handle_, &memory_) == MPG123_OK && prepare();
     }
 
     bool seek(int64_t frame) override { return mpg123_seek(handle_, off_t(frame), SEEK_SET) >= 0; }
@@ -80,8 +99,34 @@ public:
     }
 
 private:
+    bool create() {
+        static std::once_flag once;
+        std::call_once(once, [] { mpg123_init(); });
+        int err = MPG123_OK;
+        handle_ = mpg123_new(nullptr, &err);
+        if (!handle_) return false;
+        mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0);
+        return true;
+    }
+
+    bool prepare() {
+        // A full scan makes the length exact (encoder delay and padding removed).
+        if (mpg123_scan(handle_) != MPG123_OK) return false;
+        long rate = 0;
+        int channels = 0, encoding = 0;
+        if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK) return false;
+        if (channels != 2 || encoding != MPG123_ENC_SIGNED_16) return false;
+        const off_t length = mpg123_length(handle_);
+        if (length <= 0) return false;
+        rate_ = int(rate);
+        channels_ = 2;
+        frames_ = int64_t(length);
+        return sane(rate_, channels_, frames_) && seek(0);
+    }
+
     mpg123_handle* handle_ = nullptr;
     std::vector<int16_t> pcm_;
+    MemoryFile memory_;  // the bytes of a decoder opened from memory
 };
 
 class WaveDecoder final : public Decoder {
@@ -90,18 +135,26 @@ public:
         if (file_) sf_close(file_);
     }
 
-    bool open(const std::string& path) {
+    bool openFile(const std::string& path) {
         SF_INFO info{};
         file_ = sf_open(path.c_str(), SFM_READ, &info);
-        if (!file_) return false;
-        rate_ = info.samplerate;
-        channels_ = info.channels;
-        frames_ = int64_t(info.frames);
-        if (!sane(rate_, channels_, frames_)) return false;
-        // A header that promises data the file does not hold: refuse it.
-        std::vector<float> probe(size_t(channels_) * 16);
-        if (sf_readf_float(file_, probe.data(), 1) != 1) return false;
-        return seek(0);
+        return file_ && prepare(info);
+    }
+
+    bool openBytes(std::string bytes) {
+        memory_.bytes = std::move(bytes);
+        static SF_VIRTUAL_IO io = {
+            [](void* m) -> sf_count_t { return sf_count_t(static_cast<MemoryFile*>(m)->bytes.size()); },
+            [](sf_count_t offset, int whence, void* m) -> sf_count_t {
+                return static_cast<MemoryFile*>(m)->seek(offset, whence);
+            },
+            [](void* into, sf_count_t n, void* m) -> sf_count_t { return static_cast<MemoryFile*>(m)->read(into, n); },
+            [](const void*, sf_count_t, void*) -> sf_count_t { return 0; },
+            [](void* m) -> sf_count_t { return static_cast<MemoryFile*>(m)->at; },
+        };
+        SF_INFO info{};
+        file_ = sf_open_virtual(&io, SFM_READ, &info, &memory_);
+        return file_ && prepare(info);
     }
 
     bool seek(int64_t frame) override { return sf_seek(file_, sf_count_t(frame), SEEK_SET) >= 0; }
@@ -112,13 +165,32 @@ public:
     }
 
 private:
+    bool prepare(const SF_INFO& info) {
+        rate_ = info.samplerate;
+        channels_ = info.channels;
+        frames_ = int64_t(info.frames);
+        if (!sane(rate_, channels_, frames_)) return false;
+        // A header that promises data the file does not hold: refuse it.
+        std::vector<float> probe(size_t(channels_) * 16);
+        if (sf_readf_float(file_, probe.data(), 1) != 1) return false;
+        return seek(0);
+    }
+
     SNDFILE* file_ = nullptr;
+    MemoryFile memory_;  // the bytes of a decoder opened from memory
 };
 
 template <class D>
 std::unique_ptr<Decoder> tryOpen(const std::string& path) {
     auto d = std::make_unique<D>();
-    if (!d->open(path)) return nullptr;
+    if (!d->openFile(path)) return nullptr;
+    return d;
+}
+
+template <class D>
+std::unique_ptr<Decoder> tryBytes(std::string bytes) {
+    auto d = std::make_unique<D>();
+    if (!d->openBytes(std::move(bytes))) return nullptr;
     return d;
 }
 
@@ -129,6 +201,11 @@ std::unique_ptr<Decoder> openDecoder(const std::string& path) {
     if (ext == ".mp3") return tryOpen<Mp3Decoder>(path);
     if (ext == ".wav" || ext == ".wave") return tryOpen<WaveDecoder>(path);
     return nullptr;
+}
+
+std::unique_ptr<Decoder> decodeBytes(Format format, std::string bytes) {
+    if (format == Format::Mp3) return tryBytes<Mp3Decoder>(std::move(bytes));
+    return tryBytes<WaveDecoder>(std::move(bytes));
 }
 
 }  // namespace vrh::audio

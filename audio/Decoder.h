@@ -33,4 +33,8 @@ protected:
 // hold no audio.
 std::unique_ptr<Decoder> openDecoder(const std::string& path);
 
+// The same readers over the bytes of a file held in memory.
+enum class Format { Mp3, Wave };
+std::unique_ptr<Decoder> decodeBytes(Format format, std::string bytes);
+
 }  // namespace vrh::audio

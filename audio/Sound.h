@@ -1,56 +1,53 @@
 #pragma once
-// One media file played through the media-control device. The object sends
-// the device's command strings; the device (platform/audio) decodes and plays.
+// One media file played through the audio device. The player keeps the file
+// name, its volume and mute; the device (platform/audio) decodes and plays.
 #include <cstdint>
 #include <string>
 
-#include "platform/Mci.h"
+#include "platform/AudioOutput.h"
 
 namespace vrh {
 
 class Sound {
 public:
-    explicit Sound(MciDevice& device) : device_(&device) {}
-    ~Sound();  // stops a file that is not "stopped", then closes it
+    explicit Sound(AudioOutput& device) : device_(&device) {}
+    ~Sound() { close(); }
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
-    void FileOpen(std::string fileName);
-    void FileClose();
-    void SoundPause();
-    void SoundResume();
-    void SoundPlay();
-    void SoundStop();
-    void SoundStart(float start, float finish = 0);
+    // Only WAVE, WMA, CD audio and MP3 names open (any case); the name is kept
+    // in lower case and the file found whatever the case of its letters. A
+    // missing file keeps its name but plays nothing. A second open leaves the
+    // first file to the device.
+    void open(std::string fileName);
+    void close();
+    void play();  // from the start to the end
+    void playRange(double fromMs, double toMs = 0);  // toMs 0: to the end
+    void stop();  // and back to the start
+    void pause();
+    void resume();
 
-    std::string FileName() const { return FileName_; }
-    void setFileName(std::string name);
-    bool Wait() const { return Wait_; }
-    void setWait(bool w) { Wait_ = w; }
-    float Length();
-    void setPosition(float nPosition) { SoundStart(nPosition, 0); }
-    float Position();
-    std::string Status();
+    TrackMode mode() const;
+    int64_t lengthMs() const;
+    int64_t positionMs() const;
+
     void setVolume(int32_t percent);
-    int32_t Volume() const { return Volume_; }
-    bool Mute() const { return Mute_; }
-    void setMute(bool m);
-    // "hh:mm:ss" of a duration (hours and minutes at least two digits).
-    static std::string Time(int32_t milliseconds);
+    int32_t volume() const { return volume_; }
+    void setMuted(bool muted);
+    bool muted() const { return muted_; }
 
-    const std::string& deviceName() const { return deviceName_; }
+    const std::string& fileName() const { return fileName_; }  // the last one opened, kept after close
+    bool isOpen() const { return open_; }
 
 private:
-    static bool IsPlayableFile(std::string& fileName);
-    void sendVolume();
-    std::string send(const std::string& command);
+    void sendVolume() { device_->setVolume(track_, muted_ ? 0 : volume_); }
 
-    MciDevice* device_;
-    std::string FileName_;
-    bool Wait_ = false;
-    int32_t Volume_ = 50;
-    bool Mute_ = false;
-    std::string deviceName_;
+    AudioOutput* device_;
+    std::string fileName_;
+    bool open_ = false;
+    TrackId track_ = TrackId::None;
+    int32_t volume_ = 50;
+    bool muted_ = false;
 };
 
 }  // namespace vrh

@@ -9,7 +9,7 @@
 namespace vrh {
 
 struct Sounds {
-    explicit Sounds(MciDevice& d)
+    explicit Sounds(AudioOutput& d)
         : sndPlayerShot(d), sndExplosion(d), sndEnemyShot(d), sndLevelUp(d), sndTankShot(d),
           sndMenuMove(d), sndHighScore(d), sndTitle1(d), sndTitle2(d),
           sndBgm{{Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d)}} {}

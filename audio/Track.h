@@ -1,7 +1,7 @@
 #pragma once
 // One opened media file as the mixer sees it: a streaming reader, the play
 // state and a linear resampler to the mixer's rate. Positions are counted in
-// the file's own frames, so "status position" reports exactly how much of the
+// the file's own frames, so a track's position reports exactly how much of the
 // file the mixer has consumed. Not thread-safe: the device guards every call.
 #include <cstdint>
 #include <memory>
@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "audio/Decoder.h"
+#include "platform/AudioOutput.h"
 
 namespace vrh::audio {
 
-enum class Mode { Stopped, Playing, Paused };
+using Mode = TrackMode;  // never NotOpen here
 
 class Track {
 public:

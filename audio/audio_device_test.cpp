@@ -1,5 +1,5 @@
-// The real media-control device: readers, resampling track, timing and the
-// command parser. Runs headless (CTest sets SDL_AUDIODRIVER=dummy).
+// The real audio device: readers, resampling track and timing. Runs headless
+// (CTest sets SDL_AUDIODRIVER=dummy).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <thread>
 
 #include "audio/AudioDevice.h"
@@ -56,6 +57,12 @@ TEST(AudioDecoder, LengthsAreTheEncodedSampleCountsAndFullyReadable) {
             for (size_t i = 0; i < got * size_t(d->channels()); ++i) energy += buf[i] * buf[i];
         EXPECT_EQ(total, frames) << name;
         EXPECT_GT(energy / double(total), 0.01) << name << " is a tone, not silence";
+        std::ifstream in(kData / name, std::ios::binary);
+        auto m = audio::decodeBytes(std::string(name).ends_with("mp3") ? audio::Format::Mp3 : audio::Format::Wave,
+                                    std::string(std::istreambuf_iterator<char>(in), {}));
+        ASSERT_TRUE(m) << name << " from memory";
+        EXPECT_EQ(m->frames(), frames) << name << " from memory";
+        EXPECT_EQ(m->read(buf.data(), 1000), std::min<size_t>(1000, size_t(frames)));
     }
 }
 
@@ -163,128 +170,110 @@ TEST(AudioTrack, StopsWhereTheDataEnds) {
 }
 
 // The device, on SDL's dummy driver and on the wall-clock fallback.
-class AudioDeviceTest : public ::testing::TestWithParam<AudioOutput> {
+class AudioDeviceTest : public ::testing::TestWithParam<AudioBackend> {
 protected:
     void SetUp() override {
         writeWav(stereo, 22050, 2, 11025);  // 0.5 s
         writeWav(mono, 44100, 1, 13230);    // 0.3 s
     }
-    std::string send(const std::string& c) { return device->mciSendString(c); }
-    std::string mode(const std::string& d) { return send("status " + d + " mode"); }
-    int position(const std::string& d) { return std::atoi(send("status " + d + " position").c_str()); }
+    int64_t position(TrackId t) { return device->positionMs(t); }
+    bool stopsWithin(TrackId t, std::chrono::milliseconds limit) {
+        return waitUntil([&] { return device->mode(t) == TrackMode::Stopped; }, limit);
+    }
     test::ScratchFolder dir{"vrh audio " + testName()};  // blanks on purpose
     std::string stereo = dir / "s22.wav", mono = dir / "m44.wav";
-    std::unique_ptr<MciDevice> device = makeAudioDevice(GetParam());
+    std::unique_ptr<AudioOutput> device = makeAudioDevice(GetParam());
 };
 
 // Lengths in ms, a fresh file stopped at 0, two files at once, play to the very end.
 TEST_P(AudioDeviceTest, LengthsAndPlayingToTheEnd) {
     writeWav(dir / "odd.wav", 22050, 1, 11111);
+    std::map<std::string, TrackId> t;
     for (auto [file, ms] : {std::pair{stereo, 500.0}, {mono, 300.0}, {dir / "odd.wav", 11111 / 22.05},
                             {(kData / "tone44k.mp3").string(), 1000.0}, {(kData / "tone22k_mono.mp3").string(), 600.0}}) {
-        send("open " + file + " wait");
-        EXPECT_NEAR(std::atoi(send("status " + file + " length").c_str()), ms, 1.0) << file;
-        EXPECT_EQ(mode(file), "stopped");
-        EXPECT_EQ(send("status " + file + " position"), "0");
+        t[file] = device->open(file);
+        ASSERT_NE(t[file], TrackId::None) << file;
+        EXPECT_NEAR(double(device->lengthMs(t[file])), ms, 1.0) << file;
+        EXPECT_EQ(device->mode(t[file]), TrackMode::Stopped);
+        EXPECT_EQ(position(t[file]), 0);
     }
-    send("Play " + mono);
-    send("Play " + stereo);
-    EXPECT_EQ(mode(mono), "playing");
-    EXPECT_TRUE(waitUntil([&] { return position(mono) > 0 && position(stereo) > 0; }, 1000ms)) << "time passes";
-    EXPECT_TRUE(waitUntil([&] { return mode(mono) == "stopped"; }, 2000ms));
-    EXPECT_EQ(position(mono), 300) << "the whole file was consumed";
-    EXPECT_EQ(mode(stereo), "playing") << "two at once";
+    device->play(t[mono], 0, 0);
+    device->play(t[stereo], 0, 0);
+    EXPECT_EQ(device->mode(t[mono]), TrackMode::Playing);
+    EXPECT_TRUE(waitUntil([&] { return position(t[mono]) > 0 && position(t[stereo]) > 0; }, 1000ms)) << "time passes";
+    EXPECT_TRUE(stopsWithin(t[mono], 2000ms));
+    EXPECT_EQ(position(t[mono]), 300) << "the whole file was consumed";
+    EXPECT_EQ(device->mode(t[stereo]), TrackMode::Playing) << "two at once";
 }
 
-// Seek to 0 stops, play restarts, pause holds the position, from/to ranges and "wait".
+// Stop rewinds, play restarts, pause holds the position, ranges end where asked.
 TEST_P(AudioDeviceTest, RestartPauseResumeAndRanges) {
-    send("open " + stereo + " wait");
-    send("Play " + stereo);
-    ASSERT_TRUE(waitUntil([&] { return position(stereo) >= 100; }, 1500ms));
-    send("Seek " + stereo + " to 0");
-    EXPECT_EQ(mode(stereo), "stopped");
-    EXPECT_EQ(position(stereo), 0);
-    send("Play " + stereo);
-    EXPECT_LT(position(stereo), 100) << "from the start again";
-    send("Pause " + stereo);
-    EXPECT_EQ(mode(stereo), "paused");
-    const int held = position(stereo);
+    const TrackId s = device->open(stereo);
+    device->play(s, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return position(s) >= 100; }, 1500ms));
+    device->stop(s);
+    EXPECT_EQ(device->mode(s), TrackMode::Stopped);
+    EXPECT_EQ(position(s), 0);
+    device->play(s, 0, 0);
+    EXPECT_LT(position(s), 100) << "from the start again";
+    device->pause(s);
+    EXPECT_EQ(device->mode(s), TrackMode::Paused);
+    const int64_t held = position(s);
     std::this_thread::sleep_for(60ms);
-    EXPECT_EQ(position(stereo), held);
-    send("Resume " + stereo);
-    EXPECT_TRUE(waitUntil([&] { return position(stereo) > held; }, 1000ms));
-    send("play " + stereo + " from 300 to 350");
-    EXPECT_TRUE(waitUntil([&] { return mode(stereo) == "stopped"; }, 1000ms));
-    EXPECT_EQ(position(stereo), 350);
-    const std::string blip = (kData / "blip22k.wav").string();
-    send("open " + blip + " wait");
-    const auto start = std::chrono::steady_clock::now();
-    send("play " + blip + " from 2.5 wait");
-    EXPECT_GE(std::chrono::steady_clock::now() - start, 80ms) << "it waited for the sound";
-    EXPECT_EQ(mode(blip), "stopped");
+    EXPECT_EQ(position(s), held);
+    device->resume(s);
+    EXPECT_TRUE(waitUntil([&] { return position(s) > held; }, 1000ms));
+    device->play(s, 300, 350);
+    EXPECT_TRUE(stopsWithin(s, 1000ms));
+    EXPECT_EQ(position(s), 350);
+    device->play(s, 400, 0);
+    EXPECT_TRUE(stopsWithin(s, 1000ms));
+    EXPECT_EQ(position(s), 500) << "to 0: to the end";
 }
 
-// Names with blanks (and quoted), commands in any case, a second open, close and close all.
-TEST_P(AudioDeviceTest, NamesWithBlanksAnyCaseReopenAndClose) {
-    const std::string b = dir / "s22.wav two.wav";  // starts with another open name
-    fs::copy_file(mono, b);
-    send("OPEN " + stereo + " WAIT");
-    send("Open " + b + " wait");
-    EXPECT_EQ(send("STATUS " + stereo + " LENGTH"), "500");
-    EXPECT_EQ(send("status \"" + b + "\" length"), "300");
-    send("pLaY " + stereo);
-    EXPECT_EQ(send("open " + stereo + " wait"), "");
-    EXPECT_EQ(mode(stereo), "playing") << "a second open leaves the device alone";
-    EXPECT_EQ(mode(b), "stopped");
-    send("Close " + stereo);
-    EXPECT_EQ(mode(stereo), "");
-    send("open " + stereo + " wait");
-    EXPECT_EQ(mode(stereo), "stopped");
-    send("play " + b);
-    send("close all");
-    EXPECT_EQ(mode(b), "");
-}
-
-// A refused file is not opened; every malformed command replies "" and changes nothing.
-TEST_P(AudioDeviceTest, BadFilesAndMalformedCommandsDoNothing) {
-    const std::string missing = dir / "missing.wav";
-    send("Open " + missing + " wait");
-    EXPECT_EQ(mode(missing), "");
-
-    send("open " + stereo + " wait");
-    const std::string s = stereo;
-    for (const std::string& c : std::vector<std::string>{"", "play", "frobnicate " + s, "play " + s + " from", "play " + s + " from abc",
-                                 "play " + s + " from 100 to 50", "play " + s + " from 9999", "play " + s + " to 501",
-                                 "play " + s + " from -5", "play " + s + " from 1e2", "play " + s + " sideways",
-                                 "play " + s + "x", "play \"" + s, "seek " + s, "seek " + s + " to -1", "seek " + s + " to 600",
-                                 "seek " + s + " to 12abc", "stop " + s + " now", "status " + s, "status " + s + " colour",
-                                 "setaudio " + s + " volume to 2000", "setaudio " + s + " volume to loud",
-                                 "Open  wait", "Seek  to 0", "Play ", "Status  mode", "setaudio  volume to 500", "Close ",
-                                 std::string("play \0", 6) + s}) {
-        EXPECT_EQ(send(c), "") << c;
-        EXPECT_EQ(mode(s), "stopped") << c;
-        EXPECT_EQ(position(s), 0) << c;
+// A second open answers the same track and leaves it playing; close, then unknown tracks do nothing.
+TEST_P(AudioDeviceTest, ReopenAndClose) {
+    const TrackId s = device->open(stereo), m = device->open(mono);
+    EXPECT_NE(s, m);
+    device->play(s, 0, 0);
+    EXPECT_EQ(device->open(stereo), s);
+    EXPECT_EQ(device->mode(s), TrackMode::Playing) << "a second open leaves the track alone";
+    device->close(s);
+    for (TrackId gone : {s, TrackId::None, TrackId(999)}) {
+        device->play(gone, 0, 0);
+        EXPECT_EQ(device->mode(gone), TrackMode::NotOpen);
+        EXPECT_EQ(device->lengthMs(gone) + device->positionMs(gone), 0);
     }
-    send("seek " + s + " to 250");
-    EXPECT_EQ(position(s), 250);
-    send("seek " + s + " to end");
-    EXPECT_EQ(position(s), 500);
+    EXPECT_EQ(device->mode(m), TrackMode::Stopped);
+    EXPECT_NE(device->open(stereo), TrackId::None) << "opens again";
 }
 
-// Commands racing the mixer, then the device going away while files play.
+// Refused files open nothing; ranges outside the file or backwards change nothing.
+TEST_P(AudioDeviceTest, BadFilesAndRangesDoNothing) {
+    for (const std::string& bad : {(dir / "missing.wav").string(), std::string(), dir.string()})
+        EXPECT_EQ(device->open(bad), TrackId::None) << bad;
+    const TrackId s = device->open(stereo);
+    const std::pair<double, double> ranges[] = {{100, 50}, {9999, 0}, {0, 501}, {-5, 0}, {0, -1}};
+    for (auto [from, to] : ranges) {
+        device->play(s, from, to);
+        EXPECT_EQ(device->mode(s), TrackMode::Stopped) << from << " to " << to;
+        EXPECT_EQ(position(s), 0) << from << " to " << to;
+    }
+}
+
+// Calls racing the mixer, then the device going away while files play.
 TEST_P(AudioDeviceTest, BusyUseWhileMixingThenTeardown) {
-    const std::string mp3 = (kData / "tone44k.mp3").string();
-    send("open " + mp3 + " wait");
-    send("play " + mp3);
+    const TrackId mp3 = device->open((kData / "tone44k.mp3").string());
+    device->play(mp3, 0, 0);
     for (int i = 0; i < 40; ++i) {
-        send("open " + mono + " wait");
-        send("play " + mono + " from " + std::to_string(i * 7));
-        send("setaudio " + mono + " volume to " + std::to_string(i * 25));
-        send(i % 2 ? "pause " + mp3 : "resume " + mp3);
+        const TrackId m = device->open(mono);
+        device->play(m, i * 7, 0);
+        device->setVolume(m, i * 5 / 2);
+        i % 2 ? device->pause(mp3) : device->resume(mp3);
         std::this_thread::sleep_for(1ms);
-        if (i % 3 == 0) send("close " + mono);
+        if (i % 3 == 0) device->close(m);
     }
-    EXPECT_NE(mode(mp3), "");
+    EXPECT_NE(device->mode(mp3), TrackMode::NotOpen);
 }
 
 // With no sound driver SDL can open, the device falls back to silence and time still passes.
@@ -293,20 +282,18 @@ TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {
     const std::string saved = before ? before : "";
     ::setenv("SDL_AUDIODRIVER", "no_such_sound_driver", 1);
     {
-        auto device = makeAudioDevice(AudioOutput::Automatic);
-        const std::string file = (kData / "tone22k_mono.mp3").string();
-        device->mciSendString("open " + file + " wait");
-        device->mciSendString("play " + file);
-        const auto mode = [&] { return device->mciSendString("status " + file + " mode"); };
-        EXPECT_EQ(mode(), "playing");
-        EXPECT_TRUE(waitUntil([&] { return mode() == "stopped"; }, 3000ms)) << "the track ends";
-        EXPECT_EQ(device->mciSendString("status " + file + " position"), "600");
+        auto device = makeAudioDevice(AudioBackend::Automatic);
+        const TrackId t = device->open((kData / "tone22k_mono.mp3").string());
+        device->play(t, 0, 0);
+        EXPECT_EQ(device->mode(t), TrackMode::Playing);
+        EXPECT_TRUE(waitUntil([&] { return device->mode(t) == TrackMode::Stopped; }, 3000ms)) << "the track ends";
+        EXPECT_EQ(device->positionMs(t), 600);
     }
     if (before) ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
     else ::unsetenv("SDL_AUDIODRIVER");
 }
 
-INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioOutput::Automatic, AudioOutput::WallClock),
-                         [](const auto& info) { return std::string(info.param == AudioOutput::Automatic ? "Sdl" : "Clock"); });
+INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioBackend::Automatic, AudioBackend::WallClock),
+                         [](const auto& info) { return std::string(info.param == AudioBackend::Automatic ? "Sdl" : "Clock"); });
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/Mci.h"
+#include "platform/AudioOutput.h"
 
 namespace vrh::bench {
 
@@ -22,9 +22,19 @@ inline QGuiApplication& app() {
     return *a;
 }
 
-class NullMci : public MciDevice {
+// Opens nothing, so every player stays silent.
+class NullAudio : public AudioOutput {
 public:
-    std::string mciSendString(const std::string&) override { return {}; }
+    TrackId open(const std::string&) override { return TrackId::None; }
+    void close(TrackId) override {}
+    void play(TrackId, double, double) override {}
+    void stop(TrackId) override {}
+    void pause(TrackId) override {}
+    void resume(TrackId) override {}
+    void setVolume(TrackId, int) override {}
+    TrackMode mode(TrackId) override { return TrackMode::NotOpen; }
+    int64_t lengthMs(TrackId) override { return 0; }
+    int64_t positionMs(TrackId) override { return 0; }
 };
 
 }  // namespace vrh::bench

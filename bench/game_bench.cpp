@@ -14,12 +14,12 @@
 #include "game/GameWindow.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
-#include "platform/Mci.h"
+#include "platform/AudioOutput.h"
 #include "platform/MessageBox.h"
 
 using namespace vrh;
 using vrh::bench::app;
-using vrh::bench::NullMci;
+using vrh::bench::NullAudio;
 
 namespace {
 
@@ -40,9 +40,9 @@ struct Game {
     GameState g;
     Globals globals;
     KeyboardTracker keys;
-    NullMci mci;
+    NullAudio audio;
     MediaPaths paths;
-    Sounds snd{mci};
+    Sounds snd{audio};
     ScriptedMessageBoxes msg;
     Random rnd;
     ScriptedForeground fg;

@@ -37,8 +37,8 @@ struct Title {
     GameState g;
     Globals globals;
     KeyboardTracker keys;
-    bench::NullMci mci;
-    Sounds snd{mci};
+    bench::NullAudio audio;
+    Sounds snd{audio};
     MediaPaths paths;
     NullTitleHost host;
     TitleScene scene{TitleServices{g, globals, keys, snd, paths, host}};

@@ -15,7 +15,7 @@ void playerHurt(GameWindow& w) {
     GameState& g = w.svc.g;
     if (g.playerHP <= 0) {
         g.playerState = kExplode;
-        w.svc.snd.sndExplosion.SoundPlay();
+        w.svc.snd.sndExplosion.play();
     } else {
         // A hit while already flashing does not restart the flash count.
         g.playerState = kFlashing;
@@ -39,7 +39,7 @@ bool groupFires(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
             g.enemyShotsInAir += 1;
             g.rightGroupTurn = leftGroup;
             grp.shotState[i] = kShoot;
-            w.svc.snd.sndEnemyShot.SoundPlay();
+            w.svc.snd.sndEnemyShot.play();
             return true;
         }
         if (grp.state[i].empty()) {
@@ -103,7 +103,7 @@ void groupRamsPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
         grp.hp[i] = 0;
         grp.state[i] = words.explode[0];
         g.enemiesOnField -= 1;
-        w.svc.snd.sndExplosion.SoundPlay();
+        w.svc.snd.sndExplosion.play();
     }
 }
 

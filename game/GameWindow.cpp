@@ -53,28 +53,28 @@ void GameWindow::Form_Load() {
 
     g.volleyTicks = 81.75;
 
-    s.sndBgm[1].FileOpen(p.fileBgm[1]);
-    s.sndBgm[2].FileOpen(p.fileBgm[2]);
-    s.sndBgm[3].FileOpen(p.fileBgm[3]);
+    s.sndBgm[1].open(p.fileBgm[1]);
+    s.sndBgm[2].open(p.fileBgm[2]);
+    s.sndBgm[3].open(p.fileBgm[3]);
     g.extraLifeStep = 1000;
-    s.sndBgm[4].FileOpen(p.fileBgm[4]);
-    s.sndBgm[5].FileOpen(p.fileBgm[5]);
+    s.sndBgm[4].open(p.fileBgm[4]);
+    s.sndBgm[5].open(p.fileBgm[5]);
     g.enemiesOnField = 0;
-    s.sndBgm[6].FileOpen(p.fileBgm[6]);
-    s.sndBgm[7].FileOpen(p.fileBgm[7]);
+    s.sndBgm[6].open(p.fileBgm[6]);
+    s.sndBgm[7].open(p.fileBgm[7]);
     g.playerDefense = 0;
-    s.sndBgm[8].FileOpen(p.fileBgm[8]);
-    s.sndBgm[9].FileOpen(p.fileBgm[9]);
-    s.sndBgm[10].FileOpen(p.fileBgm[10]);
+    s.sndBgm[8].open(p.fileBgm[8]);
+    s.sndBgm[9].open(p.fileBgm[9]);
+    s.sndBgm[10].open(p.fileBgm[10]);
 
-    s.sndExplosion.FileOpen(p.fileExplosion);
-    s.sndPlayerShot.FileOpen(p.filePlayerShot);
-    s.sndTankShot.FileOpen(p.fileTankShot);
-    s.sndEnemyShot.FileOpen(p.fileEnemyShot);
-    s.sndLevelUp.FileOpen(p.fileLevelUp);
-    s.sndMenuMove.FileOpen(p.fileMenuMove);
+    s.sndExplosion.open(p.fileExplosion);
+    s.sndPlayerShot.open(p.filePlayerShot);
+    s.sndTankShot.open(p.fileTankShot);
+    s.sndEnemyShot.open(p.fileEnemyShot);
+    s.sndLevelUp.open(p.fileLevelUp);
+    s.sndMenuMove.open(p.fileMenuMove);
 
-    s.sndBgm[6].SoundPlay();  // the music timer takes over from here
+    s.sndBgm[6].play();  // the music timer takes over from here
 
     // Window-level fields; a freshly loaded window also starts its flash count at 0.
     g.controlsArmed = false;
@@ -154,12 +154,12 @@ void GameWindow::Form_Unload() {
     for (Timer* t : {&tmrMoves, &tmrBGmusic, &tmrPause, &tmrTankShot, &tmrLevelup})
         t->setEnabled(false);
     Sounds& s = svc.snd;
-    s.sndExplosion.FileClose();
-    s.sndPlayerShot.FileClose();
-    s.sndTankShot.FileClose();
-    s.sndEnemyShot.FileClose();
-    s.sndLevelUp.FileClose();
-    for (int i = 1; i <= 10; ++i) s.sndBgm[i].FileClose();
+    s.sndExplosion.close();
+    s.sndPlayerShot.close();
+    s.sndTankShot.close();
+    s.sndEnemyShot.close();
+    s.sndLevelUp.close();
+    for (int i = 1; i <= 10; ++i) s.sndBgm[i].close();
     svc.globals.flags.gameShowing = false;
 }
 
@@ -175,7 +175,7 @@ void GameWindow::Form_KeyUp(int keyCode) {
 
 void GameWindow::tmrTankShot_Timer() {
     if (finished_ || unloaded_) return;
-    svc.snd.sndTankShot.SoundPlay();
+    svc.snd.sndTankShot.play();
     tmrTankShot.Tag = "1";
 }
 
@@ -208,10 +208,10 @@ void GameWindow::tmrBGmusic_Timer() {
     for (size_t k = 0; k < kTrackTitles.size(); ++k) {
         if (svc.globals.musicChoice != kTrackTitles[k]) continue;
         Sound& chosen = svc.snd.sndBgm[k + 1];
-        if (chosen.Status() == "stopped") {
-            chosen.SoundPlay();
+        if (chosen.mode() == TrackMode::Stopped) {
+            chosen.play();
             for (size_t j = 1; j <= 10; ++j)
-                if (j != k + 1) svc.snd.sndBgm[j].SoundStop();
+                if (j != k + 1) svc.snd.sndBgm[j].stop();
         }
         break;
     }
@@ -229,7 +229,7 @@ void GameWindow::togglePauseChoice() {
         lblResume.ForeColor = kGreen;
         lblResume.Tag = "1";
     }
-    svc.snd.sndMenuMove.SoundPlay();
+    svc.snd.sndMenuMove.play();
     svc.host.pauseScreenChanged();
 }
 
@@ -254,7 +254,7 @@ void GameWindow::tmrPause_Timer() {
         lblPause.Visible = false;
         lblResume.Visible = false;
         if (tmrTankShot.tagIsOne()) {
-            svc.snd.sndTankShot.SoundPlay();
+            svc.snd.sndTankShot.play();
             tmrTankShot.setEnabled(true);
         }
         lblMainMenu.Visible = false;

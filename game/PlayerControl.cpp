@@ -84,7 +84,7 @@ void fireKey(GameWindow& w) {
             g.shotLeft = g.facingLeft;
             g.shotRight = !g.facingLeft;
             g.shotInFlight = 1;
-            w.svc.snd.sndPlayerShot.SoundPlay();
+            w.svc.snd.sndPlayerShot.play();
         }
     }
     if (!w.pressed(keyA)) g.fireHeld = false;

@@ -85,7 +85,7 @@ void shotAgainstGroup(GameWindow& w, EnemyGroup& grp, const std::string& alive,
         else
             grp.hp[i] -= g.attackPower - grp.defense[i];
         if (grp.hp[i] <= 0) {
-            w.svc.snd.sndExplosion.SoundPlay();
+            w.svc.snd.sndExplosion.play();
             g.score += 5;
             g.money += g.level;
             g.extraLifePoints += 0.5;

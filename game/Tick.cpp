@@ -49,11 +49,11 @@ void GameWindow::gameOver() {
     svc.msg.notice("Game Over");
     svc.host.showHighScores();
     Sounds& s = svc.snd;
-    s.sndTankShot.FileClose();
-    s.sndExplosion.FileClose();
-    s.sndPlayerShot.FileClose();
-    s.sndEnemyShot.FileClose();
-    s.sndLevelUp.FileClose();
+    s.sndTankShot.close();
+    s.sndExplosion.close();
+    s.sndPlayerShot.close();
+    s.sndEnemyShot.close();
+    s.sndLevelUp.close();
     svc.host.unloadGameWindow();
 }
 
@@ -98,7 +98,7 @@ void grantExtraLife(GameWindow& w) {
     const double price = g.extraLifeStep / 10.0;
     if (g.extraLifePoints >= price) {
         g.lives += 1;
-        w.svc.snd.sndLevelUp.SoundPlay();
+        w.svc.snd.sndLevelUp.play();
         g.extraLifePoints -= price;
     }
 }

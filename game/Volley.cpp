@@ -13,7 +13,7 @@ void flyVolley(GameWindow& w) {
     g.volleyX[0] += g.volleyStepRight;
     g.volleyX[3] -= g.volleyStepLeft;
     // The sound starts with the first flight step; the timer repeats it.
-    if (!w.tmrTankShot.Enabled()) w.svc.snd.sndTankShot.SoundPlay();
+    if (!w.tmrTankShot.Enabled()) w.svc.snd.sndTankShot.play();
     w.tmrTankShot.setEnabled(true);
 }
 
@@ -51,7 +51,7 @@ void endVolley(GameWindow& w) {
     GameState& g = w.svc.g;
     if (!(g.volleyY + g.volleyShotH < 0)) return;
     g.volleyActive = false;
-    w.svc.snd.sndTankShot.SoundStop();
+    w.svc.snd.sndTankShot.stop();
     w.tmrTankShot.setEnabled(false);
     w.tmrTankShot.Tag = "0";
     g.volleyState.fill("");

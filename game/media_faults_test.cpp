@@ -42,7 +42,7 @@ void breakMedia(const fs::path& folder) {
 
 // Guards a crash, a hang or a bad player status when media files are broken.
 TEST(BrokenMedia, TheGamePlaysOnSilently) {
-    auto device = makeAudioDevice(AudioOutput::Automatic);
+    auto device = makeAudioDevice(AudioBackend::Automatic);
     Harness h(7, HarnessMedia{device.get(), breakMedia});
     std::mt19937 player(11);
     int ticks = 0;
@@ -64,10 +64,10 @@ TEST(BrokenMedia, TheGamePlaysOnSilently) {
     EXPECT_GT(ticks, 2000) << "the game ran (pauses and explosions aside)";
     for (Sound* s : {&h.snd.sndBgm[1], &h.snd.sndBgm[2], &h.snd.sndBgm[3], &h.snd.sndPlayerShot,
                      &h.snd.sndExplosion, &h.snd.sndEnemyShot, &h.snd.sndTankShot}) {
-        const std::string status = s->Status();
-        EXPECT_TRUE(status.empty() || status == "stopped" || status == "playing") << s->FileName() << ": " << status;
+        const TrackMode mode = s->mode();
+        EXPECT_TRUE(mode == TrackMode::NotOpen || mode == TrackMode::Stopped || mode == TrackMode::Playing) << s->fileName();
     }
     bool somethingPlayed = false;  // the files that could be opened were really played
-    for (const std::string& c : h.mci.commands) somethingPlayed |= c.starts_with("Play ");
+    for (const std::string& c : h.audio.calls) somethingPlayed |= c.starts_with("play ");
     EXPECT_TRUE(somethingPlayed);
 }

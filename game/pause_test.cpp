@@ -201,7 +201,7 @@ TEST(Music, TheChosenTrackRestartsWhenStoppedAndSilencesTheOthers) {
     h.clearSounds();
     h.advanceMs(100);
     EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 0) << "an unanswered status is not \"stopped\"";
-    h.mci.replies["Status " + h.snd.sndBgm[9].deviceName() + " mode"] = "stopped";
+    h.audio.answers[h.snd.sndBgm[9].fileName()].mode = TrackMode::Stopped;
     h.advanceMs(100);
     EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 1);
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.stops(h.snd.sndBgm[i]), i == 9 ? 0 : 1) << i;

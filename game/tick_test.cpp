@@ -116,8 +116,8 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     EXPECT_FALSE(h.w().tmrMoves.Enabled());
     // The five effects are closed first, in their order, then the unload closes the tracks.
     std::vector<std::string> closes;
-    for (const std::string& c : h.mci.commands)
-        if (c.rfind("Close ", 0) == 0) closes.push_back(c.substr(6));
+    for (const std::string& c : h.audio.calls)
+        if (c.rfind("close ", 0) == 0) closes.push_back(c.substr(6));
     ASSERT_GE(closes.size(), 15u);
     closes.resize(6);
     EXPECT_EQ(closes, (std::vector<std::string>{h.paths.fileTankShot, h.paths.fileExplosion, h.paths.filePlayerShot,

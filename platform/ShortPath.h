@@ -1,7 +1,7 @@
 #pragma once
-// Stand-in of the 8.3 short-path query: Linux paths need no short form, so
-// the answer is the path of the file when it exists (found regardless of the
-// case of its letters, as Windows would) and empty text when it does not.
+// The existing file whose path equals `path` but for the case of its letters
+// (the sound players keep their file names in lower case); `path` itself when
+// it exists, empty text when no such file exists.
 #include <string>
 
 namespace vrh {

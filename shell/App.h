@@ -7,7 +7,7 @@
 #include "meta/RefusedFiles.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
-#include "platform/Mci.h"
+#include "platform/AudioOutput.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "audio/MediaTable.h"
@@ -17,9 +17,9 @@
 namespace vrh {
 
 struct App {
-    App(MciDevice& device, KeyboardTracker& keyState, Foreground& foreground, MessageBoxes& boxes,
+    App(AudioOutput& device, KeyboardTracker& keyState, Foreground& foreground, MessageBoxes& boxes,
         std::filesystem::path folder)
-        : mci(device), snd(device), keyboard(keyState), keys(keyState), fg(foreground), msg(boxes),
+        : audio(device), snd(device), keyboard(keyState), keys(keyState), fg(foreground), msg(boxes),
           refusedFiles(boxes), appFolder(std::move(folder)) {
         paths.compute(appFolder.string());
         settings = loadSettings(file(kSettingsFileName));
@@ -28,7 +28,7 @@ struct App {
     GameState g;
     Globals globals;
     MediaPaths paths;
-    MciDevice& mci;
+    AudioOutput& audio;
     Sounds snd;
     KeyboardTracker& keyboard;  // windows that poll on their own make a KeyReader of it
     KeyState& keys;             // the shared reader

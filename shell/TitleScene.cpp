@@ -19,10 +19,10 @@ void TitleScene::Form_Load(int logoWidth, int logoHeight) {
     logoY = 0;
 
     Sounds& snd = svc.snd;
-    snd.sndTitle1.FileOpen(svc.paths.fileTitle1);
-    snd.sndMenuMove.FileOpen(svc.paths.fileMenuMove);
-    snd.sndTitle1.SoundPlay();
-    snd.sndTitle2.FileOpen(svc.paths.fileTitle2);
+    snd.sndTitle1.open(svc.paths.fileTitle1);
+    snd.sndMenuMove.open(svc.paths.fileMenuMove);
+    snd.sndTitle1.play();
+    snd.sndTitle2.open(svc.paths.fileTitle2);
 
     WindowFlags& f = svc.globals.flags;
     f.mainMenuShowing = true;
@@ -49,10 +49,10 @@ void TitleScene::Form_Load(int logoWidth, int logoHeight) {
 
 void TitleScene::Form_Unload() {
     Sounds& snd = svc.snd;
-    snd.sndTitle1.SoundStop();
-    snd.sndTitle2.SoundStop();
-    snd.sndTitle1.FileClose();
-    snd.sndTitle2.FileClose();
+    snd.sndTitle1.stop();
+    snd.sndTitle2.stop();
+    snd.sndTitle1.close();
+    snd.sndTitle2.close();
     svc.globals.flags.mainMenuShowing = false;
 }
 
@@ -98,7 +98,7 @@ void TitleScene::moveHighlight(int step) {
     e[size_t(from)]->ForeColor = kMenuNormal;
     e[size_t(to)]->Tag = "1";
     e[size_t(to)]->ForeColor = kMenuHighlight;
-    svc.snd.sndMenuMove.SoundPlay();
+    svc.snd.sndMenuMove.play();
 }
 
 bool TitleScene::startAction() {
@@ -111,10 +111,10 @@ bool TitleScene::startAction() {
         gl.loadMode = true;
         svc.host.showLoadWindow();
         gl.flags.loadShowing = true;
-        svc.snd.sndTitle1.SoundStop();
-        svc.snd.sndTitle2.SoundStop();
-        svc.snd.sndTitle2.FileClose();
-        svc.snd.sndTitle1.FileClose();
+        svc.snd.sndTitle1.stop();
+        svc.snd.sndTitle2.stop();
+        svc.snd.sndTitle2.close();
+        svc.snd.sndTitle1.close();
         svc.host.unloadTitle();
         return false;
     case 2:  // High Scores: no new score to enter
@@ -170,8 +170,8 @@ bool TitleScene::tmrMove_Timer(bool inFront) {
 void TitleScene::tmrsound_Timer() {
     Sound& opening = svc.snd.sndTitle1;
     Sound& loop = svc.snd.sndTitle2;
-    if (opening.Position() >= 25650) {
-        if (loop.Status() == "stopped" || loop.Position() >= 80880) loop.SoundPlay();
+    if (opening.positionMs() >= 25650) {
+        if (loop.mode() == TrackMode::Stopped || loop.positionMs() >= 80880) loop.play();
     }
 }
 

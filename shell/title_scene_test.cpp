@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/KeyState.h"
-#include "platform/Mci.h"
+#include "platform/RecordingAudio.h"
 #include "shell/TitleScene.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -24,7 +24,7 @@ struct Host : TitleHost {
 };
 
 struct Title : ::testing::Test {
-    test::ScratchFolder folder{"vrh_title_scene"};  // the players need files to get device names
+    test::ScratchFolder folder{"vrh_title_scene"};  // the players need files to open
 
     void SetUp() override {
         for (const MediaEntry& m : kMediaTable) std::ofstream(folder.string() + std::string(m.fileText));
@@ -38,10 +38,10 @@ struct Title : ::testing::Test {
         keys.tap(vk);
         tick();
     }
-    int count(const std::string& cmd) const { return int(std::count(mci.commands.begin(), mci.commands.end(), cmd)); }
+    int count(const std::string& call) const { return audio.count(call); }
 
-    RecordingMci mci;
-    Sounds snd{mci};
+    RecordingAudio audio;
+    Sounds snd{audio};
     GameState g;
     Globals globals;
     ScriptedKeys keys;
@@ -110,7 +110,7 @@ TEST_F(Title, UpAndDownWrapAndBlip) {
     keys.keyDown(38);
     tick(3);
     EXPECT_EQ(scene.highlighted(), 3) << "both together move nothing";
-    EXPECT_EQ(count("Play " + snd.sndMenuMove.deviceName()), 5);
+    EXPECT_EQ(count("play " + snd.sndMenuMove.fileName()), 5);
     keys.releaseAll();
     tap(13);
     EXPECT_FALSE(globals.flags.mainMenuShowing) << "Quit";
@@ -119,16 +119,15 @@ TEST_F(Title, UpAndDownWrapAndBlip) {
 
 // Guards the positions at which the theme's loop takes over and restarts.
 TEST_F(Title, TitleThemeHandsOverAndLoops) {
-    const std::string d1 = snd.sndTitle1.deviceName(), d2 = snd.sndTitle2.deviceName();
-    const auto step = [&](const char* pos1, const char* mode2, const char* pos2) {
-        mci.replies["Status " + d1 + " position"] = pos1;
-        mci.replies["Status " + d2 + " mode"] = mode2;
-        mci.replies["Status " + d2 + " position"] = pos2;
+    const std::string d1 = snd.sndTitle1.fileName(), d2 = snd.sndTitle2.fileName();
+    const auto step = [&](int64_t pos1, TrackMode mode2, int64_t pos2) {
+        audio.answers[d1].positionMs = pos1;
+        audio.answers[d2] = {mode2, 0, pos2};
         scene.tmrsound_Timer();
-        return count("Play " + d2);
+        return count("play " + d2);
     };
-    EXPECT_EQ(step("25649", "stopped", "0"), 0) << "the opening is still playing";
-    EXPECT_EQ(step("25650", "stopped", "0"), 1);
-    EXPECT_EQ(step("25700", "playing", "80879"), 1);
-    EXPECT_EQ(step("25700", "playing", "80880"), 2) << "restarted at its end";
+    EXPECT_EQ(step(25649, TrackMode::Stopped, 0), 0) << "the opening is still playing";
+    EXPECT_EQ(step(25650, TrackMode::Stopped, 0), 1);
+    EXPECT_EQ(step(25700, TrackMode::Playing, 80879), 1);
+    EXPECT_EQ(step(25700, TrackMode::Playing, 80880), 2) << "restarted at its end";
 }

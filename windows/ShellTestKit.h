@@ -17,7 +17,7 @@
 #include "meta/TextFile.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
-#include "platform/Mci.h"
+#include "platform/RecordingAudio.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
 #include "ui/QtPlatform.h"
@@ -51,7 +51,7 @@ struct Kit {
         bool shellWindows = false;  // real title, start-up and dialogs, stand-in meta windows; else the reverse
         bool gameWindow = true;
         bool titleStandIn = true;   // meta windows only
-        bool mediaFiles = false;    // empty files: every player gets a device name of its own
+        bool mediaFiles = false;    // empty files: every player opens a file of its own
         std::string folder;         // empty: a fresh one of its own
         bool liveForeground = false;  // the window in front is Qt's active window, not scripted
     };
@@ -59,7 +59,7 @@ struct Kit {
         if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
         if (s.mediaFiles)
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
-        app = std::make_unique<App>(mci, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
+        app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
         if (s.gameWindow) registerGameForms(*forms);
         std::vector<FormId> standIns;
@@ -89,7 +89,7 @@ struct Kit {
     }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
     void tick(int ms) { clock.advance(ms); }
-    int commands(const std::string& c) const { return int(std::count(mci.commands.begin(), mci.commands.end(), c)); }
+    int commands(const std::string& c) const { return audio.count(c); }
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
@@ -101,7 +101,7 @@ struct Kit {
 
     std::optional<ScratchFolder> scratch;
     std::string folder;
-    RecordingMci mci;
+    RecordingAudio audio;
     ScriptedKeys keys;
     ScriptedForeground fg;
     QtForeground liveFg;
@@ -128,7 +128,7 @@ struct OverGame : ShellKit {
         open();
     }
     void open() { (get<FrmVarnholt>(FormId::frmVarnholt)->*menu)(); }
-    int tankShots() const { return commands("Play " + app->snd.sndTankShot.deviceName()); }
+    int tankShots() const { return commands("play " + app->snd.sndTankShot.fileName()); }
     void (FrmVarnholt::*menu)();
     GameWindow* game = nullptr;
 };

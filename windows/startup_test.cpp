@@ -145,7 +145,7 @@ private slots:
         Startup s("No\r\n");
         ShellKit& k = s.kit;
         k.front(FormId::frmMainForm);
-        k.app->snd.sndTankShot.FileOpen(k.app->paths.fileTankShot);
+        k.app->snd.sndTankShot.open(k.app->paths.fileTankShot);
         for (FormId id : {FormId::frmHighScores, FormId::frmName, FormId::frmUpgrades, FormId::frmLoad})
             k.forms->load(id);
         k.app->globals.flags.nameShowing = true;  // a name prompt left open
@@ -161,7 +161,7 @@ private slots:
         for (int id = 0; id < int(FormId::Count); ++id) QVERIFY(!k.forms->loaded(FormId(id)));
         QVERIFY(k.standInUnloads == (std::vector<FormId>{FormId::frmHighScores, FormId::frmUpgrades,
                                                          FormId::frmLoad, FormId::frmName}));
-        QVERIFY(k.app->snd.sndTitle1.FileName().empty() && k.app->snd.sndTankShot.FileName().empty());
+        QVERIFY(!k.app->snd.sndTitle1.isOpen() && !k.app->snd.sndTankShot.isOpen());
         k.clock.advance(1000);
         QCOMPARE(s.quits, 1);
     }

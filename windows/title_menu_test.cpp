@@ -33,7 +33,7 @@ private slots:
     // Guards New Game opening the prompt while not allowed, or over a name already taken.
     void newGameOpensTheNamePromptOnlyWhenAllowed() {
         Title t;
-        QCOMPARE(t.kit.commands("Play " + t.kit.app->snd.sndTitle1.deviceName()), 1);
+        QCOMPARE(t.kit.commands("play " + t.kit.app->snd.sndTitle1.fileName()), 1);
         t.kit.clock.advance(1100);  // past the first second, which ignores Start
         t.kit.app->globals.newGameAllowed = false;
         t.press(13);
@@ -84,7 +84,7 @@ private slots:
             const FormId opened = load ? FormId::frmLoad : FormId::frmHighScores;
             QCOMPARE(t.kit.loads[opened], 1);
             QVERIFY(!t.kit.forms->loaded(FormId::frmMainForm) && !t.kit.app->globals.flags.mainMenuShowing);
-            QVERIFY(t.kit.app->snd.sndTitle1.FileName().empty() && t.kit.app->snd.sndTitle2.FileName().empty());
+            QVERIFY(!t.kit.app->snd.sndTitle1.isOpen() && !t.kit.app->snd.sndTitle2.isOpen());
             if (load) QVERIFY(t.kit.app->globals.loadMode && t.kit.app->globals.flags.loadShowing);
             else QCOMPARE(int64_t(t.kit.app->g.score), int64_t(0));  // the table opens with no run
             t.kit.clock.advance(500);  // its timers went with it
@@ -137,16 +137,16 @@ private slots:
     // Guards the theme's second piece not starting, or playing on after the title closed.
     void titleThemeLoopsUntilTheTitleCloses() {
         Title t;
-        const std::string d1 = t.kit.app->snd.sndTitle1.deviceName(), d2 = t.kit.app->snd.sndTitle2.deviceName();
-        t.kit.mci.replies["Status " + d1 + " position"] = "25700";
-        t.kit.mci.replies["Status " + d2 + " mode"] = "stopped";
+        const std::string d1 = t.kit.app->snd.sndTitle1.fileName(), d2 = t.kit.app->snd.sndTitle2.fileName();
+        t.kit.audio.answers[d1].positionMs = 25700;
+        t.kit.audio.answers[d2].mode = TrackMode::Stopped;
         t.kit.clock.advance(1);
-        QCOMPARE(t.kit.commands("Play " + d2), 1);
+        QCOMPARE(t.kit.commands("play " + d2), 1);
         t.kit.forms->unload(FormId::frmMainForm);
-        QCOMPARE(t.kit.commands("Stop " + d2), 1);
-        QCOMPARE(t.kit.commands("Close " + d2), 1);
+        QCOMPARE(t.kit.commands("stop " + d2), 1);
+        QCOMPARE(t.kit.commands("close " + d2), 1);
         t.kit.clock.advance(10);
-        QCOMPARE(t.kit.commands("Play " + d2), 1);
+        QCOMPARE(t.kit.commands("play " + d2), 1);
     }
 };
 

@@ -155,7 +155,7 @@ private slots:
         s->cmdUpHP_Click();
         s->cmdShockergun_Click();
         r.tick(1000);
-        QVERIFY(r.mci.commands.empty());
+        QVERIFY(r.audio.calls.empty());
     }
 
     // Guards the level change's hand-over to the shop and back: Next Level or the close box

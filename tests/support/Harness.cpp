@@ -7,19 +7,9 @@
 
 namespace vrh::test {
 
-namespace {
-
-int countCommands(const std::vector<std::string>& commands, const std::string& wanted) {
-    int n = 0;
-    for (const std::string& c : commands) n += c == wanted;
-    return n;
-}
-
-}  // namespace
-
 Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
-    mci.forward = media.device;
-    // Empty media files: every player gets a device name of its own.
+    audio.forward = media.device;
+    // Empty media files: every player opens a file of its own.
     for (const MediaEntry& e : kMediaTable) std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
     if (media.prepare) media.prepare(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
@@ -75,11 +65,11 @@ void Harness::tick(int n, const std::function<void(int)>& script) {
 }
 
 int Harness::plays(const Sound& s) const {
-    return countCommands(mci.commands, "Play " + s.deviceName());
+    return audio.count("play " + s.fileName());
 }
 
 int Harness::stops(const Sound& s) const {
-    return countCommands(mci.commands, "Stop " + s.deviceName());
+    return audio.count("stop " + s.fileName());
 }
 
 void Harness::closeShop() {

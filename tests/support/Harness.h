@@ -12,7 +12,7 @@
 // the window fires too (tmrBGmusic every 100 ms, tmrPause, tmrTankShot and
 // the 1 ms tmrLevelup). The game window stays in front (ScriptedForeground)
 // unless a test changes it. Media paths point at a folder of empty files, so
-// every player has a device name and its commands can be told apart.
+// every player opens a file of its own and its calls can be told apart.
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@
 #include "game/GameWindow.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
-#include "platform/Mci.h"
+#include "platform/RecordingAudio.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Timer.h"
@@ -67,7 +67,7 @@ public:
 // commands (they are still recorded); `media` may change the folder of media
 // files (empty files, one per player) before the game opens them.
 struct HarnessMedia {
-    MciDevice* device = nullptr;
+    AudioOutput* device = nullptr;
     std::function<void(const std::filesystem::path& folder)> prepare;
 };
 
@@ -83,9 +83,9 @@ public:
     GameState g;
     Globals globals;
     ScriptedKeys keys;
-    RecordingMci mci;
+    RecordingAudio audio;
     MediaPaths paths;
-    Sounds snd{mci};
+    Sounds snd{audio};
     ScriptedMessageBoxes msg;
     Random rnd;
     ScriptedForeground fg;
@@ -115,13 +115,13 @@ public:
     int ticksRun() const { return ticks_; }
 
     // ---- sounds ----
-    // How often SoundPlay started this player ("Play <device>" commands).
+    // How often play() started this player ("play <file>" calls).
     int plays(const Sound& s) const;
-    // How often SoundStop stopped it.
+    // How often stop() stopped it.
     int stops(const Sound& s) const;
     // Whether the player has an open file.
-    static bool isOpen(const Sound& s) { return !s.FileName().empty(); }
-    void clearSounds() { mci.commands.clear(); }
+    static bool isOpen(const Sound& s) { return s.isOpen(); }
+    void clearSounds() { audio.calls.clear(); }
 
     // ---- runs and other windows ----
     // A new run after the last one: a freshly created window is loaded.

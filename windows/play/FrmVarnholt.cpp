@@ -214,7 +214,7 @@ void FrmVarnholt::mnuExit_Click() {
         return;
     }
     if (m.tmrTankShot.tagIsOne()) {
-        app().snd.sndTankShot.SoundPlay();
+        app().snd.sndTankShot.play();
         m.tmrTankShot.setEnabled(true);
     }
     m.tmrMoves.setEnabled(true);

@@ -29,8 +29,8 @@ FrmHighScores::FrmHighScores(Forms& forms)
 void FrmHighScores::Form_Load() {
     App& a = app();
     a.globals.flags.highScoresShowing = true;
-    a.snd.sndHighScore.FileOpen(a.paths.fileHighScoreSnd);
-    a.snd.sndHighScore.SoundPlay();
+    a.snd.sndHighScore.open(a.paths.fileHighScoreSnd);
+    a.snd.sndHighScore.play();
     a.globals.newGameAllowed = false;
     bands_ = HighScoreBands();
     flashStep_ = 0;
@@ -118,7 +118,7 @@ void FrmHighScores::keyPressEvent(QKeyEvent* e) {
 }
 
 void FrmHighScores::lblOkay_Click() {
-    app().snd.sndHighScore.FileClose();
+    app().snd.sndHighScore.close();
     forms().show(FormId::frmMainForm);
     forms().unload(FormId::frmHighScores);
 }
@@ -126,8 +126,8 @@ void FrmHighScores::lblOkay_Click() {
 void FrmHighScores::Form_Unload() {
     App& a = app();
     a.globals.flags.highScoresShowing = false;
-    a.snd.sndHighScore.SoundStop();
-    a.snd.sndHighScore.FileClose();
+    a.snd.sndHighScore.stop();
+    a.snd.sndHighScore.close();
 }
 
 }  // namespace vrh

@@ -92,7 +92,7 @@ void FrmAbout::lblokayy_Click() {
     if (GameWindow* game = loadedGame(forms())) {
         game->tmrMoves.setEnabled(true);
         if (game->tmrTankShot.tagIsOne()) {
-            app().snd.sndTankShot.SoundPlay();
+            app().snd.sndTankShot.play();
             game->tmrTankShot.setEnabled(true);
         }
     }

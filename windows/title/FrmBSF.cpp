@@ -102,7 +102,7 @@ void FrmBSF::cmdSave_Click() {
     if (GameWindow* game = loadedGame(forms())) {
         game->tmrMoves.setEnabled(true);
         if (game->tmrTankShot.tagIsOne()) {
-            a.snd.sndTankShot.SoundPlay();
+            a.snd.sndTankShot.play();
             game->tmrTankShot.setEnabled(true);
         }
     }

@@ -94,15 +94,15 @@ void FrmStartup::Timer1_Timer() {
     w.unload(FormId::frmHighScores);
 
     Sounds& s = a.snd;
-    s.sndTitle1.FileClose();
-    s.sndEnemyShot.FileClose();
-    s.sndMenuMove.FileClose();
-    s.sndTankShot.FileClose();
-    s.sndPlayerShot.FileClose();
-    s.sndExplosion.FileClose();
-    s.sndLevelUp.FileClose();
-    s.sndHighScore.FileClose();
-    s.sndTitle2.FileClose();
+    s.sndTitle1.close();
+    s.sndEnemyShot.close();
+    s.sndMenuMove.close();
+    s.sndTankShot.close();
+    s.sndPlayerShot.close();
+    s.sndExplosion.close();
+    s.sndLevelUp.close();
+    s.sndHighScore.close();
+    s.sndTitle2.close();
 
     w.unload(FormId::frmOptions);
     w.unload(FormId::frmUpgrades);

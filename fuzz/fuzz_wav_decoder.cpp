@@ -1,0 +1,12 @@
+// The WAVE reader (libsndfile over bytes in memory) and a track over it, on
+// arbitrary bytes. Properties: see fuzz/DecoderProperties.h. Seeds: 20 ms
+// files written by fuzz/make_audio_seeds.py.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/DecoderProperties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    vrh::fuzz::checkDecoder(vrh::audio::Format::Wave, data, size);
+    return 0;
+}
