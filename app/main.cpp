@@ -41,6 +41,6 @@ int main(int argc, char** argv) {
     vrh::Forms forms(app, timers);
     keyboard.dropKeyEvent = vrh::keyEventBelongsElsewhere;  // a press acts in the window where it began
     vrh::registerForms(forms);
-    forms.load(vrh::FormId::ff);
+    forms.load(vrh::FormId::startup);
     return QApplication::exec();
 }

@@ -61,7 +61,7 @@ struct Game {
 void addEnemy(GameState& g, bool left, int x, int y) {
     EnemyGroup& grp = left ? g.left : g.right;
     const int n = grp.append();
-    grp.state[n] = left ? "Alive Left" : "Alive Right";
+    grp.state[n] = EnemyState::Alive;
     grp.x[n] = x;
     grp.y[n] = y;
     grp.hp[n] = 1;
@@ -69,7 +69,7 @@ void addEnemy(GameState& g, bool left, int x, int y) {
     grp.defense[n] = 0;
     grp.hit[n] = n % 2;  // half of them flashing
     grp.hitTicks[n] = 0;
-    grp.shotState[n] = "Shoot";
+    grp.shotFlying[n] = true;
     grp.shotX[n] = left ? 120 : 180;
     grp.shotY[n] = y + 4;
 }
@@ -81,7 +81,7 @@ GameState busyScene(const GameState& start) {
     g.level = 13;
     g.tickCycle = 5;
     g.controlsArmed = true;
-    g.playerState = "Blinking";
+    g.playerState = PlayerState::Blinking;
     g.blinkTicks = 2;
     g.playerX = 150;
     g.playerY = 0;
@@ -95,7 +95,7 @@ GameState busyScene(const GameState& start) {
     g.volleyActive = true;
     g.volleyY = 200;
     g.volleyX = {40.5, 101, 218, 260.25};
-    g.volleyState = {"Shoot", "Shoot", "Shoot", "Shoot"};
+    g.volleyShotFlying = {true, true, true, true};
     g.volleyStepRight = 1.5;
     g.volleyStepLeft = 1.25;
     g.volleyFrame = 1;

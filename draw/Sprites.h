@@ -18,7 +18,7 @@ enum class Pic : uint8_t {
     enemyshot, enemyshotmask,
     enemyright, enemyrightmask, enemyrightf, enemyrightshot, enemyrightshotmask, enemyrightshotf,
     enemyleft, enemyleftmask, enemyleftf, enemyleftshot, enemyleftshotmask, enemyleftshotf,
-    tank, tankmask, tankflash, Tankshater, tankshatermask,
+    tank, tankmask, tankflash, tankShatter, tankShatterMask,
     tankshot, tankshotmask,
     explode, explodemask,
     imgStars, imgEarth, imgBG1, imgBG2, imgvrhl, imgvrhlm, shopbg,

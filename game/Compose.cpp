@@ -57,24 +57,24 @@ int pixel(double x) { return int(roundHalfEven(x)); }
 }  // namespace
 
 void drawPlayer(GameState& g, Frame& frame) {
-    if (g.playerState == kExplode) {
+    if (g.playerState == PlayerState::Exploding) {
         advancePlayerExplosion(g, frame);
-    } else if (g.playerState == kFlashing) {
+    } else if (g.playerState == PlayerState::Flashing) {
         g.flashTicks += 1;
         if (g.flashTicks >= 3) {
             g.flashTicks = 0;
-            g.playerState = kAlive;  // not drawn on this tick
+            g.playerState = PlayerState::Alive;  // not drawn on this tick
         } else {
             drawBee(g, frame, true);
         }
-    } else if (g.playerState == kBlinking) {
+    } else if (g.playerState == PlayerState::Blinking) {
         if (g.blinkTicks == 41) {
             g.blinkTicks = 0;
-            g.playerState = kAlive;  // not drawn on this tick
+            g.playerState = PlayerState::Alive;  // not drawn on this tick
         } else if (g.blinkTicks % 2 == 0) {
             drawBee(g, frame, false);
         }
-    } else if (g.playerState == kAlive) {
+    } else if (g.playerState == PlayerState::Alive) {
         drawBee(g, frame, false);
     }
 }
@@ -92,19 +92,18 @@ void drawVolley(const GameState& g, Frame& frame) {
     if (!g.volleyActive) return;
     const uint8_t vf = uint8_t(g.volleyFrame - 1);
     for (int i : {1, 2})
-        if (g.volleyState[i] == kShoot)
+        if (g.volleyShotFlying[i])
             frame.masked({Pic::tankshotmask, vf}, {Pic::tankshot, vf}, pixel(g.volleyX[i]), g.volleyY,
                          g.volleyShotW, g.volleyShotH);
     // The diagonal shots use the regular player shot picture at the current shot size.
     const uint8_t sf = uint8_t(g.shotFrame - 1);
     for (int i : {0, 3})
-        if (g.volleyState[i] == kShoot)
+        if (g.volleyShotFlying[i])
             frame.masked({Pic::shotmask, sf}, {Pic::shot, sf}, pixel(g.volleyX[i]), g.volleyY, g.shotW,
                          g.shotH);
 }
 
 void drawGroup(GameState& g, EnemyGroup& grp, bool leftGroup, Frame& frame) {
-    const GroupWords words = groupWords(leftGroup);
     // The left group faces right and is drawn with the "enemyright" pictures.
     const Pic mask = leftGroup ? Pic::enemyrightmask : Pic::enemyleftmask;
     const Pic body = leftGroup ? Pic::enemyright : Pic::enemyleft;
@@ -117,30 +116,30 @@ void drawGroup(GameState& g, EnemyGroup& grp, bool leftGroup, Frame& frame) {
 
     for (int i = 0; i < grp.count; ++i) {
         flyEnemyShot(g, grp, leftGroup, i, frame);
-        const std::string& state = grp.state[i];
+        const EnemyState state = grp.state[i];
         const int x = grp.x[i], y = grp.y[i];
-        if (state == words.alive && grp.hit[i] == 0) {
+        if (state == EnemyState::Alive && grp.hit[i] == 0) {
             frame.masked({mask, 0}, {body, ef}, x, y, w, h);
-        } else if (state == words.shoot && grp.hit[i] == 0) {
+        } else if (state == EnemyState::Shooting && grp.hit[i] == 0) {
             frame.masked({shootMask, 0}, {shoot, 0}, x, y, w, h);
-            if (grp.hp[i] > 0) grp.state[i] = words.alive;  // the pose shows for one tick
-        } else if (state == words.alive && grp.hit[i] == 1) {
+            if (grp.hp[i] > 0) grp.state[i] = EnemyState::Alive;  // the pose shows for one tick
+        } else if (state == EnemyState::Alive && grp.hit[i] == 1) {
             frame.masked({mask, 0}, {flash, ef}, x, y, w, h);
             grp.hitTicks[i] += 1;
             if (grp.hitTicks[i] >= 3) {
                 grp.hit[i] = 0;
                 grp.hitTicks[i] = 0;
             }
-        } else if (state == words.shoot && grp.hit[i] == 1) {
+        } else if (state == EnemyState::Shooting && grp.hit[i] == 1) {
             frame.masked({shootMask, 0}, {shootFlash, 0}, x, y, w, h);
-            grp.state[i] = words.alive;
+            grp.state[i] = EnemyState::Alive;
             grp.hitTicks[i] += 1;
             if (grp.hitTicks[i] >= 3) {
                 grp.hit[i] = 0;
                 grp.hitTicks[i] = 0;
             }
-        } else if (const int stage = explosionStage(state, leftGroup)) {
-            advanceEnemyExplosion(grp, leftGroup, i, stage, frame);
+        } else if (const int stage = explosionStage(state)) {
+            advanceEnemyExplosion(grp, i, stage, frame);
         }
     }
 }
@@ -167,7 +166,7 @@ void composeFrame(GameWindow& w) {
         frame.masked({Pic::tankmask, 0}, {g.tankFlashing ? Pic::tankflash : Pic::tank, p}, g.tankX,
                      g.tankY, g.tankW, g.tankH);
     } else {
-        frame.masked({Pic::tankshatermask, 0}, {Pic::Tankshater, 0}, g.tankX, g.tankY, g.tankW,
+        frame.masked({Pic::tankShatterMask, 0}, {Pic::tankShatter, 0}, g.tankX, g.tankY, g.tankW,
                      g.tankH);
         w.tmrLevelup.setEnabled(true);
     }

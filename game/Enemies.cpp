@@ -8,17 +8,17 @@
 namespace vrh {
 
 bool playerCanBeHit(const GameState& g) {
-    return g.playerState == kAlive || g.playerState == kFlashing;
+    return g.playerState == PlayerState::Alive || g.playerState == PlayerState::Flashing;
 }
 
 void playerHurt(GameWindow& w) {
     GameState& g = w.svc.g;
     if (g.playerHP <= 0) {
-        g.playerState = kExplode;
+        g.playerState = PlayerState::Exploding;
         w.svc.snd.sndExplosion.play();
     } else {
         // A hit while already flashing does not restart the flash count.
-        g.playerState = kFlashing;
+        g.playerState = PlayerState::Flashing;
     }
 }
 
@@ -28,21 +28,20 @@ namespace {
 // fired. The left group fires on the left's turn, the right group on the right's.
 bool groupFires(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
     GameState& g = w.svc.g;
-    const GroupWords words = groupWords(leftGroup);
     int empty = 0;
     for (int i = 0; i < grp.count; ++i) {
         const bool myTurn = leftGroup ? !g.rightGroupTurn : g.rightGroupTurn;
         const bool onField = leftGroup ? grp.x[i] >= 0 : grp.x[i] <= 296;
         if (g.enemyShotsInAir < g.level + 1 && g.enemyShotsInAir < 14 && myTurn &&
-            grp.state[i] == words.alive && onField && grp.shotState[i].empty()) {
-            grp.state[i] = words.shoot;
+            grp.state[i] == EnemyState::Alive && onField && !grp.shotFlying[i]) {
+            grp.state[i] = EnemyState::Shooting;
             g.enemyShotsInAir += 1;
             g.rightGroupTurn = leftGroup;
-            grp.shotState[i] = kShoot;
+            grp.shotFlying[i] = true;
             w.svc.snd.sndEnemyShot.play();
             return true;
         }
-        if (grp.state[i].empty()) {
+        if (grp.state[i] == EnemyState::Gone) {
             ++empty;
             // Every member of this group is gone: the turn passes to the other group.
             if (empty == grp.count) g.rightGroupTurn = leftGroup;
@@ -72,7 +71,7 @@ namespace {
 void shotsOfGroupHitPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
     GameState& g = w.svc.g;
     for (int i = 0; i < grp.count; ++i) {
-        if (!playerCanBeHit(g) || grp.shotState[i] != kShoot) continue;
+        if (!playerCanBeHit(g) || !grp.shotFlying[i]) continue;
         if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.shotX[i], grp.shotY[i],
                     g.shotW, g.shotH))
             continue;
@@ -81,7 +80,7 @@ void shotsOfGroupHitPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
         else
             g.playerHP = g.playerHP - grp.attack[i] + g.playerDefense;
         playerHurt(w);
-        grp.shotState[i] = "";
+        grp.shotFlying[i] = false;
         g.enemyShotsInAir -= 1;
         // Back to its owner; y stays.
         grp.shotX[i] = leftGroup ? grp.x[i] + 32 : int(grp.x[i]);
@@ -90,18 +89,17 @@ void shotsOfGroupHitPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
 
 void groupRamsPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
     GameState& g = w.svc.g;
-    const GroupWords words = groupWords(leftGroup);
     for (int i = 0; i < grp.count; ++i) {
-        if (!playerCanBeHit(g) || grp.state[i] != words.alive) continue;
+        if (!playerCanBeHit(g) || grp.state[i] != EnemyState::Alive) continue;
         if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.x[i], grp.y[i], g.enemyW,
                     g.enemyH))
             continue;
-        g.playerState = kExplode;
+        g.playerState = PlayerState::Exploding;
         // A ram from the left drops the HP at once; one from the right leaves
         // it shown until the explosion ends.
         if (leftGroup) g.playerHP = 0;
         grp.hp[i] = 0;
-        grp.state[i] = words.explode[0];
+        grp.state[i] = EnemyState::Explode1;
         g.enemiesOnField -= 1;
         w.svc.snd.sndExplosion.play();
     }
@@ -157,9 +155,9 @@ void spawnEnemy(GameWindow& w) {
     grp.hitTicks[n] = 0;
     grp.attack[n] = half + 1;
     grp.hp[n] = g.level;
-    grp.shotState[n] = "";
+    grp.shotFlying[n] = false;
     grp.y[n] = row;
-    grp.state[n] = groupWords(toLeft).alive;
+    grp.state[n] = EnemyState::Alive;
     grp.x[n] = toLeft ? -int(g.enemyW) : 328 + g.enemyW;
     grp.shotX[n] = toLeft ? grp.x[n] + 32 : grp.x[n] - 62;
     grp.shotY[n] = grp.y[n] + 4;

@@ -12,7 +12,7 @@ void EnemyGroup::resizeKeeping(int n) {
     defense.resize(size);
     hit.resize(size);
     hitTicks.resize(size);
-    shotState.resize(size);
+    shotFlying.resize(size);
     shotX.resize(size);
     shotY.resize(size);
 }
@@ -20,7 +20,7 @@ void EnemyGroup::resizeKeeping(int n) {
 void EnemyGroup::clearToOneSlot() {
     count = 0;
     state.clear(); x.clear(); y.clear(); hp.clear(); attack.clear(); defense.clear();
-    hit.clear(); hitTicks.clear(); shotState.clear(); shotX.clear(); shotY.clear();
+    hit.clear(); hitTicks.clear(); shotFlying.clear(); shotX.clear(); shotY.clear();
     resizeKeeping(0);
 }
 

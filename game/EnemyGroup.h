@@ -2,23 +2,23 @@
 // One group of small enemy tanks as parallel arrays, one array per field.
 // Slots 0 .. count-1 are in use; every array always has one spare slot more
 // (upper bound = count). Slots are appended, never removed within a level.
-#include <string>
 #include <vector>
 
 #include "game/Int16.h"
+#include "game/States.h"
 
 namespace vrh {
 
 struct EnemyGroup {
     Int16 count = 0;                   // leftCount / rightCount
-    std::vector<std::string> state;    // leftState: "Alive Left", "Shoot Left", "Explode1 Left".., ""
+    std::vector<EnemyState> state;
     std::vector<Int16> x, y;           // leftX, leftY: top-left corner
     std::vector<Int16> hp;             // leftHP
     std::vector<Int16> attack;         // leftAttack
     std::vector<Int16> defense;        // leftDefense
     std::vector<Int16> hit;            // leftHit: hit-flash flag 0 or 1
     std::vector<Int16> hitTicks;       // leftHitTicks
-    std::vector<std::string> shotState;  // leftShotState: "Shoot" or ""
+    std::vector<bool> shotFlying;      // its shot is in the air
     std::vector<Int16> shotX, shotY;   // leftShotX, leftShotY
 
     EnemyGroup() { resizeKeeping(0); }

@@ -11,7 +11,7 @@ constexpr int kExplosionW = 33, kExplosionH = 42;
 void advancePlayerExplosion(GameState& g, Frame& frame) {
     g.explodeFrame += 1;
     if (g.explodeFrame == 5) {
-        g.playerState = kBlinking;
+        g.playerState = PlayerState::Blinking;
         g.lives -= 1;
         g.playerHP = g.playerMaxHP;
         g.explodeFrame = 0;
@@ -21,23 +21,15 @@ void advancePlayerExplosion(GameState& g, Frame& frame) {
     frame.masked({Pic::explodemask, f}, {Pic::explode, f}, g.playerX, g.playerY, g.playerW, g.playerH);
 }
 
-int explosionStage(const std::string& state, bool leftGroup) {
-    const auto& words = leftGroup ? kExplodeLeft : kExplodeRight;
-    for (int k = 0; k < 4; ++k)
-        if (state == words[k]) return k + 1;
-    return 0;
-}
-
-void advanceEnemyExplosion(EnemyGroup& grp, bool leftGroup, int i, int stage, Frame& frame) {
+void advanceEnemyExplosion(EnemyGroup& grp, int i, int stage, Frame& frame) {
     const uint8_t f = uint8_t(stage - 1);
     frame.masked({Pic::explodemask, f}, {Pic::explode, f}, grp.x[i], grp.y[i] - 8, kExplosionW,
                  kExplosionH);
-    const auto& words = leftGroup ? kExplodeLeft : kExplodeRight;
     if (stage < 4) {
-        grp.state[i] = words[stage];
+        grp.state[i] = explosionState(stage + 1);
     } else {
         // Gone for the rest of the level; its shot, if flying, flies on.
-        grp.state[i] = "";
+        grp.state[i] = EnemyState::Gone;
         grp.y[i] = -1111;
     }
 }

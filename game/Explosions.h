@@ -6,17 +6,14 @@
 
 namespace vrh {
 
-// The player in "Explode": explodeFrame + 1; on 5 the player turns
-// "Blinking", loses a life, gets full HP and is not drawn; otherwise
+// The player while exploding: explodeFrame + 1; on 5 the player turns
+// blinking, loses a life, gets full HP and is not drawn; otherwise
 // explosion frame explodeFrame - 1 is drawn over the player's box.
 void advancePlayerExplosion(GameState& g, Frame& frame);
 
-// A small enemy in explosion stage 1..4 ("Explode<stage> Left/Right"): frame
+// A small enemy in explosion stage 1..4: frame
 // stage - 1 drawn 8 px above its top, 33 x 42; then the next stage, or after
-// stage 4 the empty state with the enemy parked at y = -1111.
-void advanceEnemyExplosion(EnemyGroup& group, bool leftGroup, int i, int stage, Frame& frame);
-
-// The explosion stage (1..4) of a state string of the group, 0 for any other.
-int explosionStage(const std::string& state, bool leftGroup);
+// stage 4 gone, with the enemy parked at y = -1111.
+void advanceEnemyExplosion(EnemyGroup& group, int i, int stage, Frame& frame);
 
 }  // namespace vrh

@@ -13,14 +13,14 @@
 
 namespace vrh {
 
-// Player states.
-inline const std::string kAlive = "Alive";
-inline const std::string kFlashing = "Flashing";
-inline const std::string kExplode = "Explode";
-inline const std::string kBlinking = "Blinking";
-inline const std::string kDead = "Dead";
-// Shot states (player volley shots and small-enemy shots).
-inline const std::string kShoot = "Shoot";
+// What the player is doing.
+enum class PlayerState : uint8_t {
+    Alive,
+    Flashing,   // hit, still standing
+    Exploding,  // out of hit points: the four-frame explosion
+    Blinking,   // back after losing a life, cannot be hit yet
+    Dead,       // the run is over
+};
 
 // The twelve pad buttons, each a Windows virtual-key code.
 struct ButtonMap {
@@ -57,7 +57,7 @@ struct GameState {
     Int16 playerW = 33, playerH = 42;
     bool facingLeft = false, facingRight = true;
     bool fireHeld = false;
-    std::string playerState = kAlive;
+    PlayerState playerState = PlayerState::Alive;
     Int16 playerFrame = 0;   // kept between runs
     Int16 explodeFrame = 0;  // kept between runs
     Int16 blinkTicks = 0;
@@ -86,7 +86,7 @@ struct GameState {
     Int16 volleyFrame = 0;  // kept between runs
     Int16 volleyY = 310;
     std::array<double, 4> volleyX{11, 101, 218, 308};
-    std::array<std::string, 4> volleyState{};  // kept between runs
+    std::array<bool, 4> volleyShotFlying{};  // kept between runs
     Int16 volleyShotW = 11, volleyShotH = 31;
     double volleyTicks = 81.75;
     double volleyStepRight = 0, volleyStepLeft = 0;  // set at each launch

@@ -18,13 +18,6 @@ const uint32_t kYellow = 0xFFFF00;
 
 }  // namespace
 
-bool Label::tagIsOne() const {
-    const char* s = Tag.c_str();
-    char* end = nullptr;
-    const double v = std::strtod(s, &end);
-    return end != s && v == 1.0;
-}
-
 GameWindow::GameWindow(GameServices s) : svc(s) {
     tmrMoves.handler = [this] { tmrMoves_Timer(); };
     tmrBGmusic.handler = [this] { tmrBGmusic_Timer(); };
@@ -136,14 +129,14 @@ void GameWindow::Form_Load() {
     g.spawnLeftNext = false;
     g.enemyFrame = 1;
     g.lives = 5;
-    g.playerState = kAlive;
+    g.playerState = PlayerState::Alive;
     g.blinkTicks = 0;
     g.enemyShotsInAir = 0;
     g.rightGroupTurn = false;
     g.playerMaxHP = 5;
     g.gunType = "Regular";
     g.shotType = "Regular";
-    // The group arrays, volleyState and the animation frames keep whatever
+    // The group arrays, volleyShotFlying and the animation frames keep whatever
     // the last run left: with both counts at 0 no old slot is visited.
 }
 
@@ -176,7 +169,7 @@ void GameWindow::Form_KeyUp(int keyCode) {
 void GameWindow::tmrTankShot_Timer() {
     if (finished_ || unloaded_) return;
     svc.snd.sndTankShot.play();
-    tmrTankShot.Tag = "1";
+    volleyUnderway = true;
 }
 
 void GameWindow::freeze() {
@@ -188,7 +181,7 @@ void GameWindow::resume() {
     if (finished_ || unloaded_) return;
     if (tmrMoves.Enabled() || lblPause.Visible) return;  // running, or paused
     tmrMoves.setEnabled(true);
-    if (tmrTankShot.tagIsOne()) tmrTankShot.setEnabled(true);
+    if (volleyUnderway) tmrTankShot.setEnabled(true);
 }
 
 void GameWindow::tmrBGmusic_Timer() {
@@ -201,7 +194,7 @@ void GameWindow::tmrBGmusic_Timer() {
         !flags.optionsShowing) {
         if (!tmrMoves.Enabled() && !lblPause.Visible) {
             tmrMoves.setEnabled(true);
-            if (!tmrTankShot.Enabled() && tmrTankShot.tagIsOne()) tmrTankShot.setEnabled(true);
+            if (!tmrTankShot.Enabled() && volleyUnderway) tmrTankShot.setEnabled(true);
         }
     }
     // Music: the chosen track restarts when it has ended and silences the others.
@@ -218,16 +211,16 @@ void GameWindow::tmrBGmusic_Timer() {
 }
 
 void GameWindow::togglePauseChoice() {
-    if (lblResume.tagIsOne()) {
+    if (lblResume.selected) {
         lblResume.ForeColor = kYellow;
-        lblResume.Tag = "0";
+        lblResume.selected = false;
         lblMainMenu.ForeColor = kGreen;
-        lblMainMenu.Tag = "1";
-    } else if (lblMainMenu.tagIsOne()) {
+        lblMainMenu.selected = true;
+    } else if (lblMainMenu.selected) {
         lblMainMenu.ForeColor = kYellow;
-        lblMainMenu.Tag = "0";
+        lblMainMenu.selected = false;
         lblResume.ForeColor = kGreen;
-        lblResume.Tag = "1";
+        lblResume.selected = true;
     }
     svc.snd.sndMenuMove.play();
     svc.host.pauseScreenChanged();
@@ -249,18 +242,18 @@ void GameWindow::tmrPause_Timer() {
     // when it comes before this screen has seen the key up (a slow poll).
     const bool freshStart = (svc.keys.GetAsyncKeyState(k.keyStart) & kKeyPressedBit) != 0;
     if (!freshStart) return;
-    if (lblResume.tagIsOne()) {
+    if (lblResume.selected) {
         tmrMoves.setEnabled(true);
         lblPause.Visible = false;
         lblResume.Visible = false;
-        if (tmrTankShot.tagIsOne()) {
+        if (volleyUnderway) {
             svc.snd.sndTankShot.play();
             tmrTankShot.setEnabled(true);
         }
         lblMainMenu.Visible = false;
         tmrPause.setEnabled(false);
         svc.g.controlsArmed = false;  // the tick arms them again on tickCycle 2
-    } else if (lblMainMenu.tagIsOne()) {
+    } else if (lblMainMenu.selected) {
         // No further pause ticks while the question is open.
         tmrPause.setEnabled(false);
         const MsgButton answer = svc.msg.question(

@@ -17,14 +17,13 @@
 
 namespace vrh {
 
-// A label of the window as a model: caption, visibility, Tag and text colour.
+// A label of the window as a model: caption, visibility, whether it is the
+// chosen entry of the pause screen, and text colour.
 struct Label {
     std::string Caption;
     bool Visible = false;
-    std::string Tag;
+    bool selected = false;
     uint32_t ForeColor = 0;  // 0xRRGGBB
-    // The Tag read as a number equals 1 (the leading number of the text).
-    bool tagIsOne() const;
 };
 
 // What the game window asks of the rest of the program.
@@ -78,12 +77,14 @@ public:
     Timer tmrMoves{50, true};
     Timer tmrBGmusic{100, true};
     Timer tmrPause{100, false};
-    Timer tmrTankShot{1811, false, "0"};
+    Timer tmrTankShot{1811, false};
+    // The volley sound has played since the volley began: resuming restarts its timer.
+    bool volleyUnderway = false;
     Timer tmrLevelup{1, false};
 
-    Label lblPause{"Paused", false, "", 0xFFFFFF};
-    Label lblResume{"Resume", false, "1", 0x00FF00};
-    Label lblMainMenu{"MainMenu", false, "0", 0xFFFF00};
+    Label lblPause{"Paused", false, false, 0xFFFFFF};
+    Label lblResume{"Resume", false, true, 0x00FF00};
+    Label lblMainMenu{"MainMenu", false, false, 0xFFFF00};
 
     std::string Caption = "Varnholt";
 

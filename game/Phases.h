@@ -23,9 +23,9 @@ void enemyShotsHitPlayer(GameWindow& w);    // 12: left group, then right group
 void enemiesRamPlayer(GameWindow& w);       // 13: left group, then right group
 void driveEnemiesIn(GameState& g);          // 15
 void spawnEnemy(GameWindow& w);             // 24
-// The player can be hurt only while "Alive" or "Flashing".
+// The player can be hurt only while alive or flashing.
 bool playerCanBeHit(const GameState& g);
-// After a hit: "Explode" (and the explosion sound) at 0 HP or below, else "Flashing".
+// After a hit: exploding (and the explosion sound) at 0 HP or below, else flashing.
 void playerHurt(GameWindow& w);
 
 // ---- game/Volley.cpp: the big tank's volley ----
@@ -35,7 +35,7 @@ void launchVolley(GameState& g);            // 16: when volleyTimer is 49 and no
 void endVolley(GameWindow& w);              // 17: when the volley has left the top
 
 // ---- game/PlayerControl.cpp: the pad ----
-// The player may move and fire: controls armed and "Alive", "Flashing" or "Blinking".
+// The player may move and fire: controls armed and alive, flashing or blinking.
 bool playerMayAct(const GameState& g);
 void pauseKey(GameWindow& w);               // 20
 void movePlayer(GameWindow& w);             // 21: left, right, down, up

@@ -6,7 +6,7 @@ namespace vrh {
 
 bool playerMayAct(const GameState& g) {
     return g.controlsArmed &&
-           (g.playerState == kAlive || g.playerState == kFlashing || g.playerState == kBlinking);
+           (g.playerState == PlayerState::Alive || g.playerState == PlayerState::Flashing || g.playerState == PlayerState::Blinking);
 }
 
 void pauseKey(GameWindow& w) {

@@ -73,11 +73,10 @@ void endPlayerShot(GameState& g, bool clearDirection) {
 namespace {
 
 // One group against the player's shot; stops as soon as the shot has ended.
-void shotAgainstGroup(GameWindow& w, EnemyGroup& grp, const std::string& alive,
-                      const std::string& explode1) {
+void shotAgainstGroup(GameWindow& w, EnemyGroup& grp) {
     GameState& g = w.svc.g;
     for (int i = 0; i < grp.count; ++i) {
-        if (!(g.shotInFlight == 1 && grp.state[i] == alive)) continue;
+        if (!(g.shotInFlight == 1 && grp.state[i] == EnemyState::Alive)) continue;
         if (!boxHit(g, grp.x[i], grp.y[i], g.enemyW, g.enemyH, g.shotX, g.shotY, g.shotW, g.shotH))
             continue;
         if (grp.defense[i] >= g.attackPower)
@@ -90,7 +89,7 @@ void shotAgainstGroup(GameWindow& w, EnemyGroup& grp, const std::string& alive,
             g.money += g.level;
             g.extraLifePoints += 0.5;
             g.enemiesOnField -= 1;
-            grp.state[i] = explode1;
+            grp.state[i] = EnemyState::Explode1;
             grp.hit[i] = 0;
         } else {
             grp.hit[i] = 1;
@@ -105,8 +104,8 @@ void shotAgainstGroup(GameWindow& w, EnemyGroup& grp, const std::string& alive,
 
 void playerShotHitsEnemies(GameWindow& w) {
     GameState& g = w.svc.g;
-    shotAgainstGroup(w, g.right, kAliveRight, kExplodeRight[0]);
-    shotAgainstGroup(w, g.left, kAliveLeft, kExplodeLeft[0]);
+    shotAgainstGroup(w, g.right);
+    shotAgainstGroup(w, g.left);
 }
 
 void shotLeavesFieldAndFlies(GameState& g) {
@@ -154,7 +153,7 @@ void playerShotHitsTank(GameWindow& w) {
 }
 
 void flyEnemyShot(GameState& g, EnemyGroup& grp, bool leftGroup, int i, Frame& frame) {
-    if (grp.shotState[i] != kShoot) return;
+    if (!grp.shotFlying[i]) return;
     const bool inField = leftGroup ? grp.shotX[i] < 328 : grp.shotX[i] > 0;
     if (inField) {
         grp.shotX[i] += leftGroup ? 10 : -10;
@@ -162,7 +161,7 @@ void flyEnemyShot(GameState& g, EnemyGroup& grp, bool leftGroup, int i, Frame& f
         frame.masked({Pic::enemyshotmask, f}, {Pic::enemyshot, f}, grp.shotX[i], grp.shotY[i],
                      g.shotW, g.shotH);
     } else {
-        grp.shotState[i] = "";
+        grp.shotFlying[i] = false;
         g.enemyShotsInAir -= 1;
         grp.shotX[i] = leftGroup ? grp.x[i] + 32 : int(grp.x[i]);
         grp.shotY[i] = grp.y[i] + 4;

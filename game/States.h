@@ -1,29 +1,25 @@
 #pragma once
-// The state strings of the small enemies, compared exactly.
-#include <array>
-#include <string>
+// What one small enemy tank is doing. Its side is the group that holds it.
+#include <cstdint>
 
 namespace vrh {
 
-inline const std::string kAliveLeft = "Alive Left";
-inline const std::string kAliveRight = "Alive Right";
-inline const std::string kShootLeft = "Shoot Left";
-inline const std::string kShootRight = "Shoot Right";
-// "Explode1 Left" .. "Explode4 Left" at index 0 .. 3.
-inline const std::array<std::string, 4> kExplodeLeft{"Explode1 Left", "Explode2 Left",
-                                                     "Explode3 Left", "Explode4 Left"};
-inline const std::array<std::string, 4> kExplodeRight{"Explode1 Right", "Explode2 Right",
-                                                      "Explode3 Right", "Explode4 Right"};
-
-// The words of one group.
-struct GroupWords {
-    const std::string& alive;
-    const std::string& shoot;
-    const std::array<std::string, 4>& explode;
+enum class EnemyState : uint8_t {
+    Gone,      // destroyed for the rest of the level, or a slot not yet used
+    Alive,
+    Shooting,  // the firing pose, drawn for one tick
+    Explode1,  // the four explosion stages, one per drawn tick
+    Explode2,
+    Explode3,
+    Explode4,
 };
-inline GroupWords groupWords(bool leftGroup) {
-    return leftGroup ? GroupWords{kAliveLeft, kShootLeft, kExplodeLeft}
-                     : GroupWords{kAliveRight, kShootRight, kExplodeRight};
+
+// The explosion stage (1..4) of a state, 0 for any other.
+inline int explosionStage(EnemyState s) {
+    const int k = int(s) - int(EnemyState::Explode1);
+    return k >= 0 && k < 4 ? k + 1 : 0;
 }
+// The state of explosion stage 1..4.
+inline EnemyState explosionState(int stage) { return EnemyState(int(EnemyState::Explode1) + stage - 1); }
 
 }  // namespace vrh

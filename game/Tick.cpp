@@ -45,7 +45,7 @@ void GameWindow::gameOver() {
     tmrMoves.setEnabled(false);
     tmrTankShot.setEnabled(false);
     tmrLevelup.setEnabled(false);
-    svc.g.playerState = kDead;
+    svc.g.playerState = PlayerState::Dead;
     svc.msg.notice("Game Over");
     svc.host.showHighScores();
     Sounds& s = svc.snd;
@@ -104,7 +104,7 @@ void grantExtraLife(GameWindow& w) {
 }
 
 void countBlink(GameState& g) {
-    if (g.playerState == kBlinking) g.blinkTicks += 1;
+    if (g.playerState == PlayerState::Blinking) g.blinkTicks += 1;
 }
 
 void wrapEnemyFrame(GameState& g) {

@@ -21,14 +21,14 @@ void volleyHitsPlayer(GameWindow& w) {
     GameState& g = w.svc.g;
     // The straight shots first, then the diagonal ones; the defence plays no part.
     for (int i : {1, 2, 0, 3}) {
-        if (!playerCanBeHit(g) || g.volleyState[i] != kShoot) continue;
+        if (!playerCanBeHit(g) || !g.volleyShotFlying[i]) continue;
         const bool straight = i == 1 || i == 2;
         const int sw = straight ? g.volleyShotW : g.shotW;
         const int sh = straight ? g.volleyShotH : g.shotH;
         if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, g.volleyX[i], g.volleyY, sw, sh))
             continue;
         g.playerHP -= 1;
-        g.volleyState[i] = "";
+        g.volleyShotFlying[i] = false;
         playerHurt(w);
     }
 }
@@ -44,7 +44,7 @@ void launchVolley(GameState& g) {
     g.volleyX[0] = 0;
     g.volleyTimer = 0;
     g.volleyX[3] = 308;
-    g.volleyState.fill(kShoot);
+    g.volleyShotFlying.fill(true);
 }
 
 void endVolley(GameWindow& w) {
@@ -53,8 +53,8 @@ void endVolley(GameWindow& w) {
     g.volleyActive = false;
     w.svc.snd.sndTankShot.stop();
     w.tmrTankShot.setEnabled(false);
-    w.tmrTankShot.Tag = "0";
-    g.volleyState.fill("");
+    w.volleyUnderway = false;
+    g.volleyShotFlying.fill(false);
 }
 
 }  // namespace vrh

@@ -121,7 +121,7 @@ TEST(EnemyDrawing, AHitFlashShowsOnThreeTicksThenTheNormalPicture) {
 TEST(EnemyDrawing, ExplosionFramesOnFourTicksAboveTheEnemyThenParked) {
     Armed h;
     const int n = h.addEnemy(false, 200, 100);
-    h.g.right.shotState[n] = "Shoot";
+    h.g.right.shotFlying[n] = true;
     h.g.right.shotX[n] = 150;
     h.g.shotInFlight = 1;
     h.g.shotRight = true;
@@ -135,7 +135,7 @@ TEST(EnemyDrawing, ExplosionFramesOnFourTicksAboveTheEnemyThenParked) {
         EXPECT_EQ(ops[0].mask.frame, f);
         EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h), std::make_tuple(200, 92, 33, 42));
     }
-    EXPECT_EQ(h.g.right.state[n], "");
+    EXPECT_EQ(h.g.right.state[n], EnemyState::Gone);
     EXPECT_EQ(h.g.right.y[n], -1111);
     h.tick();
     EXPECT_EQ(h.countOps(Pic::explode), 0);
@@ -147,12 +147,12 @@ TEST(EnemyDrawing, ExplosionFramesOnFourTicksAboveTheEnemyThenParked) {
 // A frozen tick (focus lost) also freezes the explosion stage.
 TEST(EnemyDrawing, AnExplosionStaysOnItsFrameWhileThePauseFreezesTheTick) {
     Armed h;
-    const int n = h.addEnemy(true, 100, 100, "Explode1 Left");
+    const int n = h.addEnemy(true, 100, 100, EnemyState::Explode1);
     h.fg.setForeground(nullptr);
     h.tick(2);
     ASSERT_FALSE(h.w().tmrMoves.Enabled());
-    const std::string stage = h.g.left.state[n];
-    EXPECT_NE(stage, "");
+    const EnemyState stage = h.g.left.state[n];
+    EXPECT_NE(stage, EnemyState::Gone);
     h.tick(10);
     EXPECT_EQ(h.g.left.state[n], stage);
 }

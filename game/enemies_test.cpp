@@ -37,7 +37,7 @@ TEST(Spawning, FirstFromTheRightThenLeftAndTheyStopAtThreeAnd293) {
     EXPECT_EQ(h.g.right.y[0], rowFrom(ref));
     EXPECT_EQ(h.g.right.shotX[0], 299);
     EXPECT_EQ(h.g.right.shotY[0], h.g.right.y[0] + 4);
-    EXPECT_EQ(h.g.right.state[0], "Alive Right");
+    EXPECT_EQ(h.g.right.state[0], EnemyState::Alive);
     h.tick();
     ASSERT_EQ(h.g.left.count, 1);
     EXPECT_EQ(h.g.left.x[0], -33);
@@ -98,7 +98,7 @@ TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
 TEST(Spawning, ParkedDestroyedSlotsDoNotBlockButLiveRowsDo) {
     Harness h;
     Random ref;
-    h.addEnemy(false, 293, rowFrom(ref) + 33, "");
+    h.addEnemy(false, 293, rowFrom(ref) + 33, EnemyState::Gone);
     spawnEnemy(h.w());
     EXPECT_EQ(h.g.spawnBlocked, 1);
     EXPECT_EQ(h.g.right.count, 1);
@@ -133,12 +133,12 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     h.clearSounds();
     h.tick();
     EXPECT_EQ(h.g.enemyShotsInAir, 2);
-    EXPECT_EQ(h.g.left.shotState[0], "Shoot");
-    EXPECT_EQ(h.g.left.shotState[1], "");
-    EXPECT_EQ(h.g.right.shotState[0], "Shoot");
+    EXPECT_TRUE(h.g.left.shotFlying[0]);
+    EXPECT_FALSE(h.g.left.shotFlying[1]);
+    EXPECT_TRUE(h.g.right.shotFlying[0]);
     EXPECT_FALSE(h.g.rightGroupTurn) << "the right group fired last";
     EXPECT_EQ(h.plays(h.snd.sndEnemyShot), 2);
-    EXPECT_EQ(h.g.left.state[0], "Alive Left");
+    EXPECT_EQ(h.g.left.state[0], EnemyState::Alive);
     EXPECT_EQ(h.countOps(Pic::enemyrightshot), 1);
     EXPECT_EQ(h.countOps(Pic::enemyleftshot), 1);
     h.tick(20);
@@ -150,14 +150,14 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
 TEST(FiringPass, AnEmptyGroupPassesTheTurnAndMembersOffTheFieldDoNotFire) {
     FiringHarness h;
     h.g.level = 5;
-    h.addEnemy(true, 3, 100, "");  // destroyed
+    h.addEnemy(true, 3, 100, EnemyState::Gone);  // destroyed
     h.addEnemy(false, 293, 120);
     h.addEnemy(false, 293, 180);
     h.addEnemy(false, 301, 240);  // still driving in
     h.tick();
-    EXPECT_EQ(h.g.right.shotState[0], "Shoot");
-    EXPECT_EQ(h.g.right.shotState[1], "Shoot");
-    EXPECT_EQ(h.g.right.shotState[2], "");
+    EXPECT_TRUE(h.g.right.shotFlying[0]);
+    EXPECT_TRUE(h.g.right.shotFlying[1]);
+    EXPECT_FALSE(h.g.right.shotFlying[2]);
     EXPECT_EQ(h.g.enemyShotsInAir, 2);
     EXPECT_TRUE(h.g.rightGroupTurn);
 
@@ -178,14 +178,14 @@ TEST(EnemyShotDamage, DefenceAgainstAttack) {
         h.g.playerDefense = c.defence;
         const int n = h.addEnemy(true, 3, 150);
         h.g.left.attack[n] = c.attack;
-        h.g.left.shotState[n] = "Shoot";
+        h.g.left.shotFlying[n] = true;
         h.g.left.shotX[n] = 170;
         h.g.left.shotY[n] = 10;
         h.g.enemyShotsInAir = 1;
         h.tick();
         EXPECT_EQ(h.g.playerHP, c.hpAfter);
-        EXPECT_EQ(h.g.playerState, "Flashing");
-        EXPECT_EQ(h.g.left.shotState[n], "");
+        EXPECT_EQ(h.g.playerState, PlayerState::Flashing);
+        EXPECT_FALSE(h.g.left.shotFlying[n]);
         EXPECT_EQ(h.g.left.shotX[n], 35) << "back to its owner's muzzle";
         EXPECT_EQ(h.g.left.shotY[n], 10);
         EXPECT_EQ(h.g.enemyShotsInAir, 0);
@@ -205,10 +205,10 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
         h.clearSounds();
         h.tick();
         const EnemyGroup& grp = fromLeft ? h.g.left : h.g.right;
-        EXPECT_EQ(h.g.playerState, "Explode");
+        EXPECT_EQ(h.g.playerState, PlayerState::Exploding);
         EXPECT_EQ(h.g.playerHP, fromLeft ? 0 : 4);
         EXPECT_EQ(grp.hp[n], 0);
-        EXPECT_EQ(grp.state[n], fromLeft ? "Explode2 Left" : "Explode2 Right");
+        EXPECT_EQ(grp.state[n], EnemyState::Explode2);
         EXPECT_EQ(h.g.enemiesOnField, 13);
         EXPECT_EQ(h.g.score, 0);
         EXPECT_EQ(h.g.money, 0);
@@ -222,13 +222,13 @@ TEST(Rams, AFiringPoseDoesNotRamAndAnExplodingPlayerIsNotRammed) {
     h.g.tickCycle = 5;
     h.g.playerX = 2;
     h.g.playerY = 40;
-    const int n = h.addEnemy(true, 3, 50, "Shoot Left");
+    const int n = h.addEnemy(true, 3, 50, EnemyState::Shooting);
     h.tick();
-    EXPECT_EQ(h.g.playerState, "Alive");
-    EXPECT_EQ(h.g.left.state[n], "Alive Left") << "the pose ended in the drawing";
-    h.g.playerState = "Explode";
+    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
+    EXPECT_EQ(h.g.left.state[n], EnemyState::Alive) << "the pose ended in the drawing";
+    h.g.playerState = PlayerState::Exploding;
     h.g.explodeFrame = 0;
     h.tick();
-    EXPECT_EQ(h.g.left.state[n], "Alive Left");
+    EXPECT_EQ(h.g.left.state[n], EnemyState::Alive);
     EXPECT_EQ(h.g.enemiesOnField, 14);
 }

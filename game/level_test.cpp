@@ -73,7 +73,7 @@ TEST(LevelChange, AVolleyInTheAirRisesAgainFromTheBottomInTheNextLevel) {
     h.noSpawns();
     h.tick(60);  // volley launched on 49, 11 steps up
     ASSERT_TRUE(h.g.volleyActive);
-    h.g.volleyState[2] = "";  // one shot already spent
+    h.g.volleyShotFlying[2] = false;  // one shot already spent
     const double x0 = h.g.volleyX[0];
     h.g.tankShattered = true;
     h.tick();  // the frame enables the level change
@@ -85,7 +85,7 @@ TEST(LevelChange, AVolleyInTheAirRisesAgainFromTheBottomInTheNextLevel) {
     h.tick();
     EXPECT_EQ(h.g.volleyY, 306);
     EXPECT_GT(h.g.volleyX[0], x0) << "shot 0 continues from where it was";
-    EXPECT_EQ(h.g.volleyState[2], "");
+    EXPECT_FALSE(h.g.volleyShotFlying[2]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 1) << "only the live straight shot is drawn";
 }
 

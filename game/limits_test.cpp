@@ -15,7 +15,7 @@ TEST(Limits, AGroupAtTheCountLimitTakesNoMoreAndTheOtherSideIsTried) {
     grp.resizeKeeping(32767);
     grp.count = 32767;
     for (int i = 0; i < 32767; ++i) {
-        grp.state[i] = "";
+        grp.state[i] = EnemyState::Gone;
         grp.y[i] = -1111;
     }
     spawnEnemy(h.w());
@@ -28,7 +28,7 @@ TEST(Limits, AGroupAtTheCountLimitTakesNoMoreAndTheOtherSideIsTried) {
     h.g.left.x[0] = 3;
     firingPass(h.w());
     EXPECT_EQ(h.g.enemyShotsInAir, 1);
-    EXPECT_EQ(h.g.left.shotState[0], "Shoot");
+    EXPECT_TRUE(h.g.left.shotFlying[0]);
     EXPECT_FALSE(h.g.rightGroupTurn) << "the all-empty right group hands the turn back";
 }
 
@@ -61,16 +61,16 @@ TEST(Limits, EnemyShotDamageSaturatesAtTheLowerLimit) {
     h.noSpawns();
     h.tick(2);
     h.g.playerHP = -32760;
-    h.g.playerState = "Flashing";
+    h.g.playerState = PlayerState::Flashing;
     const int n = h.addEnemy(true, 3, 150);
     h.g.left.attack[n] = 32767;
-    h.g.left.shotState[n] = "Shoot";
+    h.g.left.shotFlying[n] = true;
     h.g.left.shotX[n] = 170;
     h.g.left.shotY[n] = 10;
     h.g.enemyShotsInAir = 1;
     h.tick();
     EXPECT_EQ(h.g.playerHP, -32768);
-    EXPECT_EQ(h.g.playerState, "Explode");
+    EXPECT_EQ(h.g.playerState, PlayerState::Exploding);
 }
 
 // Guards a background layer growing past 32767 tiles.

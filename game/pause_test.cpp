@@ -50,7 +50,7 @@ TEST(Pause, TheStartPressThatOpenedItDoesNotChooseALaterOneResumes) {
     EXPECT_FALSE(w.paused() || w.tmrPause.Enabled() || w.lblResume.Visible || w.lblMainMenu.Visible);
     EXPECT_TRUE(w.tmrMoves.Enabled());
     EXPECT_FALSE(h.g.controlsArmed);
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "Tag 0: no volley sound";
+    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "no volley under way: no volley sound";
     // The controls come back when tickCycle next reaches 2.
     const int cycle = h.g.tickCycle;
     int ticks = 0;
@@ -58,12 +58,12 @@ TEST(Pause, TheStartPressThatOpenedItDoesNotChooseALaterOneResumes) {
     EXPECT_EQ(ticks, (2 - cycle + 20) % 20 == 0 ? 20 : (2 - cycle + 20) % 20);
 }
 
-// Resuming with the volley timer's Tag at 1 restarts the volley sound.
+// Resuming with a volley under way restarts the volley sound.
 TEST(Pause, ResumingARunningVolleyRestartsItsSound) {
     Harness h;
     h.noSpawns();
-    h.tick(49 + 40);  // the volley timer has played once: Tag 1
-    ASSERT_EQ(h.w().tmrTankShot.Tag, "1");
+    h.tick(49 + 40);  // the volley timer has played once: a volley is under way
+    ASSERT_TRUE(h.w().volleyUnderway);
     h.tap(Button::Start);
     h.tick();
     ASSERT_TRUE(h.w().paused());
@@ -84,22 +84,22 @@ TEST(Pause, DownAndUpToggleTheChoiceWithASound) {
     h.clearSounds();
     h.hold(Button::Down);
     h.advanceMs(100);
-    EXPECT_EQ(w.lblMainMenu.Tag + w.lblResume.Tag, "10");
+    EXPECT_TRUE(w.lblMainMenu.selected && !w.lblResume.selected);
     EXPECT_EQ(w.lblMainMenu.ForeColor, 0x00FF00u);
     EXPECT_EQ(w.lblResume.ForeColor, 0xFFFF00u);
     h.advanceMs(200);  // held under 300 ms: one move per press
-    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    EXPECT_TRUE(w.lblMainMenu.selected);
     h.advanceMs(100);  // held past the repeat delay: toggles on every tick
-    EXPECT_EQ(w.lblResume.Tag, "1");
+    EXPECT_TRUE(w.lblResume.selected);
     h.advanceMs(100);
-    EXPECT_EQ(w.lblMainMenu.Tag, "1");
+    EXPECT_TRUE(w.lblMainMenu.selected);
     h.release(Button::Down);
     h.hold(Button::Up);
     h.advanceMs(100);
-    EXPECT_EQ(w.lblResume.Tag, "1");
+    EXPECT_TRUE(w.lblResume.selected);
     h.hold(Button::Down);  // both: nothing
     h.advanceMs(100);
-    EXPECT_EQ(w.lblResume.Tag, "1");
+    EXPECT_TRUE(w.lblResume.selected);
     EXPECT_EQ(h.plays(h.snd.sndMenuMove), 4);
 }
 
@@ -140,7 +140,7 @@ TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
     h.hold(Button::Down);
     h.advanceMs(100);
     h.release(Button::Down);
-    ASSERT_EQ(w.lblMainMenu.Tag, "1");
+    ASSERT_TRUE(w.lblMainMenu.selected);
     h.tap(Button::Start);
     h.advanceMs(100);  // No (the default answer)
     ASSERT_EQ(h.msg.shown().size(), 1u);
@@ -179,7 +179,7 @@ TEST(Focus, OptionsOrLoadWindowKeepsTheGameFrozen) {
     Harness h;
     h.noSpawns();
     h.tick(49 + 40);
-    ASSERT_EQ(h.w().tmrTankShot.Tag, "1");
+    ASSERT_TRUE(h.w().volleyUnderway);
     h.fg.setForeground(nullptr);
     h.advanceMs(100);
     EXPECT_FALSE(h.w().tmrMoves.Enabled() || h.w().tmrTankShot.Enabled());
@@ -190,7 +190,7 @@ TEST(Focus, OptionsOrLoadWindowKeepsTheGameFrozen) {
     h.globals.flags.optionsShowing = false;
     h.advanceMs(100);
     EXPECT_TRUE(h.w().tmrMoves.Enabled());
-    EXPECT_TRUE(h.w().tmrTankShot.Enabled()) << "Tag 1";
+    EXPECT_TRUE(h.w().tmrTankShot.Enabled()) << "a volley is under way";
 }
 
 // The chosen track restarts only on a "stopped" reply; the others are stopped; titles match exactly.

@@ -26,7 +26,7 @@ struct ArmedHarness : Harness {
     void shootPlayer(int attack = 1) {
         const int n = addEnemy(true, 3, 200);
         g.left.attack[n] = attack;
-        g.left.shotState[n] = "Shoot";
+        g.left.shotFlying[n] = true;
         g.left.shotX[n] = g.playerX + 5;
         g.left.shotY[n] = g.playerY + 5;
         g.enemyShotsInAir += 1;
@@ -125,14 +125,14 @@ TEST(PlayerMovement, AShotInFlightIsNotMovedByThePlayer) {
 // An exploding player cannot move or fire; a blinking one can.
 TEST(PlayerStates, ExplodingPlayerOnlyPausesAndBlinkingPlayerMovesAndFires) {
     ArmedHarness h;
-    h.g.playerState = "Explode";
+    h.g.playerState = PlayerState::Exploding;
     h.hold(Button::Right);
     h.hold(Button::A);
     h.tick();
     EXPECT_EQ(h.g.playerX, 162);
     EXPECT_EQ(h.g.shotInFlight, 0);
     EXPECT_FALSE(h.g.fireHeld);
-    h.g.playerState = "Blinking";
+    h.g.playerState = PlayerState::Blinking;
     h.g.explodeFrame = 0;
     h.tick();
     EXPECT_EQ(h.g.playerX, 172);
@@ -165,13 +165,13 @@ TEST(PlayerStates, AHitFlashesOnTwoTicksAndTheThirdIsBlank) {
     h.shootPlayer();
     h.tick();
     EXPECT_EQ(h.g.playerHP, 4);
-    EXPECT_EQ(h.g.playerState, "Flashing");
+    EXPECT_EQ(h.g.playerState, PlayerState::Flashing);
     EXPECT_EQ(h.countOps(Pic::beerightf), 1);
     EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beerightf), 1);
     h.tick();
-    EXPECT_EQ(h.g.playerState, "Alive");
+    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
     EXPECT_FALSE(h.beeDrawn());
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beeright), 1);
@@ -192,7 +192,7 @@ TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) 
     }
     EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
     h.tick();
-    EXPECT_EQ(h.g.playerState, "Blinking");
+    EXPECT_EQ(h.g.playerState, PlayerState::Blinking);
     EXPECT_EQ(h.g.lives, 4);
     EXPECT_EQ(h.g.playerHP, 8);
     EXPECT_FALSE(h.beeDrawn());
@@ -202,7 +202,7 @@ TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) 
         EXPECT_EQ(h.beeDrawn(), b % 2 == 0) << "blinkTicks " << b;
     }
     h.tick();
-    EXPECT_EQ(h.g.playerState, "Alive");
+    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
     EXPECT_EQ(h.g.blinkTicks, 0);
     EXPECT_FALSE(h.beeDrawn());
     h.tick();
@@ -212,10 +212,10 @@ TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) 
 // A blinking player is not hit, and the shot flies on.
 TEST(PlayerStates, NothingHitsABlinkingPlayer) {
     ArmedHarness h;
-    h.g.playerState = "Blinking";
+    h.g.playerState = PlayerState::Blinking;
     h.shootPlayer(3);
     h.tick();
     EXPECT_EQ(h.g.playerHP, 5);
-    EXPECT_EQ(h.g.left.shotState[0], "Shoot");
+    EXPECT_TRUE(h.g.left.shotFlying[0]);
     EXPECT_EQ(h.g.enemyShotsInAir, 1);
 }

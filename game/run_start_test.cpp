@@ -41,7 +41,7 @@ TEST(RunStart, SecondRunAfterAGameOverStartsAfreshButKeepsTheUnresetFields) {
     g.facingRight = false;
     g.tankMaxHP = 600;
     g.extraLifeStep = 6000;
-    g.volleyState = {"Shoot", "", "Shoot", ""};
+    g.volleyShotFlying = {true, false, true, false};
     g.explodeFrame = 2;
     g.lives = 0;
     h.tick();
@@ -51,13 +51,13 @@ TEST(RunStart, SecondRunAfterAGameOverStartsAfreshButKeepsTheUnresetFields) {
     h.newRun();
     EXPECT_EQ(g.playerFrame, frameBefore) << "animation frames are not reset";
     EXPECT_EQ(g.explodeFrame, 2);
-    EXPECT_EQ(g.volleyState[0], "Shoot");
+    EXPECT_TRUE(g.volleyShotFlying[0]);
     EXPECT_EQ(g.left.count + g.right.count, 0);
     // Everything else as in a first run, once the kept frames and slot arrays are set aside.
     GameState seen = g;
     for (GameState* s : {&seen, &fresh.g}) {
         s->playerFrame = s->shotFrame = s->volleyFrame = s->explodeFrame = 0;
-        s->volleyState = {};
+        s->volleyShotFlying = {};
         s->left = s->right = EnemyGroup{};
     }
     EXPECT_EQ(describeState(seen), describeState(fresh.g));

@@ -132,7 +132,7 @@ TEST(ShotHits, DamagePayoutAndExplosionOfASmallEnemy) {
     const int n = h.addEnemy(false, 180, 100);  // right group, level 1: 1 HP
     h.clearSounds();
     h.shootFrom(190, 90);  // bottom-right corner (204, 104) inside the enemy
-    EXPECT_EQ(h.g.right.state[n], "Explode2 Right") << "Explode1 drawn in the same tick";
+    EXPECT_EQ(h.g.right.state[n], EnemyState::Explode2) << "Explode1 drawn in the same tick";
     EXPECT_EQ(h.g.right.hp[n], 0);
     EXPECT_EQ(h.g.score, 5);
     EXPECT_EQ(h.g.money, 1);
@@ -155,7 +155,7 @@ TEST(ShotHits, DefenceLowersTheDamageButAHitCostsAtLeastOne) {
         h.shootFrom(100, 93);
         EXPECT_EQ(h.g.left.hp[n], hpAfter) << "attack " << attack << " defence " << defence;
         EXPECT_EQ(h.g.left.hit[n], 1) << "a survivor flashes";
-        EXPECT_EQ(h.g.left.state[n], "Alive Left");
+        EXPECT_EQ(h.g.left.state[n], EnemyState::Alive);
         EXPECT_EQ(h.g.score, 0);
     }
 }
@@ -165,7 +165,7 @@ TEST(ShotHits, RightGroupFirstAndTheShotIsRelaunchedAtOnceWithAHeld) {
     Armed h;
     const int l = h.addEnemy(true, 100, 100);
     const int r = h.addEnemy(false, 100, 100);
-    const int shoot = h.addEnemy(false, 100, 100, "Shoot Right");
+    const int shoot = h.addEnemy(false, 100, 100, EnemyState::Shooting);
     h.hold(Button::A);
     h.shootFrom(110, 110);
     EXPECT_EQ(h.g.right.hp[r], 0);
@@ -211,7 +211,7 @@ TEST(TankHits, ShatteringPaysTheLevelTimesHundredAndShowsItAtOnce) {
     EXPECT_EQ(h.g.tankHP, -1);
     EXPECT_EQ(h.g.money, 305);
     EXPECT_EQ(h.w().Caption, "Level:3 Score:10 Lives:5 HP:5 $305");
-    EXPECT_EQ(h.countOps(Pic::Tankshater), 1);
+    EXPECT_EQ(h.countOps(Pic::tankShatter), 1);
     h.hold(Button::A);  // keeps the level change waiting
     h.shootFrom(100, 290);
     EXPECT_EQ(h.g.level, 3);
@@ -223,7 +223,7 @@ TEST(EnemyShots, FlyTenPerTickAndAreReArmedAfterLeavingTheField) {
     Armed h;
     const int l = h.addEnemy(true, 3, 250);
     const int r = h.addEnemy(false, 293, 200);
-    h.g.left.shotState[l] = h.g.right.shotState[r] = "Shoot";
+    h.g.left.shotFlying[l] = h.g.right.shotFlying[r] = true;
     h.g.left.shotX[l] = 300;
     h.g.right.shotX[r] = 15;
     h.g.enemyShotsInAir = 2;
@@ -232,13 +232,13 @@ TEST(EnemyShots, FlyTenPerTickAndAreReArmedAfterLeavingTheField) {
     EXPECT_EQ(h.g.right.shotX[r], 5);
     EXPECT_EQ(h.countOps(Pic::enemyshot), 2);
     h.tick(2);  // left: 320, then 330; right: 5 > 0 -> -5, then re-armed
-    EXPECT_EQ(h.g.right.shotState[r], "");
+    EXPECT_FALSE(h.g.right.shotFlying[r]);
     EXPECT_EQ(h.g.right.shotX[r], 293);
     EXPECT_EQ(h.g.right.shotY[r], 204);
     EXPECT_EQ(h.g.left.shotX[l], 330);
     EXPECT_EQ(h.g.enemyShotsInAir, 1);
     h.tick();
-    EXPECT_EQ(h.g.left.shotState[l], "");
+    EXPECT_FALSE(h.g.left.shotFlying[l]);
     EXPECT_EQ(h.g.left.shotX[l], 35);
     EXPECT_EQ(h.g.enemyShotsInAir, 0);
 }

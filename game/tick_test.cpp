@@ -103,7 +103,7 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     const int tickCycleBefore = h.g.tickCycle;
     h.clearSounds();
     h.tick();
-    EXPECT_EQ(h.g.playerState, "Dead");
+    EXPECT_EQ(h.g.playerState, PlayerState::Dead);
     ASSERT_EQ(h.msg.shown().size(), 1u);
     EXPECT_FALSE(h.msg.shown()[0].isQuestion);
     EXPECT_EQ(h.msg.shown()[0].text, "Game Over");
@@ -165,16 +165,16 @@ TEST(GameOver, FollowsTheTickAfterTheLastLifeExplodes) {
     h.noSpawns();
     h.tick(2);
     h.g.lives = 1;
-    h.g.playerState = "Explode";
+    h.g.playerState = PlayerState::Exploding;
     h.g.explodeFrame = 3;
     h.tick();
     EXPECT_EQ(h.g.lives, 1);
     h.tick();
     EXPECT_EQ(h.g.lives, 0);
-    EXPECT_EQ(h.g.playerState, "Blinking");
+    EXPECT_EQ(h.g.playerState, PlayerState::Blinking);
     EXPECT_EQ(h.host.highScores, 0);
     h.tick();
     EXPECT_EQ(h.w().Caption, "Level:1 Score:0 Lives:0 HP:5 $0");
     EXPECT_EQ(h.host.highScores, 1);
-    EXPECT_EQ(h.g.playerState, "Dead");
+    EXPECT_EQ(h.g.playerState, PlayerState::Dead);
 }

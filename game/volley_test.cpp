@@ -24,7 +24,7 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_EQ(h.g.volleyX[3], 308);
     EXPECT_EQ(h.g.volleyStepRight, (10 + 14) / 56.75);
     EXPECT_EQ(h.g.volleyStepLeft, (324 - 10 - 33 + 1) / 56.75);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(h.g.volleyState[i], "Shoot");
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(h.g.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
     EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "the sound starts with the first flight step";
     EXPECT_FALSE(h.w().tmrTankShot.Enabled());
@@ -41,7 +41,7 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_EQ(h.g.volleyFrame, 1);
 
     h.tick(36);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
-    EXPECT_EQ(h.w().tmrTankShot.Tag, "1");
+    EXPECT_TRUE(h.w().volleyUnderway);
     EXPECT_EQ(h.plays(h.snd.sndTankShot), 2);
 
     h.tick(134 - 87);  // tick 134: 85 flight steps, y = -30
@@ -51,8 +51,8 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_FALSE(h.g.volleyActive);
     EXPECT_EQ(h.stops(h.snd.sndTankShot), 1);
     EXPECT_FALSE(h.w().tmrTankShot.Enabled());
-    EXPECT_EQ(h.w().tmrTankShot.Tag, "0");
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(h.g.volleyState[i], "");
+    EXPECT_FALSE(h.w().volleyUnderway);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(h.g.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 0);
 
     h.tick(147 - 135);
@@ -70,13 +70,13 @@ TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     h.clearSounds();
     h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
     EXPECT_EQ(h.g.playerHP, 4);
-    EXPECT_EQ(h.g.playerState, "Flashing");
-    EXPECT_EQ(h.g.volleyState[0], "");
-    EXPECT_EQ(h.g.volleyState[3], "Shoot") << "shot 3 is at x 195.1, just outside";
+    EXPECT_EQ(h.g.playerState, PlayerState::Flashing);
+    EXPECT_FALSE(h.g.volleyShotFlying[0]);
+    EXPECT_TRUE(h.g.volleyShotFlying[3]) << "shot 3 is at x 195.1, just outside";
     h.tick();  // step 72: shot 3 at x 193.5, y 22
     EXPECT_EQ(h.g.playerHP, 3);
-    EXPECT_EQ(h.g.volleyState[3], "");
-    EXPECT_EQ(h.g.volleyState[1], "Shoot");
+    EXPECT_FALSE(h.g.volleyShotFlying[3]);
+    EXPECT_TRUE(h.g.volleyShotFlying[1]);
     EXPECT_EQ(h.plays(h.snd.sndExplosion), 0);
 }
 
@@ -89,9 +89,9 @@ TEST(Volley, AStraightShotDestroysAPlayerWithOneHP) {
     h.g.playerHP = 1;
     h.tick(49);
     h.clearSounds();
-    for (int i = 0; i < 40 && h.g.playerState == "Alive"; ++i) h.tick();
-    EXPECT_EQ(h.g.playerState, "Explode");
-    EXPECT_EQ(h.g.volleyState[1], "");
+    for (int i = 0; i < 40 && h.g.playerState == PlayerState::Alive; ++i) h.tick();
+    EXPECT_EQ(h.g.playerState, PlayerState::Exploding);
+    EXPECT_FALSE(h.g.volleyShotFlying[1]);
     EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
     EXPECT_LE(h.g.volleyY, 242) << "its top reached the player's bottom row";
 }

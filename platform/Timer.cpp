@@ -5,14 +5,6 @@
 
 namespace vrh {
 
-bool Timer::tagIsOne() const {
-    // "Tag read as a number": the leading number of the text, like Val().
-    const char* s = Tag.c_str();
-    char* end = nullptr;
-    const double v = std::strtod(s, &end);
-    return end != s && v == 1.0;
-}
-
 void VirtualClock::add(Timer& t) {
     entries_.push_back({&t, now_ + std::max(1, t.Interval)});
     Timer* p = &t;

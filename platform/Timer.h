@@ -1,6 +1,5 @@
 #pragma once
-// Window timers. A Timer is the data a form designer would set (interval,
-// Enabled, Tag) plus the handler of its timer event. Who makes time pass is
+// Window timers. A Timer is its interval and whether it runs, plus the handler of its timer event. Who makes time pass is
 // a driver: QtTimerBinding in the program, VirtualClock in tests.
 #include <cstdint>
 #include <functional>
@@ -11,8 +10,7 @@ namespace vrh {
 
 class Timer {
 public:
-    Timer(int intervalMs, bool enabled, std::string tag = "")
-        : Interval(intervalMs), Tag(std::move(tag)), enabled_(enabled) {}
+    Timer(int intervalMs, bool enabled) : Interval(intervalMs), enabled_(enabled) {}
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -22,11 +20,7 @@ public:
         enabled_ = on;
         if (onEnabledChanged) onEnabledChanged(on);
     }
-    // The Tag read as a number equals 1.
-    bool tagIsOne() const;
-
     int Interval;
-    std::string Tag;
     std::function<void()> handler;                 // the timer event
     std::function<void(bool)> onEnabledChanged;    // set by the driver
 

@@ -59,7 +59,7 @@ void TitleScene::Form_Unload() {
 int TitleScene::highlighted() const {
     const auto e = entries();
     for (int i = 0; i < 4; ++i)
-        if (e[size_t(i)]->Tag == "1") return i;
+        if (e[size_t(i)]->selected) return i;
     return 0;
 }
 
@@ -94,9 +94,9 @@ void TitleScene::moveHighlight(int step) {
     const auto e = entries();
     const int from = highlighted();
     const int to = (from + step + 4) % 4;
-    e[size_t(from)]->Tag = "0";
+    e[size_t(from)]->selected = false;
     e[size_t(from)]->ForeColor = kMenuNormal;
-    e[size_t(to)]->Tag = "1";
+    e[size_t(to)]->selected = true;
     e[size_t(to)]->ForeColor = kMenuHighlight;
     svc.snd.sndMenuMove.play();
 }
@@ -136,8 +136,8 @@ bool TitleScene::tmrMove_Timer(bool inFront) {
     ++spriteFrame;
     if (ticksSinceLoad < kArmTick) ++ticksSinceLoad;
 
-    Tag = inFront ? "1" : "0";
-    const bool active = Tag == "1";
+    this->inFront = inFront;
+    const bool active = inFront;
     if (active && ticksSinceLoad == kArmTick) inputArmed = true;
 
     if (frameTick >= 11) frameTick = 1;

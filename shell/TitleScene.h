@@ -17,11 +17,11 @@
 
 namespace vrh {
 
-// An invisible label that models one menu entry: its caption, Tag ("1" when
-// highlighted), text colour and where its text is printed.
+// An invisible label that models one menu entry: its caption, whether it is
+// highlighted, text colour and where its text is printed.
 struct MenuLabel {
     std::string Caption;
-    std::string Tag;
+    bool selected;
     uint32_t ForeColor;  // 0xRRGGBB
     int Left, Top;
 };
@@ -86,12 +86,12 @@ public:
     // How many ticks the menu waits before it takes input.
     static constexpr int kArmTick = 10;
 
-    MenuLabel lblStart{"New Game", "1", kMenuHighlight, 216, 400};
-    MenuLabel lblLoad{"Load", "0", kMenuNormal, 243, 432};
-    MenuLabel lblHighScores{"High Scores", "0", kMenuNormal, 213, 464};
-    MenuLabel lblQuit{"Quit", "0", kMenuNormal, 245, 496};
+    MenuLabel lblStart{"New Game", true, kMenuHighlight, 216, 400};
+    MenuLabel lblLoad{"Load", false, kMenuNormal, 243, 432};
+    MenuLabel lblHighScores{"High Scores", false, kMenuNormal, 213, 464};
+    MenuLabel lblQuit{"Quit", false, kMenuNormal, 245, 496};
 
-    std::string Tag = "1";  // active mark: "1" while the title window is in front
+    bool inFront = true;  // while the title window is in front
 
     int frameTick = 0;
     int spriteFrame = 0;

@@ -20,7 +20,7 @@ class QKeyEvent;
 namespace vrh {
 
 enum class FormId {
-    ff, frmMainForm, frmVarnholt, frmUpgrades, frmHighScores, frmName, frmLoad,
+    startup, frmMainForm, frmVarnholt, frmUpgrades, frmHighScores, frmName, frmLoad,
     frmOptions, frmBSF, frmAbout, Count
 };
 

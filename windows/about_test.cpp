@@ -13,16 +13,16 @@ using namespace vrh::test;
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards Okay resuming the frozen game (the volley only when its tag says so)
+    // Guards Okay resuming the frozen game (the volley only when one is under way)
     // with one tank shot, and the close box leaving it frozen.
     void okayResumesAndTheCloseBoxDoesNot() {
-        struct Case { const char* name; const char* tag; bool okay; int shots; bool moves, volley; };
-        const Case cases[] = {{"okay", "1", true, 1, true, true},
-                              {"okay, volley off", "0", true, 0, true, false},
-                              {"close box", "1", false, 0, false, false}};
+        struct Case { const char* name; bool volleyUnderway; bool okay; int shots; bool moves, volley; };
+        const Case cases[] = {{"okay", true, true, 1, true, true},
+                              {"okay, volley off", false, true, 0, true, false},
+                              {"close box", true, false, 0, false, false}};
         for (const Case& c : cases) {
             OverGame kit(&FrmVarnholt::mnuAbout_Click);
-            kit.game->tmrTankShot.Tag = c.tag;
+            kit.game->volleyUnderway = c.volleyUnderway;
             FrmAbout* w = kit.get<FrmAbout>(FormId::frmAbout);
             QVERIFY2(kit.app->globals.flags.aboutShowing, c.name);
             if (c.okay) QTest::mouseClick(w->lblokayy, Qt::LeftButton);

@@ -32,7 +32,7 @@ private slots:
         const char* shown[12] = {"SpaceBar", "M", "N", "O", "P", "Q", "UpArrow", "DownArrow", "LeftArrow",
                                  "RightArrow", "Enter", "Shift"};
         for (size_t i = 0; i < 12; ++i) QCOMPARE(c.w()->boxes()[i]->currentText(), QString::fromLatin1(shown[i]));
-        c.game->tmrTankShot.Tag = "1";
+        c.game->volleyUnderway = true;
         c.game->lblPause.Visible = true;
         pick(c.w()->ComboStart, "NumPad5");
         pick(c.w()->ComboA, "Z");
@@ -53,8 +53,8 @@ private slots:
         }
         QCOMPARE(c.w()->ComboStart->currentText(), QStringLiteral("NumPad5"));
 
-        // A typed unknown name keeps only that binding; Tag "0": no volley, no shot.
-        c.game->tmrTankShot.Tag = "0";
+        // A typed unknown name keeps only that binding; no volley under way, no shot.
+        c.game->volleyUnderway = false;
         c.w()->ComboStart->setEditText("Banana");
         pick(c.w()->ComboU, "W");
         pick(c.w()->ComboSel, "Tab");
@@ -83,7 +83,7 @@ private slots:
         for (bool paused : {false, true}) {
             Config c;
             c.game->lblPause.Visible = paused;
-            c.game->tmrTankShot.Tag = "1";
+            c.game->volleyUnderway = true;
             pick(c.w()->ComboA, "X");
             c.w()->close();
             QVERIFY(!c.forms->loaded(FormId::frmBSF) && !c.app->globals.flags.buttonConfigShowing);

@@ -78,7 +78,7 @@ private slots:
             h.press(kEnter);
             QVERIFY2(game->paused(), why + ": one Enter pauses");
             h.press(kDown);
-            QVERIFY2(game->lblMainMenu.tagIsOne(), why + ": one Down chooses MainMenu");
+            QVERIFY2(game->lblMainMenu.selected, why + ": one Down chooses MainMenu");
             h.press(kUp);
             h.press(kEnter);
             QVERIFY2(!game->paused(), why + ": Enter on Resume resumes");

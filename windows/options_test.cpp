@@ -20,7 +20,7 @@ using namespace vrh::test;
 
 struct Options : OverGame {
     explicit Options(std::string folder = {}) : OverGame(&FrmVarnholt::mnuOptionss_Click, std::move(folder)) {
-        game->tmrTankShot.Tag = "1";
+        game->volleyUnderway = true;
     }
     FrmOptions* w() { return get<FrmOptions>(FormId::frmOptions); }
     bool running() const { return game->tmrMoves.Enabled() && game->tmrTankShot.Enabled(); }

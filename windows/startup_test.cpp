@@ -28,12 +28,12 @@ public:
 struct Startup {
     explicit Startup(const std::string& flagText, std::string folder = {}) : kit(false, std::move(folder)) {
         if (flagText != "<none>") kit.write("ws.txt", flagText);
-        kit.forms->setFactory(FormId::ff, [this](Forms& f) -> Form* {
+        kit.forms->setFactory(FormId::startup, [this](Forms& f) -> Form* {
             auto* w = new FrmStartup(f, media);
             w->onQuit = [this] { ++quits; };
             return w;
         });
-        kit.forms->load(FormId::ff);
+        kit.forms->load(FormId::startup);
     }
     int mediaFiles() const {
         int n = 0;
@@ -61,7 +61,7 @@ private slots:
             if (c.loads) QCOMPARE(s.kit.read("ts1.mp3"), std::string("media 117"));
             QCOMPARE(s.kit.read("ws.txt"), std::string(c.after));
             QVERIFY(s.kit.msg.shown().empty());
-            QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible() && !s.kit.forms->find(FormId::ff)->isVisible());
+            QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible() && !s.kit.forms->find(FormId::startup)->isVisible());
             Startup next("<none>", s.kit.folder);  // the next start of the program
             QCOMPARE(next.media.loads, std::string(c.after) == "No\r\n" ? 0 : c.loads);
         }
@@ -73,9 +73,9 @@ private slots:
         ButtonMap& k = s.kit.app->globals.keys;
         k = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
         s.kit.app->globals.flags.gameShowing = s.kit.app->globals.flags.upgradesShowing = true;
-        s.kit.forms->unload(FormId::ff);
+        s.kit.forms->unload(FormId::startup);
         s.kit.forms->unload(FormId::frmMainForm);
-        s.kit.forms->load(FormId::ff);
+        s.kit.forms->load(FormId::startup);
         const int defaults[12] = {32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         const Int16* map[12] = {&k.keyA, &k.keyB, &k.keyC, &k.keyX, &k.keyY, &k.keyZ,
                                 &k.keyUp, &k.keyDown, &k.keyLeft, &k.keyRight, &k.keyStart, &k.keySelect};
@@ -126,7 +126,7 @@ private slots:
     // Guards a program left running with no window to reach it (a flag left set).
     void aSecondWithNoWindowShownEndsTheProgram() {
         Startup s("No\r\n");
-        auto* startup = s.kit.get<FrmStartup>(FormId::ff);
+        auto* startup = s.kit.get<FrmStartup>(FormId::startup);
         bool shown = false;
         startup->anyWindowShown = [&] { return shown; };
         s.kit.app->globals.flags.gameShowing = true;  // a flag nobody will clear

@@ -159,10 +159,10 @@ private slots:
     }
 
     // Guards the level change's hand-over to the shop and back: Next Level or the close box
-    // resumes the same run at full HP, the volley only when its tag is "1".
+    // resumes the same run at full HP, the volley only when one is under way.
     void levelChangeOpensTheShopAndNextLevelResumesTheGame() {
-        struct Case { const char* name; const char* tag; bool closeBox; };
-        for (const Case& c : {Case{"next level", "0", false}, Case{"volley on", "1", false}, Case{"close box", "1", true}}) {
+        struct Case { const char* name; bool volleyUnderway; bool closeBox; };
+        for (const Case& c : {Case{"next level", false, false}, Case{"volley on", true, false}, Case{"close box", true, true}}) {
             Rig r;
             r.forms->show(FormId::frmVarnholt);
             GameWindow* game = r.game();
@@ -170,7 +170,7 @@ private slots:
             r.app->g.money = 250;
             r.app->g.playerMaxHP = 8;
             r.app->g.playerHP = 2;
-            game->tmrTankShot.Tag = c.tag;
+            game->volleyUnderway = c.volleyUnderway;
             game->tmrTankShot.setEnabled(true);
             game->tmrLevelup_Timer();  // A is up: the level changes at once
 
@@ -186,7 +186,7 @@ private slots:
             QVERIFY2(!r.forms->loaded(FormId::frmUpgrades) && !r.app->globals.flags.upgradesShowing, c.name);
             QVERIFY2(r.forms->find(FormId::frmVarnholt)->isVisible() && r.game() == game, c.name);
             QVERIFY2(game->tmrMoves.Enabled(), c.name);
-            QVERIFY2(game->tmrTankShot.Enabled() == (std::string(c.tag) == "1"), c.name);
+            QVERIFY2(game->tmrTankShot.Enabled() == c.volleyUnderway, c.name);
             QCOMPARE(int(r.app->g.playerHP), 8);
         }
     }

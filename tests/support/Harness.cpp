@@ -75,11 +75,11 @@ int Harness::stops(const Sound& s) const {
 void Harness::closeShop() {
     fg.setForeground(self());
     window_->tmrMoves.setEnabled(true);
-    if (window_->tmrTankShot.tagIsOne()) window_->tmrTankShot.setEnabled(true);
+    if (window_->volleyUnderway) window_->tmrTankShot.setEnabled(true);
     g.playerHP = g.playerMaxHP;
 }
 
-int Harness::addEnemy(bool leftGroup, int x, int y, const char* state) {
+int Harness::addEnemy(bool leftGroup, int x, int y, EnemyState state) {
     EnemyGroup& grp = leftGroup ? g.left : g.right;
     const int n = grp.append();
     const int half = g.level / 2;
@@ -88,10 +88,10 @@ int Harness::addEnemy(bool leftGroup, int x, int y, const char* state) {
     grp.hp[n] = g.level;
     grp.hit[n] = 0;
     grp.hitTicks[n] = 0;
-    grp.state[n] = state ? std::string(state) : groupWords(leftGroup).alive;
+    grp.state[n] = state;
     grp.x[n] = x;
     grp.y[n] = y;
-    grp.shotState[n] = "";
+    grp.shotFlying[n] = false;
     grp.shotX[n] = leftGroup ? x + 32 : x - 62;  // as a spawn arms it
     grp.shotY[n] = y + 4;
     return n;

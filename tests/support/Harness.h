@@ -127,15 +127,14 @@ public:
     // A new run after the last one: a freshly created window is loaded.
     void newRun();
     // What the shop's "Next Level" does: the game window is shown again (and
-    // is in front), tmrMoves runs, tmrTankShot runs if its Tag is 1, HP
+    // is in front), tmrMoves runs, tmrTankShot runs if a volley is under way, HP
     // refilled. While the shop is open it is the foreground window.
     void closeShop();
 
     // ---- scenes ----
     // Appends a small enemy to a group (as a spawn would at the current
-    // level) at (x, y); its shot waits at its muzzle. state: "Alive Left" /
-    // "Alive Right" when left out; pass "" for a destroyed slot.
-    int addEnemy(bool leftGroup, int x, int y, const char* state = nullptr);
+    // level) at (x, y); its shot waits at its muzzle.
+    int addEnemy(bool leftGroup, int x, int y, EnemyState state = EnemyState::Alive);
     // Keeps spawning shut (enemiesOnField at 14) so a scene stays as built.
     void noSpawns() { g.enemiesOnField = 14; g.spawnOpen = false; }
     // Draw operations of the last frame using a picture (any frame).

@@ -6,7 +6,19 @@
 
 #include "game/States.h"
 
-namespace vrh::test {
+namespace vrh {
+
+std::ostream& operator<<(std::ostream& o, PlayerState s) {
+    static const char* const names[] = {"alive", "flashing", "exploding", "blinking", "dead"};
+    return o << names[int(s)];
+}
+
+std::ostream& operator<<(std::ostream& o, EnemyState s) {
+    static const char* const names[] = {"gone", "alive", "shooting", "explode1", "explode2", "explode3", "explode4"};
+    return o << names[int(s)];
+}
+
+namespace test {
 
 namespace {
 
@@ -16,11 +28,9 @@ bool oneOf(const std::string& s, std::initializer_list<const char*> allowed) {
     return false;
 }
 
-bool isExplode(const std::string& s, const GroupWords& w) {
-    for (const std::string& e : w.explode)
-        if (s == e) return true;
-    return false;
-}
+}  // namespace
+
+namespace {
 
 // Collects the first broken invariant.
 class Findings {
@@ -40,23 +50,19 @@ private:
 };
 
 void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, int& shots) {
-    const GroupWords w = groupWords(leftGroup);
     const char* side = leftGroup ? "left" : "right";
     const size_t slots = grp.state.size();
     f.expect(slots >= size_t(grp.count) + 1, side, " group: ", slots, " slots for count ", int(grp.count),
              " (the spare slot is missing)");
     for (size_t n : {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(),
-                     grp.hit.size(), grp.hitTicks.size(), grp.shotState.size(), grp.shotX.size(), grp.shotY.size()})
+                     grp.hit.size(), grp.hitTicks.size(), grp.shotFlying.size(), grp.shotX.size(), grp.shotY.size()})
         f.expect(n == slots, side, " group: the arrays do not share one upper bound");
     if (!f.clean()) return;
     for (int i = 0; i < grp.count; ++i) {
-        const std::string& s = grp.state[size_t(i)];
+        const EnemyState s = grp.state[size_t(i)];
         const int x = grp.x[size_t(i)], y = grp.y[size_t(i)], hp = grp.hp[size_t(i)];
-        const bool alive = s == w.alive || s == w.shoot;
-        const bool exploding = isExplode(s, w);
-        f.expect(alive || exploding || s.empty(), side, "[", i, "]: state \"", s, "\"");
-        f.expect(grp.shotState[size_t(i)].empty() || grp.shotState[size_t(i)] == kShoot, side, "[", i,
-                 "]: shot state \"", grp.shotState[size_t(i)], "\"");
+        const bool alive = s == EnemyState::Alive || s == EnemyState::Shooting;
+        const bool exploding = explosionStage(s) != 0;
         f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ", int(grp.hit[size_t(i)]));
         // Spawned at -33 / 361, driven in 4 pixels a tick, to 3 / 293.
         if (leftGroup)
@@ -68,9 +74,9 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
             f.expect(y >= 36 && y <= 275, side, "[", i, "]: row ", y, " outside 36..275");
         }
         if (exploding) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
-        if (s.empty()) f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
+        if (s == EnemyState::Gone) f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
         live += alive;
-        shots += grp.shotState[size_t(i)] == kShoot;
+        shots += grp.shotFlying[size_t(i)];
     }
 }
 
@@ -78,8 +84,8 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
 
 std::string InvariantChecker::check(const GameState& g) {
     Findings f;
-    const std::string& ps = g.playerState;
-    const bool dead = ps == kDead;  // the tick that ended the run stopped half-way
+    const PlayerState ps = g.playerState;
+    const bool dead = ps == PlayerState::Dead;  // the tick that ended the run stopped half-way
 
     // Run totals.
     f.expect(g.level >= 1, "level ", int(g.level));
@@ -94,9 +100,8 @@ std::string InvariantChecker::check(const GameState& g) {
              " defence ", int(g.playerDefense), " full HP ", int(g.playerMaxHP));
 
     // Player.
-    f.expect(oneOf(ps, {"Alive", "Flashing", "Explode", "Blinking", "Dead"}), "playerState \"", ps, "\"");
     f.expect(g.playerHP <= g.playerMaxHP, "HP ", int(g.playerHP), " above full HP ", int(g.playerMaxHP));
-    f.expect(g.playerHP > 0 || ps == kExplode, "HP ", int(g.playerHP), " while \"", ps, "\"");
+    f.expect(g.playerHP > 0 || ps == PlayerState::Exploding, "HP ", int(g.playerHP), " while \"", ps, "\"");
     f.expect(g.playerX >= -8 && g.playerX <= 292 && (g.playerX - 162) % 10 == 0, "playerX ", int(g.playerX));
     f.expect(g.playerY >= 0 && g.playerY <= 240 && g.playerY % 10 == 0, "playerY ", int(g.playerY));
     f.expect(g.facingLeft != g.facingRight, "facing left ", g.facingLeft, " and right ", g.facingRight);
@@ -105,17 +110,17 @@ std::string InvariantChecker::check(const GameState& g) {
     // explodeFrame is 0 outside an explosion, except that a new run keeps
     // what the last one left (a run left for the title menu mid-explosion)
     // until its own first explosion.
-    if (explodeLeftover_ < 0 || ps == kExplode) explodeLeftover_ = ps == kExplode ? 0 : int(g.explodeFrame);
-    if (ps == kExplode)
+    if (explodeLeftover_ < 0 || ps == PlayerState::Exploding) explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.explodeFrame);
+    if (ps == PlayerState::Exploding)
         f.expect(g.explodeFrame >= 1 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame), " while exploding");
     else
         f.expect(g.explodeFrame == 0 || g.explodeFrame == explodeLeftover_, "explodeFrame ", int(g.explodeFrame),
                  " while \"", ps, "\"");
     f.expect(g.explodeFrame >= 0 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame));
     f.expect(g.flashTicks >= 0 && g.flashTicks <= 2, "flashTicks ", int(g.flashTicks));
-    if (ps == kFlashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
+    if (ps == PlayerState::Flashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
     f.expect(g.blinkTicks >= 0 && g.blinkTicks <= 40, "blinkTicks ", int(g.blinkTicks));
-    if (ps != kBlinking && !dead) f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
+    if (ps != PlayerState::Blinking && !dead) f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
 
     // The player's shot: waiting at the muzzle, which follows the player.
     f.expect(g.shotHomeX == g.playerX + 16 && g.shotHomeY == g.playerY + 32, "muzzle (", int(g.shotHomeX), ", ",
@@ -131,7 +136,6 @@ std::string InvariantChecker::check(const GameState& g) {
     f.expect(g.tankShattered == (g.tankHP < 1), "tankShattered ", g.tankShattered, " with tankHP ", int(g.tankHP));
     f.expect(g.tankPicIndex >= 0 && g.tankPicIndex <= 3, "tankPicIndex ", int(g.tankPicIndex));
     f.expect(g.tankFlashTicks >= 0 && g.tankFlashTicks <= 2, "tankFlashTicks ", int(g.tankFlashTicks));
-    for (const std::string& s : g.volleyState) f.expect(s.empty() || s == kShoot, "volleyState \"", s, "\"");
     f.expect(g.volleyY <= 310, "volleyY ", int(g.volleyY));
     if (g.volleyActive) f.expect(g.volleyY + g.volleyShotH >= 0, "a volley above the field still active");
 
@@ -194,8 +198,8 @@ std::string describeState(const GameState& g) {
       << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\n";
     o << "tank " << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered
       << " flashing " << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y "
-      << g.volleyY << " timer " << g.volleyTimer << " states";
-    for (const auto& s : g.volleyState) o << " \"" << s << "\"";
+      << g.volleyY << " timer " << g.volleyTimer << " shots flying";
+    for (const bool s : g.volleyShotFlying) o << " " << s;
     o << "\n";
     o << "enemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
       << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.playerFrame << "/" << g.shotFrame
@@ -204,10 +208,11 @@ std::string describeState(const GameState& g) {
         o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size() << "\n";
         for (int i = 0; i < grp->count && size_t(i) < grp->state.size(); ++i)
             o << "  [" << i << "] \"" << grp->state[size_t(i)] << "\" (" << grp->x[size_t(i)] << ", "
-              << grp->y[size_t(i)] << ") hp " << grp->hp[size_t(i)] << " shot \"" << grp->shotState[size_t(i)]
-              << "\" (" << grp->shotX[size_t(i)] << ", " << grp->shotY[size_t(i)] << ")\n";
+              << grp->y[size_t(i)] << ") hp " << grp->hp[size_t(i)] << " shot " << grp->shotFlying[size_t(i)]
+              << " (" << grp->shotX[size_t(i)] << ", " << grp->shotY[size_t(i)] << ")\n";
     }
     return o.str();
 }
 
-}  // namespace vrh::test
+}  // namespace test
+}  // namespace vrh

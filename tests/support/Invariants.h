@@ -7,9 +7,16 @@
 // The 16-bit and 32-bit fields stay in their ranges by construction (they
 // saturate, game/Int16.h); what is checked here is how the fields relate.
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "game/GameState.h"
+
+namespace vrh {
+// Readable names in failure messages.
+std::ostream& operator<<(std::ostream& o, PlayerState s);
+std::ostream& operator<<(std::ostream& o, EnemyState s);
+}  // namespace vrh
 
 namespace vrh::test {
 

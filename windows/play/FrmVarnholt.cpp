@@ -213,7 +213,7 @@ void FrmVarnholt::mnuExit_Click() {
         forms().unload(FormId::frmVarnholt);
         return;
     }
-    if (m.tmrTankShot.tagIsOne()) {
+    if (m.volleyUnderway) {
         app().snd.sndTankShot.play();
         m.tmrTankShot.setEnabled(true);
     }

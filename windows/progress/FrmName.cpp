@@ -61,7 +61,7 @@ void FrmName::startRun(const std::string& name) {
     a.globals.newGameAllowed = false;
     forms().show(FormId::frmVarnholt);
     if (auto* title = dynamic_cast<FrmMainForm*>(forms().find(FormId::frmMainForm)))
-        title->lblStart().Tag = "0";
+        title->lblStart().selected = false;
     forms().unload(FormId::frmMainForm);
     forms().unload(FormId::frmName);
 }

@@ -293,7 +293,7 @@ void FrmUpgrades::cmdOkay_Click() {
     if (FrmVarnholt* gw = gameWindow()) {
         GameWindow& m = gw->model();
         m.tmrMoves.setEnabled(true);
-        if (m.tmrTankShot.tagIsOne()) m.tmrTankShot.setEnabled(true);
+        if (m.volleyUnderway) m.tmrTankShot.setEnabled(true);
     }
     a.g.playerHP = a.g.playerMaxHP;
     forms().unload(FormId::frmUpgrades);

@@ -91,7 +91,7 @@ bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
 void FrmAbout::lblokayy_Click() {
     if (GameWindow* game = loadedGame(forms())) {
         game->tmrMoves.setEnabled(true);
-        if (game->tmrTankShot.tagIsOne()) {
+        if (game->volleyUnderway) {
             app().snd.sndTankShot.play();
             game->tmrTankShot.setEnabled(true);
         }

@@ -101,7 +101,7 @@ void FrmBSF::cmdSave_Click() {
     // Ok lets the game run on, even under its pause screen.
     if (GameWindow* game = loadedGame(forms())) {
         game->tmrMoves.setEnabled(true);
-        if (game->tmrTankShot.tagIsOne()) {
+        if (game->volleyUnderway) {
             a.snd.sndTankShot.play();
             game->tmrTankShot.setEnabled(true);
         }
@@ -115,7 +115,7 @@ void FrmBSF::Form_Unload() {
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
         if (!game->tmrMoves.Enabled() && !game->lblPause.Visible) {
             game->tmrMoves.setEnabled(true);
-            if (game->tmrTankShot.tagIsOne()) game->tmrTankShot.setEnabled(true);
+            if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
         }
     }
     a.globals.flags.buttonConfigShowing = false;

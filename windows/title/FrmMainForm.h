@@ -22,7 +22,7 @@ public:
 
     TitleScene& scene() { return scene_; }
     const Renderer& renderer() const { return canvas_.renderer(); }
-    // The menu entry that starts a new game (the name prompt clears its Tag).
+    // The menu entry that starts a new game (the name prompt clears its highlight).
     MenuLabel& lblStart() { return scene_.lblStart; }
 
     // TitleHost

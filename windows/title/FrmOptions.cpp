@@ -64,7 +64,7 @@ void FrmOptions::cmdOkay_Click() {
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
         if (!game->tmrMoves.Enabled() && !game->lblPause.Visible) {
             game->tmrMoves.setEnabled(true);
-            if (game->tmrTankShot.tagIsOne()) game->tmrTankShot.setEnabled(true);
+            if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
         }
     }
     hide();
@@ -75,7 +75,7 @@ void FrmOptions::Form_Unload() {
     App& a = app();
     // The close box resumes the game even when the player had paused it.
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
-        if (game->tmrTankShot.tagIsOne()) game->tmrTankShot.setEnabled(true);
+        if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
         game->tmrMoves.setEnabled(true);
     }
     a.globals.flags.optionsShowing = false;

@@ -22,7 +22,7 @@ const ResourceSource& FrmStartup::embedded() {
 }
 
 FrmStartup::FrmStartup(Forms& forms, const ResourceSource& media)
-    : Form(forms, FormId::ff), onQuit([] { QCoreApplication::quit(); }), anyWindowShown([] {
+    : Form(forms, FormId::startup), onQuit([] { QCoreApplication::quit(); }), anyWindowShown([] {
           const auto windows = QApplication::topLevelWidgets();
           return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
       }),
@@ -109,7 +109,7 @@ void FrmStartup::Timer1_Timer() {
     w.unload(FormId::frmLoad);
     w.unload(FormId::frmName);
     const std::function<void()> quit = onQuit;  // this window is on its way out
-    w.unload(FormId::ff);
+    w.unload(FormId::startup);
     if (quit) quit();
 }
 

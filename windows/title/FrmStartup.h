@@ -1,5 +1,5 @@
 #pragma once
-// The start-up window `ff`. It is never shown: its load step prepares the
+// The start-up window. It is never shown: its load step prepares the
 // run (media paths, window flags, the media files on the first start, the
 // default button map) and opens the title menu; its timer `Timer1` is the
 // exit watchdog that ends the program once no window is open any more.

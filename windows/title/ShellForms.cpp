@@ -8,7 +8,7 @@
 
 namespace vrh {
 void registerShellForms(Forms& forms) {
-    forms.setFactory(FormId::ff, [](Forms& f) -> Form* { return new FrmStartup(f); });
+    forms.setFactory(FormId::startup, [](Forms& f) -> Form* { return new FrmStartup(f); });
     forms.setFactory(FormId::frmMainForm, [](Forms& f) -> Form* { return new FrmMainForm(f); });
     forms.setFactory(FormId::frmOptions, [](Forms& f) -> Form* { return new FrmOptions(f); });
     forms.setFactory(FormId::frmBSF, [](Forms& f) -> Form* { return new FrmBSF(f); });
