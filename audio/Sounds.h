@@ -10,13 +10,13 @@ namespace vrh {
 
 struct Sounds {
     explicit Sounds(AudioOutput& d)
-        : sndPlayerShot(d), sndExplosion(d), sndEnemyShot(d), sndLevelUp(d), sndTankShot(d),
-          sndMenuMove(d), sndHighScore(d), sndTitle1(d), sndTitle2(d),
-          sndBgm{{Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d)}} {}
+        : playerShotSound(d), explosionSound(d), enemyShotSound(d), levelUpSound(d), tankShotSound(d),
+          menuMoveSound(d), highScoreSound(d), titleOpeningSound(d), titleLoopSound(d),
+          music{{Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d)}} {}
 
-    Sound sndPlayerShot, sndExplosion, sndEnemyShot, sndLevelUp, sndTankShot;
-    Sound sndMenuMove, sndHighScore, sndTitle1, sndTitle2;
-    std::array<Sound, 11> sndBgm;  // sndBgm[1] .. sndBgm[10]; [0] unused
+    Sound playerShotSound, explosionSound, enemyShotSound, levelUpSound, tankShotSound;
+    Sound menuMoveSound, highScoreSound, titleOpeningSound, titleLoopSound;
+    std::array<Sound, 11> music;  // music[1] .. music[10]; [0] unused
 };
 
 }  // namespace vrh

@@ -53,7 +53,7 @@ struct Game {
     void newRun() {
         w = std::make_unique<GameWindow>(
             GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, this});
-        w->Form_Load();
+        w->onLoad();
         host.unloaded = false;
     }
 };
@@ -127,7 +127,7 @@ void BM_BusyTickAndCompose(benchmark::State& state) {
     size_t ops = 0;
     for (auto _ : state) {
         game.g = scene;  // the same busy tick every time (the copy is included)
-        game.w->tmrMoves_Timer();
+        game.w->onMoveTick();
         renderer.render(game.w->frame());
         ops = game.w->frame().ops.size();
         benchmark::DoNotOptimize(renderer.canvas().constBits());
@@ -141,7 +141,7 @@ void BM_Stretch(benchmark::State& state) {
     app();
     Game game;
     game.g = busyScene(game.g);
-    game.w->tmrMoves_Timer();
+    game.w->onMoveTick();
     Renderer renderer(QSize(kFieldW, kFieldH));
     renderer.render(game.w->frame());
     QImage client(int(state.range(0)), int(state.range(1)), QImage::Format_RGB32);
@@ -166,14 +166,14 @@ void BM_HeadlessTicks(benchmark::State& state) {
         if (t % 80 == 0) { game.keys.keyUp(keyL); game.keys.keyDown(keyR); }
         if (t % 80 == 40) { game.keys.keyUp(keyR); game.keys.keyDown(keyL); }
         game.keys.keyDown(keyA);
-        game.w->tmrMoves_Timer();
+        game.w->onMoveTick();
         if (game.host.shops != 0) {  // straight on to the next level
             game.host.shops = 0;
-            game.w->tmrMoves.setEnabled(true);
+            game.w->moveTimer.setEnabled(true);
         }
-        if (game.w->tmrLevelup.Enabled()) {
+        if (game.w->levelUpTimer.Enabled()) {
             game.keys.keyUp(keyA);
-            game.w->tmrLevelup_Timer();
+            game.w->onLevelUpTick();
         }
         if (game.host.unloaded) game.newRun();
         ++t;

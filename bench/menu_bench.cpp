@@ -45,7 +45,7 @@ struct Title {
 
     Title() {
         const QImage& logo = SpriteSheet::instance().image(Pic::imgvrhl);
-        scene.Form_Load(logo.width(), logo.height());
+        scene.onLoad(logo.width(), logo.height());
     }
 };
 
@@ -53,9 +53,9 @@ void BM_TitleFrame(benchmark::State& state) {
     app();
     Title title;
     TitleCanvas canvas;
-    for (int64_t t = 0; t < state.range(0) * kTicksPerHour; ++t) title.scene.tmrMove_Timer(true);
+    for (int64_t t = 0; t < state.range(0) * kTicksPerHour; ++t) title.scene.onAnimationTick(true);
     for (auto _ : state) {
-        title.scene.tmrMove_Timer(true);
+        title.scene.onAnimationTick(true);
         canvas.draw(title.scene);
         benchmark::DoNotOptimize(canvas.renderer().canvas().constBits());
     }

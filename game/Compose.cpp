@@ -168,7 +168,7 @@ void composeFrame(GameWindow& w) {
     } else {
         frame.masked({Pic::tankShatterMask, 0}, {Pic::tankShatter, 0}, g.tankX, g.tankY, g.tankW,
                      g.tankH);
-        w.tmrLevelup.setEnabled(true);
+        w.levelUpTimer.setEnabled(true);
     }
 
     // 6-7. Left group, then right group.

@@ -15,7 +15,7 @@ void playerHurt(GameWindow& w) {
     GameState& g = w.svc.g;
     if (g.playerHP <= 0) {
         g.playerState = PlayerState::Exploding;
-        w.svc.snd.sndExplosion.play();
+        w.svc.snd.explosionSound.play();
     } else {
         // A hit while already flashing does not restart the flash count.
         g.playerState = PlayerState::Flashing;
@@ -38,7 +38,7 @@ bool groupFires(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
             g.enemyShotsInAir += 1;
             g.rightGroupTurn = leftGroup;
             grp.shotFlying[i] = true;
-            w.svc.snd.sndEnemyShot.play();
+            w.svc.snd.enemyShotSound.play();
             return true;
         }
         if (grp.state[i] == EnemyState::Gone) {
@@ -101,7 +101,7 @@ void groupRamsPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
         grp.hp[i] = 0;
         grp.state[i] = EnemyState::Explode1;
         g.enemiesOnField -= 1;
-        w.svc.snd.sndExplosion.play();
+        w.svc.snd.explosionSound.play();
     }
 }
 

@@ -19,55 +19,55 @@ const uint32_t kYellow = 0xFFFF00;
 }  // namespace
 
 GameWindow::GameWindow(GameServices s) : svc(s) {
-    tmrMoves.handler = [this] { tmrMoves_Timer(); };
-    tmrBGmusic.handler = [this] { tmrBGmusic_Timer(); };
-    tmrPause.handler = [this] { tmrPause_Timer(); };
-    tmrTankShot.handler = [this] { tmrTankShot_Timer(); };
-    tmrLevelup.handler = [this] { tmrLevelup_Timer(); };
+    moveTimer.handler = [this] { onMoveTick(); };
+    musicTimer.handler = [this] { onMusicTick(); };
+    pauseTimer.handler = [this] { onPauseTick(); };
+    tankShotTimer.handler = [this] { onTankShotTick(); };
+    levelUpTimer.handler = [this] { onLevelUpTick(); };
 }
 
 void GameWindow::attachTimers(TimerDriver& driver) {
     detachTimers();
     driver_ = &driver;
-    for (Timer* t : {&tmrMoves, &tmrBGmusic, &tmrPause, &tmrTankShot, &tmrLevelup}) driver.add(*t);
+    for (Timer* t : {&moveTimer, &musicTimer, &pauseTimer, &tankShotTimer, &levelUpTimer}) driver.add(*t);
 }
 
 void GameWindow::detachTimers() {
     if (!driver_) return;
-    for (Timer* t : {&tmrMoves, &tmrBGmusic, &tmrPause, &tmrTankShot, &tmrLevelup})
+    for (Timer* t : {&moveTimer, &musicTimer, &pauseTimer, &tankShotTimer, &levelUpTimer})
         driver_->remove(*t);
     driver_ = nullptr;
 }
 
-void GameWindow::Form_Load() {
+void GameWindow::onLoad() {
     GameState& g = svc.g;
     Sounds& s = svc.snd;
     const MediaPaths& p = svc.paths;
 
     g.volleyTicks = 81.75;
 
-    s.sndBgm[1].open(p.fileBgm[1]);
-    s.sndBgm[2].open(p.fileBgm[2]);
-    s.sndBgm[3].open(p.fileBgm[3]);
+    s.music[1].open(p.fileBgm[1]);
+    s.music[2].open(p.fileBgm[2]);
+    s.music[3].open(p.fileBgm[3]);
     g.extraLifeStep = 1000;
-    s.sndBgm[4].open(p.fileBgm[4]);
-    s.sndBgm[5].open(p.fileBgm[5]);
+    s.music[4].open(p.fileBgm[4]);
+    s.music[5].open(p.fileBgm[5]);
     g.enemiesOnField = 0;
-    s.sndBgm[6].open(p.fileBgm[6]);
-    s.sndBgm[7].open(p.fileBgm[7]);
+    s.music[6].open(p.fileBgm[6]);
+    s.music[7].open(p.fileBgm[7]);
     g.playerDefense = 0;
-    s.sndBgm[8].open(p.fileBgm[8]);
-    s.sndBgm[9].open(p.fileBgm[9]);
-    s.sndBgm[10].open(p.fileBgm[10]);
+    s.music[8].open(p.fileBgm[8]);
+    s.music[9].open(p.fileBgm[9]);
+    s.music[10].open(p.fileBgm[10]);
 
-    s.sndExplosion.open(p.fileExplosion);
-    s.sndPlayerShot.open(p.filePlayerShot);
-    s.sndTankShot.open(p.fileTankShot);
-    s.sndEnemyShot.open(p.fileEnemyShot);
-    s.sndLevelUp.open(p.fileLevelUp);
-    s.sndMenuMove.open(p.fileMenuMove);
+    s.explosionSound.open(p.fileExplosion);
+    s.playerShotSound.open(p.filePlayerShot);
+    s.tankShotSound.open(p.fileTankShot);
+    s.enemyShotSound.open(p.fileEnemyShot);
+    s.levelUpSound.open(p.fileLevelUp);
+    s.menuMoveSound.open(p.fileMenuMove);
 
-    s.sndBgm[6].play();  // the music timer takes over from here
+    s.music[6].play();  // the music timer takes over from here
 
     // Window-level fields; a freshly loaded window also starts its flash count at 0.
     g.controlsArmed = false;
@@ -140,51 +140,51 @@ void GameWindow::Form_Load() {
     // the last run left: with both counts at 0 no old slot is visited.
 }
 
-void GameWindow::Form_Unload() {
+void GameWindow::onUnload() {
     if (unloaded_) return;
     unloaded_ = true;
     // The window's timers go with it.
-    for (Timer* t : {&tmrMoves, &tmrBGmusic, &tmrPause, &tmrTankShot, &tmrLevelup})
+    for (Timer* t : {&moveTimer, &musicTimer, &pauseTimer, &tankShotTimer, &levelUpTimer})
         t->setEnabled(false);
     Sounds& s = svc.snd;
-    s.sndExplosion.close();
-    s.sndPlayerShot.close();
-    s.sndTankShot.close();
-    s.sndEnemyShot.close();
-    s.sndLevelUp.close();
-    for (int i = 1; i <= 10; ++i) s.sndBgm[i].close();
+    s.explosionSound.close();
+    s.playerShotSound.close();
+    s.tankShotSound.close();
+    s.enemyShotSound.close();
+    s.levelUpSound.close();
+    for (int i = 1; i <= 10; ++i) s.music[i].close();
     svc.globals.flags.gameShowing = false;
 }
 
-void GameWindow::Form_KeyDown(int keyCode) {
+void GameWindow::onKeyDown(int keyCode) {
     if (keyCode >= 0 && keyCode < int(svc.g.keyState.size())) svc.g.keyState[keyCode] = true;
 }
 
-void GameWindow::Form_KeyUp(int keyCode) {
+void GameWindow::onKeyUp(int keyCode) {
     if (keyCode >= 0 && keyCode < int(svc.g.keyState.size())) svc.g.keyState[keyCode] = false;
     // Releasing any key clears the fire pose until a tick finds A down again.
     svc.g.fireHeld = false;
 }
 
-void GameWindow::tmrTankShot_Timer() {
+void GameWindow::onTankShotTick() {
     if (finished_ || unloaded_) return;
-    svc.snd.sndTankShot.play();
+    svc.snd.tankShotSound.play();
     volleyUnderway = true;
 }
 
 void GameWindow::freeze() {
-    tmrMoves.setEnabled(false);
-    tmrTankShot.setEnabled(false);
+    moveTimer.setEnabled(false);
+    tankShotTimer.setEnabled(false);
 }
 
 void GameWindow::resume() {
     if (finished_ || unloaded_) return;
-    if (tmrMoves.Enabled() || lblPause.Visible) return;  // running, or paused
-    tmrMoves.setEnabled(true);
-    if (volleyUnderway) tmrTankShot.setEnabled(true);
+    if (moveTimer.Enabled() || pausedLabel.Visible) return;  // running, or paused
+    moveTimer.setEnabled(true);
+    if (volleyUnderway) tankShotTimer.setEnabled(true);
 }
 
-void GameWindow::tmrBGmusic_Timer() {
+void GameWindow::onMusicTick() {
     if (unloaded_) return;
     const WindowFlags& flags = svc.globals.flags;
     // Focus loss: another window in front freezes the game.
@@ -192,41 +192,41 @@ void GameWindow::tmrBGmusic_Timer() {
     // Focus return: thaw a frozen (not paused) game unless the load or options window is open.
     if (!finished_ && svc.fg.foregroundWindow() == svc.self && !flags.loadShowing &&
         !flags.optionsShowing) {
-        if (!tmrMoves.Enabled() && !lblPause.Visible) {
-            tmrMoves.setEnabled(true);
-            if (!tmrTankShot.Enabled() && volleyUnderway) tmrTankShot.setEnabled(true);
+        if (!moveTimer.Enabled() && !pausedLabel.Visible) {
+            moveTimer.setEnabled(true);
+            if (!tankShotTimer.Enabled() && volleyUnderway) tankShotTimer.setEnabled(true);
         }
     }
     // Music: the chosen track restarts when it has ended and silences the others.
     for (size_t k = 0; k < kTrackTitles.size(); ++k) {
         if (svc.globals.musicChoice != kTrackTitles[k]) continue;
-        Sound& chosen = svc.snd.sndBgm[k + 1];
+        Sound& chosen = svc.snd.music[k + 1];
         if (chosen.mode() == TrackMode::Stopped) {
             chosen.play();
             for (size_t j = 1; j <= 10; ++j)
-                if (j != k + 1) svc.snd.sndBgm[j].stop();
+                if (j != k + 1) svc.snd.music[j].stop();
         }
         break;
     }
 }
 
 void GameWindow::togglePauseChoice() {
-    if (lblResume.selected) {
-        lblResume.ForeColor = kYellow;
-        lblResume.selected = false;
-        lblMainMenu.ForeColor = kGreen;
-        lblMainMenu.selected = true;
-    } else if (lblMainMenu.selected) {
-        lblMainMenu.ForeColor = kYellow;
-        lblMainMenu.selected = false;
-        lblResume.ForeColor = kGreen;
-        lblResume.selected = true;
+    if (resumeLabel.selected) {
+        resumeLabel.ForeColor = kYellow;
+        resumeLabel.selected = false;
+        mainMenuLabel.ForeColor = kGreen;
+        mainMenuLabel.selected = true;
+    } else if (mainMenuLabel.selected) {
+        mainMenuLabel.ForeColor = kYellow;
+        mainMenuLabel.selected = false;
+        resumeLabel.ForeColor = kGreen;
+        resumeLabel.selected = true;
     }
-    svc.snd.sndMenuMove.play();
+    svc.snd.menuMoveSound.play();
     svc.host.pauseScreenChanged();
 }
 
-void GameWindow::tmrPause_Timer() {
+void GameWindow::onPauseTick() {
     if (finished_ || unloaded_) return;
     const ButtonMap& k = svc.globals.keys;
     // Each key is read once a tick; a press moves the choice once, a key
@@ -242,20 +242,20 @@ void GameWindow::tmrPause_Timer() {
     // when it comes before this screen has seen the key up (a slow poll).
     const bool freshStart = (svc.keys.GetAsyncKeyState(k.keyStart) & kKeyPressedBit) != 0;
     if (!freshStart) return;
-    if (lblResume.selected) {
-        tmrMoves.setEnabled(true);
-        lblPause.Visible = false;
-        lblResume.Visible = false;
+    if (resumeLabel.selected) {
+        moveTimer.setEnabled(true);
+        pausedLabel.Visible = false;
+        resumeLabel.Visible = false;
         if (volleyUnderway) {
-            svc.snd.sndTankShot.play();
-            tmrTankShot.setEnabled(true);
+            svc.snd.tankShotSound.play();
+            tankShotTimer.setEnabled(true);
         }
-        lblMainMenu.Visible = false;
-        tmrPause.setEnabled(false);
+        mainMenuLabel.Visible = false;
+        pauseTimer.setEnabled(false);
         svc.g.controlsArmed = false;  // the tick arms them again on tickCycle 2
-    } else if (lblMainMenu.selected) {
+    } else if (mainMenuLabel.selected) {
         // No further pause ticks while the question is open.
-        tmrPause.setEnabled(false);
+        pauseTimer.setEnabled(false);
         const MsgButton answer = svc.msg.question(
             "Are you sure you want to return to the main menu? You score will not be saved!",
             "Are you sure?");
@@ -267,7 +267,7 @@ void GameWindow::tmrPause_Timer() {
         // No: the pause screen stays; the Enter that answered the box was
         // the box's and must not count as a new Start here.
         svc.keys.takeOver();
-        tmrPause.setEnabled(true);
+        pauseTimer.setEnabled(true);
     }
 }
 

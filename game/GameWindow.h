@@ -32,7 +32,7 @@ public:
     virtual ~GameHost() = default;
     // Game over: the high-score window is shown (not modal).
     virtual void showHighScores() = 0;
-    // The game window is unloaded (its Form_Unload runs, then it is gone).
+    // The game window is unloaded (its onUnload runs, then it is gone).
     virtual void unloadGameWindow() = 0;
     // Level change: the shop is shown with this caption, the game window hidden.
     virtual void openShop(const std::string& caption) = 0;
@@ -68,47 +68,47 @@ public:
     explicit GameWindow(GameServices s);
 
     // Registers the five timers with a driver (the Qt binding or a
-    // VirtualClock), in the order tmrMoves, tmrBGmusic, tmrPause, tmrTankShot,
-    // tmrLevelup; detachTimers() removes them again.
+    // VirtualClock), in the order moveTimer, musicTimer, pauseTimer, tankShotTimer,
+    // levelUpTimer; detachTimers() removes them again.
     void attachTimers(TimerDriver& driver);
     void detachTimers();
 
     // Design-time timers of the window.
-    Timer tmrMoves{50, true};
-    Timer tmrBGmusic{100, true};
-    Timer tmrPause{100, false};
-    Timer tmrTankShot{1811, false};
+    Timer moveTimer{50, true};
+    Timer musicTimer{100, true};
+    Timer pauseTimer{100, false};
+    Timer tankShotTimer{1811, false};
     // The volley sound has played since the volley began: resuming restarts its timer.
     bool volleyUnderway = false;
-    Timer tmrLevelup{1, false};
+    Timer levelUpTimer{1, false};
 
-    Label lblPause{"Paused", false, false, 0xFFFFFF};
-    Label lblResume{"Resume", false, true, 0x00FF00};
-    Label lblMainMenu{"MainMenu", false, false, 0xFFFF00};
+    Label pausedLabel{"Paused", false, false, 0xFFFFFF};
+    Label resumeLabel{"Resume", false, true, 0x00FF00};
+    Label mainMenuLabel{"MainMenu", false, false, 0xFFFF00};
 
     std::string Caption = "Varnholt";
 
-    // Form_Load: opens the sounds, starts track 6 and starts a new run.
-    void Form_Load();
-    // Form_Unload: closes the game's sounds, gameShowing = False. The
+    // onLoad: opens the sounds, starts track 6 and starts a new run.
+    void onLoad();
+    // onUnload: closes the game's sounds, gameShowing = False. The
     // window's timers are disabled with it.
-    void Form_Unload();
+    void onUnload();
     // Key events of the window: keyState of the code; a key-up of any key
     // also clears fireHeld.
-    void Form_KeyDown(int keyCode);
-    void Form_KeyUp(int keyCode);
+    void onKeyDown(int keyCode);
+    void onKeyUp(int keyCode);
 
     // Timer events.
-    void tmrMoves_Timer();     // the 50 ms game tick
-    void tmrTankShot_Timer();  // repeats the volley sound
-    void tmrLevelup_Timer();   // the level change
-    void tmrBGmusic_Timer();   // music loop and the focus freeze/thaw
-    void tmrPause_Timer();     // the pause screen
+    void onMoveTick();     // the 50 ms game tick
+    void onTankShotTick();  // repeats the volley sound
+    void onLevelUpTick();   // the level change
+    void onMusicTick();   // music loop and the focus freeze/thaw
+    void onPauseTick();     // the pause screen
 
     // Freeze and resume (focus, menus, other windows).
     void freeze();
     void resume();  // only when frozen, not paused
-    bool paused() const { return lblPause.Visible; }
+    bool paused() const { return pausedLabel.Visible; }
 
     // The frame composed by the last tick.
     const Frame& frame() const { return frame_; }
@@ -116,7 +116,7 @@ public:
     Frame& frameInProgress() { return frame_; }
     // True once the run has ended (game over) and the window is being unloaded.
     bool finished() const { return finished_; }
-    // True once Form_Unload has run.
+    // True once onUnload has run.
     bool unloaded() const { return unloaded_; }
 
     // A pad button as the asynchronous key query answers it: non-zero = down.

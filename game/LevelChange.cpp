@@ -1,11 +1,11 @@
 // The level change: once the big tank is shattered the frame composition
-// enables tmrLevelup (1 ms); it waits while A is held, then sets up the next
+// enables levelUpTimer (1 ms); it waits while A is held, then sets up the next
 // level and hands over to the shop.
 #include "game/Phases.h"
 
 namespace vrh {
 
-void GameWindow::tmrLevelup_Timer() {
+void GameWindow::onLevelUpTick() {
     if (finished_ || unloaded_) return;
     // Nothing moves on under the pause screen: the shop waits for Resume.
     if (paused()) return;
@@ -13,7 +13,7 @@ void GameWindow::tmrLevelup_Timer() {
     if (pressed(svc.globals.keys.keyA)) return;
     GameState& g = svc.g;
 
-    tmrMoves.setEnabled(false);
+    moveTimer.setEnabled(false);
 
     g.level += 1;
     g.tankMaxHP += 100;
@@ -47,7 +47,7 @@ void GameWindow::tmrLevelup_Timer() {
     // The shop is shown, the game window hidden, with the shop's caption.
     svc.host.openShop("Upgrades     $" + std::to_string(int64_t(g.money)));
 
-    tmrLevelup.setEnabled(false);
+    levelUpTimer.setEnabled(false);
 }
 
 }  // namespace vrh

@@ -16,12 +16,12 @@ void pauseKey(GameWindow& w) {
     // game again (the pause screen has already read that press).
     const int16_t start = w.svc.keys.GetAsyncKeyState(w.svc.globals.keys.keyStart);
     if (!((start & kKeyPressedBit) && g.controlsArmed)) return;
-    w.tmrPause.setEnabled(true);
-    w.lblPause.Visible = true;
-    w.lblResume.Visible = true;
-    w.lblMainMenu.Visible = true;
-    w.tmrTankShot.setEnabled(false);
-    w.tmrMoves.setEnabled(false);
+    w.pauseTimer.setEnabled(true);
+    w.pausedLabel.Visible = true;
+    w.resumeLabel.Visible = true;
+    w.mainMenuLabel.Visible = true;
+    w.tankShotTimer.setEnabled(false);
+    w.moveTimer.setEnabled(false);
     // The rest of this tick still runs, with the controls dead.
     g.controlsArmed = false;
 }
@@ -84,7 +84,7 @@ void fireKey(GameWindow& w) {
             g.shotLeft = g.facingLeft;
             g.shotRight = !g.facingLeft;
             g.shotInFlight = 1;
-            w.svc.snd.sndPlayerShot.play();
+            w.svc.snd.playerShotSound.play();
         }
     }
     if (!w.pressed(keyA)) g.fireHeld = false;

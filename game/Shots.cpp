@@ -84,7 +84,7 @@ void shotAgainstGroup(GameWindow& w, EnemyGroup& grp) {
         else
             grp.hp[i] -= g.attackPower - grp.defense[i];
         if (grp.hp[i] <= 0) {
-            w.svc.snd.sndExplosion.play();
+            w.svc.snd.explosionSound.play();
             g.score += 5;
             g.money += g.level;
             g.extraLifePoints += 0.5;

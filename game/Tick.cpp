@@ -3,7 +3,7 @@
 
 namespace vrh {
 
-void GameWindow::tmrMoves_Timer() {
+void GameWindow::onMoveTick() {
     // A finished run does nothing more, even if a tick still arrives while
     // the "Game Over" box is open or the window is going away.
     if (finished_ || unloaded_) return;
@@ -42,18 +42,18 @@ void GameWindow::tmrMoves_Timer() {
 
 void GameWindow::gameOver() {
     finished_ = true;
-    tmrMoves.setEnabled(false);
-    tmrTankShot.setEnabled(false);
-    tmrLevelup.setEnabled(false);
+    moveTimer.setEnabled(false);
+    tankShotTimer.setEnabled(false);
+    levelUpTimer.setEnabled(false);
     svc.g.playerState = PlayerState::Dead;
     svc.msg.notice("Game Over");
     svc.host.showHighScores();
     Sounds& s = svc.snd;
-    s.sndTankShot.close();
-    s.sndExplosion.close();
-    s.sndPlayerShot.close();
-    s.sndEnemyShot.close();
-    s.sndLevelUp.close();
+    s.tankShotSound.close();
+    s.explosionSound.close();
+    s.playerShotSound.close();
+    s.enemyShotSound.close();
+    s.levelUpSound.close();
     svc.host.unloadGameWindow();
 }
 
@@ -98,7 +98,7 @@ void grantExtraLife(GameWindow& w) {
     const double price = g.extraLifeStep / 10.0;
     if (g.extraLifePoints >= price) {
         g.lives += 1;
-        w.svc.snd.sndLevelUp.play();
+        w.svc.snd.levelUpSound.play();
         g.extraLifePoints -= price;
     }
 }

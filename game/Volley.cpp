@@ -13,8 +13,8 @@ void flyVolley(GameWindow& w) {
     g.volleyX[0] += g.volleyStepRight;
     g.volleyX[3] -= g.volleyStepLeft;
     // The sound starts with the first flight step; the timer repeats it.
-    if (!w.tmrTankShot.Enabled()) w.svc.snd.sndTankShot.play();
-    w.tmrTankShot.setEnabled(true);
+    if (!w.tankShotTimer.Enabled()) w.svc.snd.tankShotSound.play();
+    w.tankShotTimer.setEnabled(true);
 }
 
 void volleyHitsPlayer(GameWindow& w) {
@@ -51,8 +51,8 @@ void endVolley(GameWindow& w) {
     GameState& g = w.svc.g;
     if (!(g.volleyY + g.volleyShotH < 0)) return;
     g.volleyActive = false;
-    w.svc.snd.sndTankShot.stop();
-    w.tmrTankShot.setEnabled(false);
+    w.svc.snd.tankShotSound.stop();
+    w.tankShotTimer.setEnabled(false);
     w.volleyUnderway = false;
     g.volleyShotFlying.fill(false);
 }

@@ -150,7 +150,7 @@ TEST(EnemyDrawing, AnExplosionStaysOnItsFrameWhileThePauseFreezesTheTick) {
     const int n = h.addEnemy(true, 100, 100, EnemyState::Explode1);
     h.fg.setForeground(nullptr);
     h.tick(2);
-    ASSERT_FALSE(h.w().tmrMoves.Enabled());
+    ASSERT_FALSE(h.w().moveTimer.Enabled());
     const EnemyState stage = h.g.left.state[n];
     EXPECT_NE(stage, EnemyState::Gone);
     h.tick(10);

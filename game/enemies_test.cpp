@@ -137,13 +137,13 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     EXPECT_FALSE(h.g.left.shotFlying[1]);
     EXPECT_TRUE(h.g.right.shotFlying[0]);
     EXPECT_FALSE(h.g.rightGroupTurn) << "the right group fired last";
-    EXPECT_EQ(h.plays(h.snd.sndEnemyShot), 2);
+    EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2);
     EXPECT_EQ(h.g.left.state[0], EnemyState::Alive);
     EXPECT_EQ(h.countOps(Pic::enemyrightshot), 1);
     EXPECT_EQ(h.countOps(Pic::enemyleftshot), 1);
     h.tick(20);
     EXPECT_EQ(h.g.enemyShotsInAir, 2) << "the shots are still flying: no more";
-    EXPECT_EQ(h.plays(h.snd.sndEnemyShot), 2);
+    EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2);
 }
 
 // An empty group hands the turn back; members still driving in (either side) hold fire.
@@ -212,7 +212,7 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
         EXPECT_EQ(h.g.enemiesOnField, 13);
         EXPECT_EQ(h.g.score, 0);
         EXPECT_EQ(h.g.money, 0);
-        EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+        EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     }
 }
 

@@ -41,8 +41,8 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     h.release(Button::A);
     h.advanceMs(1);  // the 1 ms timer acts at once
     EXPECT_EQ(h.host.shopCaptions, std::vector<std::string>{"Upgrades     $250"});
-    EXPECT_FALSE(h.w().tmrMoves.Enabled());
-    EXPECT_FALSE(h.w().tmrLevelup.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled());
+    EXPECT_FALSE(h.w().levelUpTimer.Enabled());
     // The field is as a new run's, with the next level's tank; the totals are kept.
     GameState want = fresh.g;
     want.level = 2;

@@ -62,8 +62,8 @@ TEST(BrokenMedia, TheGamePlaysOnSilently) {
         if (h.w().unloaded()) h.newRun();
     }
     EXPECT_GT(ticks, 2000) << "the game ran (pauses and explosions aside)";
-    for (Sound* s : {&h.snd.sndBgm[1], &h.snd.sndBgm[2], &h.snd.sndBgm[3], &h.snd.sndPlayerShot,
-                     &h.snd.sndExplosion, &h.snd.sndEnemyShot, &h.snd.sndTankShot}) {
+    for (Sound* s : {&h.snd.music[1], &h.snd.music[2], &h.snd.music[3], &h.snd.playerShotSound,
+                     &h.snd.explosionSound, &h.snd.enemyShotSound, &h.snd.tankShotSound}) {
         const TrackMode mode = s->mode();
         EXPECT_TRUE(mode == TrackMode::NotOpen || mode == TrackMode::Stopped || mode == TrackMode::Playing) << s->fileName();
     }

@@ -25,9 +25,9 @@ struct PausedHarness : Harness {
 TEST(Pause, StartPausesTheTickButTheRestOfThatTickRunsWithDeadControls) {
     PausedHarness h;
     GameWindow& w = h.w();
-    EXPECT_TRUE(w.tmrPause.Enabled() && w.paused());
-    EXPECT_FALSE(w.tmrMoves.Enabled() || w.tmrTankShot.Enabled());
-    EXPECT_TRUE(w.lblPause.Visible && w.lblResume.Visible && w.lblMainMenu.Visible);
+    EXPECT_TRUE(w.pauseTimer.Enabled() && w.paused());
+    EXPECT_FALSE(w.moveTimer.Enabled() || w.tankShotTimer.Enabled());
+    EXPECT_TRUE(w.pausedLabel.Visible && w.resumeLabel.Visible && w.mainMenuLabel.Visible);
     EXPECT_FALSE(h.g.controlsArmed);
     EXPECT_EQ(h.g.playerX, 162) << "Right was held, but the controls died in step 20";
     EXPECT_EQ(h.host.presents, 3) << "the frame of that tick was still composed";
@@ -47,10 +47,10 @@ TEST(Pause, TheStartPressThatOpenedItDoesNotChooseALaterOneResumes) {
     EXPECT_TRUE(w.paused());
     h.tap(Button::Start);  // a quick press between two pause ticks still counts
     h.advanceMs(100);
-    EXPECT_FALSE(w.paused() || w.tmrPause.Enabled() || w.lblResume.Visible || w.lblMainMenu.Visible);
-    EXPECT_TRUE(w.tmrMoves.Enabled());
+    EXPECT_FALSE(w.paused() || w.pauseTimer.Enabled() || w.resumeLabel.Visible || w.mainMenuLabel.Visible);
+    EXPECT_TRUE(w.moveTimer.Enabled());
     EXPECT_FALSE(h.g.controlsArmed);
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "no volley under way: no volley sound";
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "no volley under way: no volley sound";
     // The controls come back when tickCycle next reaches 2.
     const int cycle = h.g.tickCycle;
     int ticks = 0;
@@ -72,8 +72,8 @@ TEST(Pause, ResumingARunningVolleyRestartsItsSound) {
     h.tap(Button::Start);
     h.advanceMs(100);
     EXPECT_FALSE(h.w().paused());
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
-    EXPECT_TRUE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
+    EXPECT_TRUE(h.w().tankShotTimer.Enabled());
 }
 
 // Down/Up toggle the choice (held keys repeat), both together do nothing.
@@ -84,23 +84,23 @@ TEST(Pause, DownAndUpToggleTheChoiceWithASound) {
     h.clearSounds();
     h.hold(Button::Down);
     h.advanceMs(100);
-    EXPECT_TRUE(w.lblMainMenu.selected && !w.lblResume.selected);
-    EXPECT_EQ(w.lblMainMenu.ForeColor, 0x00FF00u);
-    EXPECT_EQ(w.lblResume.ForeColor, 0xFFFF00u);
+    EXPECT_TRUE(w.mainMenuLabel.selected && !w.resumeLabel.selected);
+    EXPECT_EQ(w.mainMenuLabel.ForeColor, 0x00FF00u);
+    EXPECT_EQ(w.resumeLabel.ForeColor, 0xFFFF00u);
     h.advanceMs(200);  // held under 300 ms: one move per press
-    EXPECT_TRUE(w.lblMainMenu.selected);
+    EXPECT_TRUE(w.mainMenuLabel.selected);
     h.advanceMs(100);  // held past the repeat delay: toggles on every tick
-    EXPECT_TRUE(w.lblResume.selected);
+    EXPECT_TRUE(w.resumeLabel.selected);
     h.advanceMs(100);
-    EXPECT_TRUE(w.lblMainMenu.selected);
+    EXPECT_TRUE(w.mainMenuLabel.selected);
     h.release(Button::Down);
     h.hold(Button::Up);
     h.advanceMs(100);
-    EXPECT_TRUE(w.lblResume.selected);
+    EXPECT_TRUE(w.resumeLabel.selected);
     h.hold(Button::Down);  // both: nothing
     h.advanceMs(100);
-    EXPECT_TRUE(w.lblResume.selected);
-    EXPECT_EQ(h.plays(h.snd.sndMenuMove), 4);
+    EXPECT_TRUE(w.resumeLabel.selected);
+    EXPECT_EQ(h.plays(h.snd.menuMoveSound), 4);
 }
 
 // Guards a second Start press being eaten when no pause tick saw the key up
@@ -140,7 +140,7 @@ TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
     h.hold(Button::Down);
     h.advanceMs(100);
     h.release(Button::Down);
-    ASSERT_TRUE(w.lblMainMenu.selected);
+    ASSERT_TRUE(w.mainMenuLabel.selected);
     h.tap(Button::Start);
     h.advanceMs(100);  // No (the default answer)
     ASSERT_EQ(h.msg.shown().size(), 1u);
@@ -165,12 +165,12 @@ TEST(Pause, MainMenuAsksAndOnlyYesLeaves) {
 TEST(Focus, ClickOrFocusDoNotLeaveThePauseScreen) {
     PausedHarness h;
     h.w().resume();
-    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled());
     h.fg.setForeground(nullptr);
     h.advanceMs(100);
     h.fg.setForeground(h.self());
     h.advanceMs(300);
-    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled());
     EXPECT_TRUE(h.w().paused());
 }
 
@@ -182,15 +182,15 @@ TEST(Focus, OptionsOrLoadWindowKeepsTheGameFrozen) {
     ASSERT_TRUE(h.w().volleyUnderway);
     h.fg.setForeground(nullptr);
     h.advanceMs(100);
-    EXPECT_FALSE(h.w().tmrMoves.Enabled() || h.w().tmrTankShot.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled() || h.w().tankShotTimer.Enabled());
     h.globals.flags.optionsShowing = true;
     h.fg.setForeground(h.self());
     h.advanceMs(300);
-    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled());
     h.globals.flags.optionsShowing = false;
     h.advanceMs(100);
-    EXPECT_TRUE(h.w().tmrMoves.Enabled());
-    EXPECT_TRUE(h.w().tmrTankShot.Enabled()) << "a volley is under way";
+    EXPECT_TRUE(h.w().moveTimer.Enabled());
+    EXPECT_TRUE(h.w().tankShotTimer.Enabled()) << "a volley is under way";
 }
 
 // The chosen track restarts only on a "stopped" reply; the others are stopped; titles match exactly.
@@ -200,13 +200,13 @@ TEST(Music, TheChosenTrackRestartsWhenStoppedAndSilencesTheOthers) {
     h.globals.musicChoice = "Ice Cap Act 1";
     h.clearSounds();
     h.advanceMs(100);
-    EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 0) << "an unanswered status is not \"stopped\"";
-    h.audio.answers[h.snd.sndBgm[9].fileName()].mode = TrackMode::Stopped;
+    EXPECT_EQ(h.plays(h.snd.music[9]), 0) << "an unanswered status is not \"stopped\"";
+    h.audio.answers[h.snd.music[9].fileName()].mode = TrackMode::Stopped;
     h.advanceMs(100);
-    EXPECT_EQ(h.plays(h.snd.sndBgm[9]), 1);
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.stops(h.snd.sndBgm[i]), i == 9 ? 0 : 1) << i;
+    EXPECT_EQ(h.plays(h.snd.music[9]), 1);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.stops(h.snd.music[i]), i == 9 ? 0 : 1) << i;
     h.globals.musicChoice = "ice cap act 1";  // no title: nothing
     h.clearSounds();
     h.advanceMs(300);
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.sndBgm[i]), 0);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.music[i]), 0);
 }

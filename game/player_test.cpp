@@ -145,12 +145,12 @@ TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
     ArmedHarness h;
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 1);
+    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
     EXPECT_TRUE(h.g.fireHeld);
     EXPECT_TRUE(h.g.shotRight);
     h.tick(3);
-    EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 1) << "no refire while the shot flies";
-    h.w().Form_KeyUp(h.code(Button::Left));
+    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
+    h.w().onKeyUp(h.code(Button::Left));
     EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";
@@ -190,7 +190,7 @@ TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) 
         EXPECT_EQ(h.opsOf(Pic::explode)[0].picture.frame, f);
         EXPECT_EQ(h.g.lives, 5);
     }
-    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+    EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     h.tick();
     EXPECT_EQ(h.g.playerState, PlayerState::Blinking);
     EXPECT_EQ(h.g.lives, 4);

@@ -17,12 +17,12 @@ TEST(RunStart, FirstRunStartsWithTheNewRunValuesTimersAndTrackSix) {
     EXPECT_EQ(g.gunType, "Regular");
     EXPECT_EQ(g.shotType, "Regular");
     EXPECT_EQ(g.extraLifePoints, 0.0);
-    EXPECT_TRUE(h.w().tmrMoves.Enabled());
-    EXPECT_TRUE(h.w().tmrBGmusic.Enabled());
-    EXPECT_FALSE(h.w().tmrPause.Enabled());
-    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
-    EXPECT_FALSE(h.w().tmrLevelup.Enabled());
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.sndBgm[i]), i == 6 ? 1 : 0) << "track " << i;
+    EXPECT_TRUE(h.w().moveTimer.Enabled());
+    EXPECT_TRUE(h.w().musicTimer.Enabled());
+    EXPECT_FALSE(h.w().pauseTimer.Enabled());
+    EXPECT_FALSE(h.w().tankShotTimer.Enabled());
+    EXPECT_FALSE(h.w().levelUpTimer.Enabled());
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(h.plays(h.snd.music[i]), i == 6 ? 1 : 0) << "track " << i;
 }
 
 // Guards a run after a game over inheriting the last run's values (a few frames are kept by design).

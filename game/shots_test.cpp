@@ -102,10 +102,10 @@ TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     EXPECT_EQ(h.g.shotX, 308);
     EXPECT_EQ(h.g.shotY, 32);
     EXPECT_FALSE(h.g.shotRight);
-    EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 1);
+    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
-    EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 2);
+    EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
 }
 
 // Facing left launches down-left; x = 178 - 7k is first below 0 on tick 26, left on 27.
@@ -138,7 +138,7 @@ TEST(ShotHits, DamagePayoutAndExplosionOfASmallEnemy) {
     EXPECT_EQ(h.g.money, 1);
     EXPECT_EQ(h.g.extraLifePoints, 0.5);
     EXPECT_EQ(h.g.enemiesOnField, 13);
-    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+    EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     EXPECT_EQ(h.g.shotInFlight, 0);
     EXPECT_EQ(h.g.shotX, h.g.shotHomeX);
     EXPECT_TRUE(h.g.shotRight) << "a hit on an enemy leaves the direction flags";
@@ -173,7 +173,7 @@ TEST(ShotHits, RightGroupFirstAndTheShotIsRelaunchedAtOnceWithAHeld) {
     EXPECT_EQ(h.g.right.hp[shoot], 1);
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched in the same tick";
     EXPECT_EQ(h.g.shotX, 185);
-    EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 1);
+    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
 }
 
 // Tank damage picture by quarters of 100 HP, the per-hit payout, the flash on two ticks.

@@ -52,7 +52,7 @@ TEST(ExtraLife, OneLifePerTickWhileThePointsLast) {
         EXPECT_EQ(h.g.lives, lives);
         EXPECT_EQ(h.g.extraLifePoints, left);
     }
-    EXPECT_EQ(h.plays(h.snd.sndLevelUp), 2);
+    EXPECT_EQ(h.plays(h.snd.levelUpSound), 2);
     h.g.extraLifeStep = 3000;
     h.g.extraLifePoints = 299.5;
     h.tick();
@@ -113,7 +113,7 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     EXPECT_TRUE(h.w().finished());
     EXPECT_TRUE(h.w().unloaded());
     EXPECT_FALSE(h.globals.flags.gameShowing);
-    EXPECT_FALSE(h.w().tmrMoves.Enabled());
+    EXPECT_FALSE(h.w().moveTimer.Enabled());
     // The five effects are closed first, in their order, then the unload closes the tracks.
     std::vector<std::string> closes;
     for (const std::string& c : h.audio.calls)
@@ -126,8 +126,8 @@ TEST(GameOver, RunsOnceEndsTheTickAndUnloadsTheWindow) {
     EXPECT_EQ(h.g.right.count + h.g.left.count, spawnsBefore) << "no spawn after the end";
     EXPECT_EQ(h.host.presents, 3) << "no frame after the end";
     // Ticks that still arrive change nothing.
-    h.w().tmrMoves_Timer();
-    h.w().tmrMoves_Timer();
+    h.w().onMoveTick();
+    h.w().onMoveTick();
     h.tick(5);
     EXPECT_EQ(h.msg.shown().size(), 1u);
     EXPECT_EQ(h.host.highScores, 1);
@@ -140,18 +140,18 @@ TEST(GameOver, TicksArrivingWhileTheBoxIsOpenDoNotRunItAgain) {
     Harness h;
     ReentrantBoxes boxes;
     GameWindow w(GameServices{h.g, h.globals, h.keys, h.snd, h.paths, boxes, h.rnd, h.fg, h.host, h.self()});
-    w.Form_Load();
-    w.tmrMoves_Timer();
+    w.onLoad();
+    w.onMoveTick();
     h.g.lives = 0;
     int nested = 0;
     boxes.whileOpen = [&] {
         for (int i = 0; i < 3; ++i, ++nested) {
-            w.tmrMoves.setEnabled(true);  // e.g. the focus check thawing the game
-            w.tmrMoves_Timer();
-            w.tmrBGmusic_Timer();
+            w.moveTimer.setEnabled(true);  // e.g. the focus check thawing the game
+            w.onMoveTick();
+            w.onMusicTick();
         }
     };
-    w.tmrMoves_Timer();
+    w.onMoveTick();
     EXPECT_EQ(nested, 3);
     EXPECT_EQ(boxes.notices, 1);
     EXPECT_EQ(boxes.lastText, "Game Over");

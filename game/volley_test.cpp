@@ -26,31 +26,31 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_EQ(h.g.volleyStepLeft, (324 - 10 - 33 + 1) / 56.75);
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(h.g.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 0) << "the sound starts with the first flight step";
-    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "the sound starts with the first flight step";
+    EXPECT_FALSE(h.w().tankShotTimer.Enabled());
 
     h.tick();  // 50: first flight step
     EXPECT_EQ(h.g.volleyY, 306);
     EXPECT_DOUBLE_EQ(h.g.volleyX[0], h.g.volleyStepRight);
     EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.volleyStepLeft);
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1);
-    EXPECT_TRUE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
+    EXPECT_TRUE(h.w().tankShotTimer.Enabled());
     EXPECT_EQ(h.g.volleyFrame, 2);
     h.tick();
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 1) << "the timer repeats it, not the tick";
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1) << "the timer repeats it, not the tick";
     EXPECT_EQ(h.g.volleyFrame, 1);
 
     h.tick(36);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
     EXPECT_TRUE(h.w().volleyUnderway);
-    EXPECT_EQ(h.plays(h.snd.sndTankShot), 2);
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 2);
 
     h.tick(134 - 87);  // tick 134: 85 flight steps, y = -30
     EXPECT_TRUE(h.g.volleyActive);
     EXPECT_EQ(h.g.volleyY, -30);
     h.tick();  // 135: y = -34, -34 + 31 < 0
     EXPECT_FALSE(h.g.volleyActive);
-    EXPECT_EQ(h.stops(h.snd.sndTankShot), 1);
-    EXPECT_FALSE(h.w().tmrTankShot.Enabled());
+    EXPECT_EQ(h.stops(h.snd.tankShotSound), 1);
+    EXPECT_FALSE(h.w().tankShotTimer.Enabled());
     EXPECT_FALSE(h.w().volleyUnderway);
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(h.g.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 0);
@@ -77,7 +77,7 @@ TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     EXPECT_EQ(h.g.playerHP, 3);
     EXPECT_FALSE(h.g.volleyShotFlying[3]);
     EXPECT_TRUE(h.g.volleyShotFlying[1]);
-    EXPECT_EQ(h.plays(h.snd.sndExplosion), 0);
+    EXPECT_EQ(h.plays(h.snd.explosionSound), 0);
 }
 
 // Guards a straight shot missing the player or not ending the last HP.
@@ -92,6 +92,6 @@ TEST(Volley, AStraightShotDestroysAPlayerWithOneHP) {
     for (int i = 0; i < 40 && h.g.playerState == PlayerState::Alive; ++i) h.tick();
     EXPECT_EQ(h.g.playerState, PlayerState::Exploding);
     EXPECT_FALSE(h.g.volleyShotFlying[1]);
-    EXPECT_EQ(h.plays(h.snd.sndExplosion), 1);
+    EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     EXPECT_LE(h.g.volleyY, 242) << "its top reached the player's bottom row";
 }

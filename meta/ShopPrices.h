@@ -16,15 +16,15 @@
 namespace vrh {
 
 enum class ShopButtonId {
-    UpHP,        // cmdUpHP
-    AttackUp,    // cmdAttackUp
-    DefUp,       // cmdDefUp
-    Mega,        // cmdMega
-    Giga,        // cmdGigaShot
-    Omega,       // cmdOmega
-    NinjaGun,    // cmdNinjaGun
-    ShockerGun,  // cmdShockergun
-    PsychicGun,  // cmdpsychicgun
+    UpHP,        // hpUpButton
+    AttackUp,    // attackUpButton
+    DefUp,       // defenseUpButton
+    Mega,        // megaShotButton
+    Giga,        // gigaShotButton
+    Omega,       // omegaShotButton
+    NinjaGun,    // ninjaGunButton
+    ShockerGun,  // shockerGunButton
+    PsychicGun,  // psychicGunButton
 };
 inline constexpr int kShopButtonCount = 9;
 

@@ -12,17 +12,17 @@ constexpr int kNewTileX = 520;
 
 TitleScene::TitleScene(TitleServices s) : svc(s) {}
 
-void TitleScene::Form_Load(int logoWidth, int logoHeight) {
+void TitleScene::onLoad(int logoWidth, int logoHeight) {
     logoW = logoWidth;
     logoH = logoHeight;
     logoX = 0;
     logoY = 0;
 
     Sounds& snd = svc.snd;
-    snd.sndTitle1.open(svc.paths.fileTitle1);
-    snd.sndMenuMove.open(svc.paths.fileMenuMove);
-    snd.sndTitle1.play();
-    snd.sndTitle2.open(svc.paths.fileTitle2);
+    snd.titleOpeningSound.open(svc.paths.fileTitle1);
+    snd.menuMoveSound.open(svc.paths.fileMenuMove);
+    snd.titleOpeningSound.play();
+    snd.titleLoopSound.open(svc.paths.fileTitle2);
 
     WindowFlags& f = svc.globals.flags;
     f.mainMenuShowing = true;
@@ -47,12 +47,12 @@ void TitleScene::Form_Load(int logoWidth, int logoHeight) {
     inputArmed = false;
 }
 
-void TitleScene::Form_Unload() {
+void TitleScene::onUnload() {
     Sounds& snd = svc.snd;
-    snd.sndTitle1.stop();
-    snd.sndTitle2.stop();
-    snd.sndTitle1.close();
-    snd.sndTitle2.close();
+    snd.titleOpeningSound.stop();
+    snd.titleLoopSound.stop();
+    snd.titleOpeningSound.close();
+    snd.titleLoopSound.close();
     svc.globals.flags.mainMenuShowing = false;
 }
 
@@ -98,7 +98,7 @@ void TitleScene::moveHighlight(int step) {
     e[size_t(from)]->ForeColor = kMenuNormal;
     e[size_t(to)]->selected = true;
     e[size_t(to)]->ForeColor = kMenuHighlight;
-    svc.snd.sndMenuMove.play();
+    svc.snd.menuMoveSound.play();
 }
 
 bool TitleScene::startAction() {
@@ -111,10 +111,10 @@ bool TitleScene::startAction() {
         gl.loadMode = true;
         svc.host.showLoadWindow();
         gl.flags.loadShowing = true;
-        svc.snd.sndTitle1.stop();
-        svc.snd.sndTitle2.stop();
-        svc.snd.sndTitle2.close();
-        svc.snd.sndTitle1.close();
+        svc.snd.titleOpeningSound.stop();
+        svc.snd.titleLoopSound.stop();
+        svc.snd.titleLoopSound.close();
+        svc.snd.titleOpeningSound.close();
         svc.host.unloadTitle();
         return false;
     case 2:  // High Scores: no new score to enter
@@ -131,7 +131,7 @@ bool TitleScene::startAction() {
     }
 }
 
-bool TitleScene::tmrMove_Timer(bool inFront) {
+bool TitleScene::onAnimationTick(bool inFront) {
     ++frameTick;
     ++spriteFrame;
     if (ticksSinceLoad < kArmTick) ++ticksSinceLoad;
@@ -167,9 +167,9 @@ bool TitleScene::tmrMove_Timer(bool inFront) {
     return true;
 }
 
-void TitleScene::tmrsound_Timer() {
-    Sound& opening = svc.snd.sndTitle1;
-    Sound& loop = svc.snd.sndTitle2;
+void TitleScene::onThemeTick() {
+    Sound& opening = svc.snd.titleOpeningSound;
+    Sound& loop = svc.snd.titleLoopSound;
     if (opening.positionMs() >= 25650) {
         if (loop.mode() == TrackMode::Stopped || loop.positionMs() >= 80880) loop.play();
     }

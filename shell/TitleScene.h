@@ -2,7 +2,7 @@
 // The title menu as the rules see it: the animated scene (ship bobbing,
 // scrolling strips), the four menu entries with their highlight, input
 // arming, the menu actions and the title music loop. Plain C++: the window
-// (shell/ui/FrmMainForm) drives the timers, answers whether it is in front,
+// (shell/ui/TitleMenuWindow) drives the timers, answers whether it is in front,
 // draws the composed frames and opens the other windows.
 #include <array>
 #include <cstdint>
@@ -34,9 +34,9 @@ inline constexpr int kVkF1 = 112;
 class TitleHost {
 public:
     virtual ~TitleHost() = default;
-    virtual void showNamePrompt() = 0;      // frmName, not modal
-    virtual void showLoadWindow() = 0;      // frmLoad, not modal
-    virtual void showHighScores() = 0;      // frmHighScores, not modal
+    virtual void showNamePrompt() = 0;      // namePrompt, not modal
+    virtual void showLoadWindow() = 0;      // saveSlots, not modal
+    virtual void showHighScores() = 0;      // highScores, not modal
     virtual void unloadTitle() = 0;         // destroys the title window
     virtual void toggleWindowState() = 0;   // normal <-> maximised
 };
@@ -55,26 +55,26 @@ public:
     explicit TitleScene(TitleServices s);
 
     // Creation: logo size, title music, flags, scene start values.
-    void Form_Load(int logoWidth, int logoHeight);
+    void onLoad(int logoWidth, int logoHeight);
     // Destruction: title music stopped and closed, mainMenuShowing False.
-    void Form_Unload();
+    void onUnload();
 
-    // tmrMove, every 100 ms. `inFront`: the title window is the foreground
+    // animationTimer, every 100 ms. `inFront`: the title window is the foreground
     // window. Returns false when the tick destroyed the title window (Load,
     // High Scores); nothing may be drawn then.
-    bool tmrMove_Timer(bool inFront);
-    // tmrsound: hands the opening part over to the looping part of the theme,
+    bool onAnimationTick(bool inFront);
+    // themeTimer: hands the opening part over to the looping part of the theme,
     // and restarts the looping part when it has played to its end.
-    void tmrsound_Timer();
+    void onThemeTick();
 
     // The frame of the current scene, in two parts: `scene` (strips and ship)
     // goes below the menu texts, `logo` above them.
     void compose(Frame& scene, Frame& logo) const;
 
     // The four entries, top to bottom.
-    std::array<MenuLabel*, 4> entries() { return {&lblStart, &lblLoad, &lblHighScores, &lblQuit}; }
+    std::array<MenuLabel*, 4> entries() { return {&newGameEntry, &loadEntry, &highScoresEntry, &quitEntry}; }
     std::array<const MenuLabel*, 4> entries() const {
-        return {&lblStart, &lblLoad, &lblHighScores, &lblQuit};
+        return {&newGameEntry, &loadEntry, &highScoresEntry, &quitEntry};
     }
     // Index of the highlighted entry (0 = "New Game").
     int highlighted() const;
@@ -86,10 +86,10 @@ public:
     // How many ticks the menu waits before it takes input.
     static constexpr int kArmTick = 10;
 
-    MenuLabel lblStart{"New Game", true, kMenuHighlight, 216, 400};
-    MenuLabel lblLoad{"Load", false, kMenuNormal, 243, 432};
-    MenuLabel lblHighScores{"High Scores", false, kMenuNormal, 213, 464};
-    MenuLabel lblQuit{"Quit", false, kMenuNormal, 245, 496};
+    MenuLabel newGameEntry{"New Game", true, kMenuHighlight, 216, 400};
+    MenuLabel loadEntry{"Load", false, kMenuNormal, 243, 432};
+    MenuLabel highScoresEntry{"High Scores", false, kMenuNormal, 213, 464};
+    MenuLabel quitEntry{"Quit", false, kMenuNormal, 245, 496};
 
     bool inFront = true;  // while the title window is in front
 

@@ -29,10 +29,10 @@ struct Title : ::testing::Test {
     void SetUp() override {
         for (const MediaEntry& m : kMediaTable) std::ofstream(folder.string() + std::string(m.fileText));
         paths.compute(folder.string());
-        scene.Form_Load(200, 120);
+        scene.onLoad(200, 120);
     }
     void tick(int n = 1, bool inFront = true) {
-        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.tmrMove_Timer(inFront));
+        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.onAnimationTick(inFront));
     }
     void tap(int vk) {
         keys.tap(vk);
@@ -110,7 +110,7 @@ TEST_F(Title, UpAndDownWrapAndBlip) {
     keys.keyDown(38);
     tick(3);
     EXPECT_EQ(scene.highlighted(), 3) << "both together move nothing";
-    EXPECT_EQ(count("play " + snd.sndMenuMove.fileName()), 5);
+    EXPECT_EQ(count("play " + snd.menuMoveSound.fileName()), 5);
     keys.releaseAll();
     tap(13);
     EXPECT_FALSE(globals.flags.mainMenuShowing) << "Quit";
@@ -119,11 +119,11 @@ TEST_F(Title, UpAndDownWrapAndBlip) {
 
 // Guards the positions at which the theme's loop takes over and restarts.
 TEST_F(Title, TitleThemeHandsOverAndLoops) {
-    const std::string d1 = snd.sndTitle1.fileName(), d2 = snd.sndTitle2.fileName();
+    const std::string d1 = snd.titleOpeningSound.fileName(), d2 = snd.titleLoopSound.fileName();
     const auto step = [&](int64_t pos1, TrackMode mode2, int64_t pos2) {
         audio.answers[d1].positionMs = pos1;
         audio.answers[d2] = {mode2, 0, pos2};
-        scene.tmrsound_Timer();
+        scene.onThemeTick();
         return count("play " + d2);
     };
     EXPECT_EQ(step(25649, TrackMode::Stopped, 0), 0) << "the opening is still playing";

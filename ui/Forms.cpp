@@ -68,8 +68,8 @@ Form* Forms::load(FormId id) {
     if (!factories_[i]) return nullptr;
     Form* f = factories_[i](*this);
     forms_[i] = f;
-    f->Form_Load();
-    return forms_[i];  // Form_Load may have unloaded it again
+    f->onLoad();
+    return forms_[i];  // onLoad may have unloaded it again
 }
 
 void Forms::show(FormId id) {
@@ -89,7 +89,7 @@ void Forms::unload(FormId id) {
     Form* f = forms_[i];
     if (!f || unloading_[i]) return;
     unloading_[i] = true;
-    f->Form_Unload();
+    f->onUnload();
     f->unbindTimers();
     f->hide();
     forms_[i] = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows ("forms"). Every window is created on first use
-// (which runs its Form_Load), can be shown and hidden, and lives until it is
-// unloaded (Form_Unload, then it is gone). Forms hands them out by id, so a
+// (which runs its onLoad), can be shown and hidden, and lives until it is
+// unloaded (onUnload, then it is gone). Forms hands them out by id, so a
 // window can show, hide or unload any other one.
 #include <QWidget>
 
@@ -20,8 +20,8 @@ class QKeyEvent;
 namespace vrh {
 
 enum class FormId {
-    startup, frmMainForm, frmVarnholt, frmUpgrades, frmHighScores, frmName, frmLoad,
-    frmOptions, frmBSF, frmAbout, Count
+    startup, titleMenu, game, upgradeShop, highScores, namePrompt, saveSlots,
+    options, keyConfig, credits, Count
 };
 
 class Forms;
@@ -41,8 +41,8 @@ public:
     // the front (see KeyReader).
     KeyReader& keys() { return keys_; }
 
-    virtual void Form_Load() {}
-    virtual void Form_Unload() {}
+    virtual void onLoad() {}
+    virtual void onUnload() {}
 
 protected:
     // A timer of this window: driven while the window is loaded.
@@ -81,7 +81,7 @@ public:
 
     void setFactory(FormId id, Factory f) { factories_[size_t(id)] = std::move(f); }
 
-    // The window, created (and its Form_Load run) when it is not loaded.
+    // The window, created (and its onLoad run) when it is not loaded.
     Form* load(FormId id);
     template <class T> T* get(FormId id) { return static_cast<T*>(load(id)); }
     // The window if loaded, else nullptr.
@@ -91,7 +91,7 @@ public:
 
     void show(FormId id);
     void hide(FormId id);
-    // Runs Form_Unload, stops the window's timers and destroys it once every
+    // Runs onUnload, stops the window's timers and destroys it once every
     // handler running now has returned (a window may unload itself, or be
     // unloaded from inside a message box its own handler opened).
     void unload(FormId id);

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "windows/play/FrmVarnholt.h"
+#include "windows/play/GameWindowWidget.h"
 #include "meta/SaveSlots.h"
 #include "meta/TextFile.h"
 #include "platform/Foreground.h"
@@ -32,13 +32,13 @@ namespace vrh::test {
 class StandIn : public Form {
 public:
     StandIn(Forms& f, FormId id, int& loads, std::vector<FormId>& unloads) : Form(f, id), loads_(loads), unloads_(unloads) {}
-    void Form_Load() override {
+    void onLoad() override {
         ++loads_;
-        if (id() == FormId::frmMainForm) app().globals.flags.mainMenuShowing = true;
+        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = true;
     }
-    void Form_Unload() override {
+    void onUnload() override {
         unloads_.push_back(id());
-        if (id() == FormId::frmMainForm) app().globals.flags.mainMenuShowing = false;
+        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = false;
     }
 
 private:
@@ -65,10 +65,10 @@ struct Kit {
         std::vector<FormId> standIns;
         if (s.shellWindows) {
             registerShellForms(*forms);
-            standIns = {FormId::frmName, FormId::frmLoad, FormId::frmHighScores, FormId::frmUpgrades};
+            standIns = {FormId::namePrompt, FormId::saveSlots, FormId::highScores, FormId::upgradeShop};
         } else {
             registerMetaForms(*forms);
-            if (s.titleStandIn) standIns = {FormId::frmMainForm};
+            if (s.titleStandIn) standIns = {FormId::titleMenu};
         }
         for (FormId id : standIns)
             forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id], standInUnloads); });
@@ -84,7 +84,7 @@ struct Kit {
 
     template <class T> T* get(FormId id) { return forms->findAs<T>(id); }
     GameWindow* game() {
-        auto* w = get<FrmVarnholt>(FormId::frmVarnholt);
+        auto* w = get<GameWindowWidget>(FormId::game);
         return w ? &w->model() : nullptr;
     }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
@@ -121,15 +121,15 @@ struct ShellKit : Kit {
 
 // A dialog opened from the running game's menu, which freezes the game.
 struct OverGame : ShellKit {
-    explicit OverGame(void (FrmVarnholt::*menuItem)(), std::string folder = {})
+    explicit OverGame(void (GameWindowWidget::*menuItem)(), std::string folder = {})
         : ShellKit(true, std::move(folder)), menu(menuItem) {
-        forms->show(FormId::frmVarnholt);
+        forms->show(FormId::game);
         game = Kit::game();
         open();
     }
-    void open() { (get<FrmVarnholt>(FormId::frmVarnholt)->*menu)(); }
-    int tankShots() const { return commands("play " + app->snd.sndTankShot.fileName()); }
-    void (FrmVarnholt::*menu)();
+    void open() { (get<GameWindowWidget>(FormId::game)->*menu)(); }
+    int tankShots() const { return commands("play " + app->snd.tankShotSound.fileName()); }
+    void (GameWindowWidget::*menu)();
     GameWindow* game = nullptr;
 };
 

@@ -12,8 +12,8 @@
 
 #include "meta/HighScoreTable.h"
 #include "meta/SaveSlots.h"
-#include "windows/progress/FrmHighScores.h"
-#include "windows/progress/FrmLoad.h"
+#include "windows/progress/HighScoresWindow.h"
+#include "windows/progress/SaveSlotsWindow.h"
 #include "platform/AppFolder.h"
 #include "ui/DeferredDelete.h"
 
@@ -59,8 +59,8 @@ private slots:
         {
             Rig r(true, true, folder.string());
             r.app->globals.playerName = "Ro";
-            r.forms->show(FormId::frmVarnholt);
-            r.fg.setForeground(r.forms->find(FormId::frmVarnholt)->handle());
+            r.forms->show(FormId::game);
+            r.fg.setForeground(r.forms->find(FormId::game)->handle());
             const auto x0 = r.app->g.playerX;
             r.keys.keyDown(r.app->globals.keys.keyRight);
             r.tick(3000);
@@ -68,7 +68,7 @@ private slots:
             r.app->g.score = 123456;
             r.app->g.lives = 0;
             r.tick(50);  // game over
-            QVERIFY(r.get<FrmHighScores>(FormId::frmHighScores));
+            QVERIFY(r.get<HighScoresWindow>(FormId::highScores));
             QVERIFY(topmostRowWithScore(parseHighScores(r.read(kHighScoreFileName)).table, 123456).has_value());
         }
         QVERIFY(fs::exists(folder / kHighScoreFileName));
@@ -85,8 +85,8 @@ private slots:
             r.write(kHighScoreFileName, "\"Smith, Jr.\"\r\n 90000 \r\n 9 \r\n" + randomBytes(seed, 2000));
             r.app->globals.playerName = "Eve";
             r.app->g.score = 10;
-            r.forms->show(FormId::frmHighScores);
-            QCOMPARE(r.get<FrmHighScores>(FormId::frmHighScores)->table().entries[0].name, std::string("Smith, Jr."));
+            r.forms->show(FormId::highScores);
+            QCOMPARE(r.get<HighScoresWindow>(FormId::highScores)->table().entries[0].name, std::string("Smith, Jr."));
             r.tick(300);
             const HighScoreRead again = parseHighScores(r.read(kHighScoreFileName));
             QCOMPARE(again.table.entries[0].name, std::string("Smith, Jr."));
@@ -102,12 +102,12 @@ private slots:
                                      randomBytes(seed, 600);
             r.write(kSaveFileName, file);
             r.app->globals.loadMode = true;
-            r.forms->show(FormId::frmLoad);
-            FrmLoad* w = r.get<FrmLoad>(FormId::frmLoad);
+            r.forms->show(FormId::saveSlots);
+            SaveSlotsWindow* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
             QVERIFY(w);
-            QCOMPARE(w->lblFileName[0]->text(), QStringLiteral("Name:Ann, the first"));
+            QCOMPARE(w->slotNameLabel[0]->text(), QStringLiteral("Name:Ann, the first"));
             r.msg.answer(MsgButton::Yes);
-            w->lblFileName_Click(0);
+            w->onSlotClicked(0);
             QVERIFY(r.game());
             QCOMPARE(int(r.app->g.level), 3);
             QCOMPARE(r.app->globals.playerName, std::string("Ann, the first"));
@@ -151,13 +151,13 @@ private slots:
                 r.app->globals.playerName = "Eve";
                 for (int round = 0; round < 2; ++round) {
                     r.app->g.score = 99999;
-                    r.forms->show(FormId::frmHighScores);
-                    r.forms->unload(FormId::frmHighScores);
+                    r.forms->show(FormId::highScores);
+                    r.forms->unload(FormId::highScores);
                     r.app->globals.loadMode = false;
-                    r.forms->show(FormId::frmLoad);
+                    r.forms->show(FormId::saveSlots);
                     r.msg.answer(MsgButton::Yes);
-                    r.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(0);
-                    r.forms->unload(FormId::frmLoad);
+                    r.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(0);
+                    r.forms->unload(FormId::saveSlots);
                 }
                 const std::string where = std::string(name) + " is a " + kind;
                 QVERIFY2(refusalNotices(r.msg) == 1, where.c_str());
@@ -175,7 +175,7 @@ private slots:
         r.write(kSaveFileName, saves);
         fs::permissions(r.file(kSaveFileName), fs::perms::none);
         r.app->globals.loadMode = true;
-        r.forms->show(FormId::frmLoad);
+        r.forms->show(FormId::saveSlots);
         QCOMPARE(refusalNotices(r.msg), 1);
         fs::permissions(r.file(kSaveFileName), fs::perms::owner_read);
         QCOMPARE(r.read(kSaveFileName), saves);
@@ -187,14 +187,14 @@ private slots:
         Rig second(true, true, first.folder);
         for (Rig* r : {&first, &second}) {
             r->app->globals.loadMode = false;
-            r->forms->show(FormId::frmLoad);  // both pickers read the file now
+            r->forms->show(FormId::saveSlots);  // both pickers read the file now
         }
         first.app->globals.playerName = "First";
         second.app->globals.playerName = "Second";
         second.msg.answer(MsgButton::Yes);
-        second.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(1);
+        second.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
         first.msg.answer(MsgButton::Yes);
-        first.get<FrmLoad>(FormId::frmLoad)->lblFileName_Click(0);
+        first.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(0);
         SaveSlots onDisk;
         readSaveFile(onDisk, first.file(kSaveFileName));
         QCOMPARE(displayText(onDisk.at(0, SaveField::Name)), std::string("First"));

@@ -15,11 +15,11 @@ private slots:
     // Guards a HUD that only the (possibly cut) caption carries.
     void theStatusLineShowsTheCaption() {
         ShellKit k;
-        k.forms->show(FormId::frmVarnholt);
-        k.front(FormId::frmVarnholt);
+        k.forms->show(FormId::game);
+        k.front(FormId::game);
         k.app->g.score = 1234;
         k.clock.advance(50);
-        auto* w = k.get<FrmVarnholt>(FormId::frmVarnholt);
+        auto* w = k.get<GameWindowWidget>(FormId::game);
         auto* status = w->findChild<QLabel*>(QStringLiteral("statusLine"));
         QVERIFY(status && status->isVisible());
         QCOMPARE(status->text(), QStringLiteral("Level:1 Score:1234 Lives:5 HP:5 $0"));
@@ -29,11 +29,11 @@ private slots:
     // Guards the close box leaving the program running with no window.
     void theCloseBoxEndsTheProgramAsQuitDoes() {
         ShellKit k;
-        k.forms->show(FormId::frmVarnholt);
+        k.forms->show(FormId::game);
         WindowFlags& f = k.app->globals.flags;
         f.nameShowing = true;  // left set by the prompt that started the run
-        k.get<FrmVarnholt>(FormId::frmVarnholt)->close();
-        QVERIFY(!k.forms->loaded(FormId::frmVarnholt));
+        k.get<GameWindowWidget>(FormId::game)->close();
+        QVERIFY(!k.forms->loaded(FormId::game));
         QVERIFY(!f.nameShowing && !f.gameShowing && !f.mainMenuShowing && !f.highScoresShowing);
     }
 };

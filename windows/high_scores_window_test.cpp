@@ -7,7 +7,7 @@
 #include "tests/support/QtTestMain.h"
 
 #include "meta/HighScoreTable.h"
-#include "windows/progress/FrmHighScores.h"
+#include "windows/progress/HighScoresWindow.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -23,12 +23,12 @@ std::string defaultFileWith(int place, const std::string& name, double score, do
 class HighScoresWindowTest : public QObject {
     Q_OBJECT
 
-    static FrmHighScores* open(Rig& r, int64_t score, int level, const std::string& name) {
+    static HighScoresWindow* open(Rig& r, int64_t score, int level, const std::string& name) {
         r.app->g.score = score;
         r.app->g.level = level;
         r.app->globals.playerName = name;
-        r.forms->show(FormId::frmHighScores);
-        return r.get<FrmHighScores>(FormId::frmHighScores);
+        r.forms->show(FormId::highScores);
+        return r.get<HighScoresWindow>(FormId::highScores);
     }
 
 private slots:
@@ -36,7 +36,7 @@ private slots:
     void missingFileGetsTheDefaultTableWithTheRunInIt() {
         Rig r(false);
         QCOMPARE(r.read(kHighScoreFileName), std::string("<missing>"));
-        FrmHighScores* w = open(r, 47000, 9, "Ann");
+        HighScoresWindow* w = open(r, 47000, 9, "Ann");
         QCOMPARE(r.read(kHighScoreFileName), defaultFileWith(2, "Ann", 47000, 9));
         QCOMPARE(rowText(w->table(), 1).name, std::string("Ann"));
         QCOMPARE(rowText(w->table(), 9).name, std::string("Inc."));  // "Enjoy!" fell out
@@ -47,9 +47,9 @@ private slots:
     void equalScoreGoesBelowAndOnlyTheTopmostEqualRowPulses() {
         Rig r(false);
         r.write(kHighScoreFileName, highScoreResetText());
-        FrmHighScores* w = open(r, 45000, 4, "Bo");
+        HighScoresWindow* w = open(r, 45000, 4, "Bo");
         QCOMPARE(r.read(kHighScoreFileName), defaultFileWith(3, "Bo", 45000, 4));
-        const auto& shades = FrmHighScores::flashColors();
+        const auto& shades = HighScoresWindow::flashColors();
         for (int tick = 1; tick <= 7; ++tick) {  // round again every 600 ms
             r.tick(100);
             const int step = (tick - 1) % 6 + 1;
@@ -69,7 +69,7 @@ private slots:
         for (const std::string& c : {"open " + jingle, "play " + jingle})
             QVERIFY2(r.commands(c) > 0, c.c_str());
         r.audio.calls.clear();
-        r.forms->unload(FormId::frmHighScores);
+        r.forms->unload(FormId::highScores);
         QCOMPARE(r.audio.calls, (std::vector<std::string>{"stop " + jingle,
                                                            "close " + jingle}));
         QVERIFY(!r.app->globals.flags.highScoresShowing);
@@ -80,36 +80,36 @@ private slots:
         Rig r;
         r.write(kHighScoreFileName, highScoreResetText());
         r.app->globals.playerName = "Eve";
-        r.forms->show(FormId::frmVarnholt);
+        r.forms->show(FormId::game);
         r.app->g.score = 12345;
         r.app->g.level = 6;
         r.app->g.lives = 0;
         r.tick(50);  // the game tick ends the run
         QCOMPARE(r.msg.shown().size(), size_t(1));
         QCOMPARE(r.msg.shown()[0].text, std::string("Game Over"));
-        FrmHighScores* w = r.get<FrmHighScores>(FormId::frmHighScores);
+        HighScoresWindow* w = r.get<HighScoresWindow>(FormId::highScores);
         QVERIFY(w);
         QCOMPARE(r.read(kHighScoreFileName), defaultFileWith(9, "Eve", 12345, 6));
         r.tick(100);
         Rig::flush();
-        QVERIFY(!r.forms->loaded(FormId::frmVarnholt));
-        QCOMPARE(w->rowColors()[8], FrmHighScores::flashColors()[0]);
+        QVERIFY(!r.forms->loaded(FormId::game));
+        QCOMPARE(w->rowColors()[8], HighScoresWindow::flashColors()[0]);
 
-        QTest::mouseClick(w, Qt::LeftButton, {}, FrmHighScores::lblOkayRect().center());
+        QTest::mouseClick(w, Qt::LeftButton, {}, HighScoresWindow::okayLabelRect().center());
         Rig::flush();
-        QVERIFY(!r.forms->loaded(FormId::frmHighScores) && !r.app->globals.flags.highScoresShowing);
-        QVERIFY(r.forms->loaded(FormId::frmMainForm) && r.forms->find(FormId::frmMainForm)->isVisible());
+        QVERIFY(!r.forms->loaded(FormId::highScores) && !r.app->globals.flags.highScoresShowing);
+        QVERIFY(r.forms->loaded(FormId::titleMenu) && r.forms->find(FormId::titleMenu)->isVisible());
     }
 
     // Guards the title menu staying open under the table, on opening or on a later tick.
     void openingAndTickingCloseTheTitleMenu() {
         Rig r(false);
-        r.forms->show(FormId::frmMainForm);
+        r.forms->show(FormId::titleMenu);
         open(r, 0, 1, "Fay");
-        QVERIFY(!r.forms->loaded(FormId::frmMainForm));
-        r.forms->show(FormId::frmMainForm);
+        QVERIFY(!r.forms->loaded(FormId::titleMenu));
+        r.forms->show(FormId::titleMenu);
         r.tick(100);
-        QVERIFY(!r.forms->loaded(FormId::frmMainForm));
+        QVERIFY(!r.forms->loaded(FormId::titleMenu));
     }
 
     // Guards a failed write being silent, repeated every tick, or clobbering the old file.
@@ -117,7 +117,7 @@ private slots:
         Rig r(false);
         r.write(kHighScoreFileName, highScoreResetText());
         r.blockWrites(kHighScoreFileName);
-        FrmHighScores* w = open(r, 47000, 9, "Jo");
+        HighScoresWindow* w = open(r, 47000, 9, "Jo");
         QCOMPARE(r.msg.shown().size(), size_t(1));
         QVERIFY(!r.msg.shown()[0].isQuestion);
         QCOMPARE(r.msg.shown()[0].text, std::string("The high score table could not be stored."));
@@ -130,7 +130,7 @@ private slots:
     // Guards drawing every tile a band ever appended (work growing with time open).
     void bandsDrawOnlyTheirVisibleTilesEvenAfterLongOpening() {
         Rig r(false);
-        FrmHighScores* w = open(r, 0, 1, "Kit");
+        HighScoresWindow* w = open(r, 0, 1, "Kit");
         auto copies = [&] {  // background tiles in sight; -1 for anything else
             int n = 0;
             for (const DrawOp& op : w->frame().ops) {

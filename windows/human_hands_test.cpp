@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <random>
 
-#include "windows/progress/FrmName.h"
-#include "windows/title/FrmMainForm.h"
+#include "windows/progress/NamePromptWindow.h"
+#include "windows/title/TitleMenuWindow.h"
 #include "windows/ShellTestKit.h"
 
 using namespace vrh;
@@ -23,8 +23,8 @@ constexpr int kEnter = 13, kDown = 40, kUp = 38;
 // Real title, name prompt and game window; Qt's active window is in front.
 struct Hands {
     explicit Hands(unsigned seed) : rng(seed), kit({.liveForeground = true}) {
-        kit.forms->setFactory(FormId::frmMainForm, [](Forms& f) -> Form* { return new FrmMainForm(f); });
-        kit.forms->show(FormId::frmMainForm);
+        kit.forms->setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
+        kit.forms->show(FormId::titleMenu);
         settle(1100);  // the title takes keys after its first second
     }
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
@@ -43,7 +43,7 @@ struct Hands {
         kit.keys.keyUp(vk);
         settle(between(50, 400));
     }
-    int highlighted() { return kit.get<FrmMainForm>(FormId::frmMainForm)->scene().highlighted(); }
+    int highlighted() { return kit.get<TitleMenuWindow>(FormId::titleMenu)->scene().highlighted(); }
 
     std::mt19937 rng;
     Kit kit;
@@ -64,21 +64,21 @@ private slots:
             QVERIFY2(h.highlighted() == 0, why + ": one Up, one entry");
 
             h.press(kEnter);  // "New Game"
-            auto* prompt = h.kit.get<FrmName>(FormId::frmName);
+            auto* prompt = h.kit.get<NamePromptWindow>(FormId::namePrompt);
             QVERIFY2(prompt && prompt->isVisible(), why);
             QVERIFY2(h.kit.msg.shown().empty(), why + ": the Enter that chose New Game answered the prompt");
 
-            prompt->txtName->setText("Hands");
+            prompt->nameEdit->setText("Hands");
             h.press(kEnter);
             h.settle(2000);
             GameWindow* game = h.kit.game();
-            QVERIFY2(game && !game->paused() && game->tmrMoves.Enabled(),
+            QVERIFY2(game && !game->paused() && game->moveTimer.Enabled(),
                      why + ": the Enter that confirmed the name paused the run");
 
             h.press(kEnter);
             QVERIFY2(game->paused(), why + ": one Enter pauses");
             h.press(kDown);
-            QVERIFY2(game->lblMainMenu.selected, why + ": one Down chooses MainMenu");
+            QVERIFY2(game->mainMenuLabel.selected, why + ": one Down chooses MainMenu");
             h.press(kUp);
             h.press(kEnter);
             QVERIFY2(!game->paused(), why + ": Enter on Resume resumes");

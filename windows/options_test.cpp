@@ -12,18 +12,18 @@
 #include "meta/TextFile.h"
 #include "audio/MusicTracks.h"
 #include "shell/Settings.h"
-#include "windows/title/FrmOptions.h"
+#include "windows/title/OptionsWindow.h"
 #include "windows/ShellTestKit.h"
 
 using namespace vrh;
 using namespace vrh::test;
 
 struct Options : OverGame {
-    explicit Options(std::string folder = {}) : OverGame(&FrmVarnholt::mnuOptionss_Click, std::move(folder)) {
+    explicit Options(std::string folder = {}) : OverGame(&GameWindowWidget::onOptionsChosen, std::move(folder)) {
         game->volleyUnderway = true;
     }
-    FrmOptions* w() { return get<FrmOptions>(FormId::frmOptions); }
-    bool running() const { return game->tmrMoves.Enabled() && game->tmrTankShot.Enabled(); }
+    OptionsWindow* w() { return get<OptionsWindow>(FormId::options); }
+    bool running() const { return game->moveTimer.Enabled() && game->tankShotTimer.Enabled(); }
     const Globals& globals = app->globals;
 };
 
@@ -34,32 +34,32 @@ private slots:
     // not resuming (or the kept window refilling its list on reopening).
     void theBoxTextIsTheChoiceAndOkayResumes() {
         Options o;
-        QVERIFY(o.globals.flags.optionsShowing && !o.game->tmrMoves.Enabled());
-        QCOMPARE(o.w()->cmbMusic->count(), 10);
-        for (int i = 0; i < 10; ++i) QCOMPARE(o.w()->cmbMusic->itemText(i).toStdString(), std::string(kTrackTitles[size_t(i)]));
-        QCOMPARE(o.w()->cmbMusic->currentText(), QStringLiteral("Crush'em All for weapons"));
-        o.w()->cmbMusic->lineEdit()->setText("ice cap act 1");
+        QVERIFY(o.globals.flags.optionsShowing && !o.game->moveTimer.Enabled());
+        QCOMPARE(o.w()->musicChoice->count(), 10);
+        for (int i = 0; i < 10; ++i) QCOMPARE(o.w()->musicChoice->itemText(i).toStdString(), std::string(kTrackTitles[size_t(i)]));
+        QCOMPARE(o.w()->musicChoice->currentText(), QStringLiteral("Crush'em All for weapons"));
+        o.w()->musicChoice->lineEdit()->setText("ice cap act 1");
         QCOMPARE(o.globals.musicChoice, std::string("ice cap act 1"));
-        o.w()->cmbMusic->setCurrentIndex(2);
+        o.w()->musicChoice->setCurrentIndex(2);
         QCOMPARE(o.globals.musicChoice, std::string("Space Trip Steps"));
-        QTest::mouseClick(o.w()->cmdOkay, Qt::LeftButton);
+        QTest::mouseClick(o.w()->okayButton, Qt::LeftButton);
         QVERIFY(o.running() && !o.globals.flags.optionsShowing);
-        QVERIFY(o.forms->loaded(FormId::frmOptions) && !o.w()->isVisible());
+        QVERIFY(o.forms->loaded(FormId::options) && !o.w()->isVisible());
         o.open();
         QVERIFY(o.globals.flags.optionsShowing);
-        QCOMPARE(o.w()->cmbMusic->count(), 10);
-        QCOMPARE(o.w()->cmbMusic->currentText(), QStringLiteral("Space Trip Steps"));
+        QCOMPARE(o.w()->musicChoice->count(), 10);
+        QCOMPARE(o.w()->musicChoice->currentText(), QStringLiteral("Space Trip Steps"));
     }
 
     // Guards Okay resuming a paused game, and the close box not resuming it.
     void okayLeavesAPausedGamePausedButTheCloseBoxDoesNot() {
         Options o;
-        o.game->lblPause.Visible = true;
-        o.w()->cmdOkay_Click();
-        QVERIFY(!o.game->tmrMoves.Enabled() && !o.game->tmrTankShot.Enabled());
+        o.game->pausedLabel.Visible = true;
+        o.w()->onOkayClicked();
+        QVERIFY(!o.game->moveTimer.Enabled() && !o.game->tankShotTimer.Enabled());
         o.open();
         o.w()->close();
-        QVERIFY(!o.forms->loaded(FormId::frmOptions) && !o.globals.flags.optionsShowing);
+        QVERIFY(!o.forms->loaded(FormId::options) && !o.globals.flags.optionsShowing);
         QVERIFY(o.running());
     }
 
@@ -69,10 +69,10 @@ private slots:
         const std::string file = o.file("vrhhs.txt"), before = "Ann\r\n 47000 \r\n 9 \r\n";
         QVERIFY(writeTextFileAtomic(file, before));
         o.msg.answer(MsgButton::No);
-        QTest::mouseClick(o.w()->cmdReset, Qt::LeftButton);
+        QTest::mouseClick(o.w()->resetButton, Qt::LeftButton);
         QCOMPARE(readTextFile(file).value_or(""), before);
         o.msg.answer(MsgButton::Yes);
-        o.w()->cmdReset_Click();
+        o.w()->onResetClicked();
         QCOMPARE(readTextFile(file).value_or(""), highScoreResetText());
         const auto& shown = o.msg.shown();
         QCOMPARE(shown.size(), size_t(3));
@@ -85,23 +85,23 @@ private slots:
         const test::ScratchFolder dir("vrh_options_settings");
         {
             Options o(dir.string());
-            QVERIFY(o.w()->chkSharpPixels->geometry().top() >= o.w()->cmdReset->geometry().bottom());
-            QVERIFY(o.w()->rect().contains(o.w()->chkSharpPixels->geometry()));
-            QVERIFY(!o.w()->chkSharpPixels->isChecked());  // no settings file: stretch
+            QVERIFY(o.w()->sharpPixelsBox->geometry().top() >= o.w()->resetButton->geometry().bottom());
+            QVERIFY(o.w()->rect().contains(o.w()->sharpPixelsBox->geometry()));
+            QVERIFY(!o.w()->sharpPixelsBox->isChecked());  // no settings file: stretch
             QCOMPARE(o.app->settings.scaleMode(), ScaleMode::Stretch);
             const std::string file = o.file(kSettingsFileName);
             QVERIFY(!std::filesystem::exists(file));
-            QTest::mouseClick(o.w()->chkSharpPixels, Qt::LeftButton, {}, QPoint(6, 12));
+            QTest::mouseClick(o.w()->sharpPixelsBox, Qt::LeftButton, {}, QPoint(6, 12));
             QCOMPARE(o.app->settings.scaleMode(), ScaleMode::WholeFactor);
             QCOMPARE(readTextFile(file).value_or(""), settingsText(Settings{true}));
             QVERIFY(!std::filesystem::exists(o.file(kHighScoreFileName)));  // nothing else written
-            o.w()->chkSharpPixels->setChecked(false);
+            o.w()->sharpPixelsBox->setChecked(false);
             QCOMPARE(readTextFile(file).value_or(""), settingsText(Settings{false}));
-            o.w()->chkSharpPixels->setChecked(true);
+            o.w()->sharpPixelsBox->setChecked(true);
             QVERIFY(o.msg.shown().empty());
         }
         Options next(dir.string());  // the next start in the same folder
-        QVERIFY(next.app->settings.wholeNumberScaling && next.w()->chkSharpPixels->isChecked());
+        QVERIFY(next.app->settings.wholeNumberScaling && next.w()->sharpPixelsBox->isChecked());
     }
 };
 

@@ -6,7 +6,7 @@
 
 #include "tests/support/QtTestMain.h"
 
-#include "windows/progress/FrmLoad.h"
+#include "windows/progress/SaveSlotsWindow.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -28,21 +28,21 @@ void setRun(App& a) {  // the slot keeps the full HP
 class SaveSlotsWindowTest : public QObject {
     Q_OBJECT
 
-    static FrmLoad* open(Rig& r, bool loadMode) {
+    static SaveSlotsWindow* open(Rig& r, bool loadMode) {
         r.app->globals.loadMode = loadMode;
-        r.forms->show(FormId::frmLoad);
-        return r.get<FrmLoad>(FormId::frmLoad);
+        r.forms->show(FormId::saveSlots);
+        return r.get<SaveSlotsWindow>(FormId::saveSlots);
     }
-    static QString caption(FrmLoad* w, int i) { return w->lblFileName[size_t(i)]->text(); }
+    static QString caption(SaveSlotsWindow* w, int i) { return w->slotNameLabel[size_t(i)]->text(); }
 
 private slots:
     // Guards saving without asking or on No, a slot written anywhere but in its ten lines, and stale captions.
     void saveIntoSlot2WritesThirtyLinesAndCaptionsTakeABlank() {
         Rig r(false);
         setRun(*r.app);
-        FrmLoad* w = open(r, false);
+        SaveSlotsWindow* w = open(r, false);
         r.msg.answer(MsgButton::Yes);
-        QTest::mouseClick(w->lblFileName[1], Qt::LeftButton);
+        QTest::mouseClick(w->slotNameLabel[1], Qt::LeftButton);
         QCOMPARE(r.msg.shown().size(), size_t(1));
         QVERIFY(r.msg.shown()[0].isQuestion);
         QCOMPARE(r.msg.shown()[0].text, std::string("This file will be overwritten! Are you sure you want to save?"));
@@ -50,15 +50,15 @@ private slots:
         QCOMPARE(caption(w, 0), kNew);
         QCOMPARE(caption(w, 1), QString("Name: Ann"));  // re-read after the save: with a blank
         QCOMPARE(caption(w, 2), kNew);
-        QVERIFY(r.forms->loaded(FormId::frmLoad));  // the picker stays for more saves
+        QVERIFY(r.forms->loaded(FormId::saveSlots));  // the picker stays for more saves
 
-        r.forms->unload(FormId::frmLoad);
+        r.forms->unload(FormId::saveSlots);
         Rig::flush();
         w = open(r, false);
         QCOMPARE(caption(w, 1), QString("Name:Ann"));
         r.app->globals.playerName = "Zed";
         r.msg.answer(MsgButton::No);
-        w->lblFileName_Click(0);  // a new slot asks too; No writes nothing but still re-reads
+        w->onSlotClicked(0);  // a new slot asks too; No writes nothing but still re-reads
         QCOMPARE(r.msg.shown().size(), size_t(2));
         QCOMPARE(r.read(kSaveFileName), kSlot2File);
         QCOMPARE(caption(w, 0), kNew);
@@ -69,19 +69,19 @@ private slots:
     void loadRestoresTheSlotOverAFreshRun() {
         Rig r;
         r.write(kSaveFileName, kSlot2File);
-        r.forms->show(FormId::frmMainForm);
-        FrmLoad* w = open(r, true);
+        r.forms->show(FormId::titleMenu);
+        SaveSlotsWindow* w = open(r, true);
         r.tick(1);  // the picker closes the title menu
-        QVERIFY(!r.forms->loaded(FormId::frmMainForm));
-        w->lblFileName_Click(0);  // a new slot: nothing, not even a question
+        QVERIFY(!r.forms->loaded(FormId::titleMenu));
+        w->onSlotClicked(0);  // a new slot: nothing, not even a question
         QVERIFY(r.msg.shown().empty());
 
         r.msg.answer(MsgButton::Yes);
-        w->lblFileName_Click(1);
+        w->onSlotClicked(1);
         Rig::flush();
         QCOMPARE(r.msg.shown().size(), size_t(1));
         QCOMPARE(r.msg.shown()[0].text, std::string("Do you wish to load this file?"));
-        QVERIFY(!r.forms->loaded(FormId::frmLoad) && !r.app->globals.flags.loadShowing);
+        QVERIFY(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
         QVERIFY(r.game());
         QCOMPARE(r.app->globals.playerName, std::string("Ann"));
         QCOMPARE(int(r.app->g.level), 3);
@@ -95,14 +95,14 @@ private slots:
         std::string bad = kSlot2File;
         bad.replace(bad.find(" 3 "), 3, "three");
         r.write(kSaveFileName, bad);
-        FrmLoad* w = open(r, true);
+        SaveSlotsWindow* w = open(r, true);
         r.msg.answer(MsgButton::Yes);
-        w->lblFileName_Click(1);
+        w->onSlotClicked(1);
         QCOMPARE(r.msg.shown().size(), size_t(2));
         QVERIFY(!r.msg.shown()[1].isQuestion);
         QVERIFY(r.msg.shown()[1].text.find("three") != std::string::npos);
         QCOMPARE(r.read(kSaveFileName), bad);
-        QVERIFY(r.forms->loaded(FormId::frmLoad) && !r.forms->loaded(FormId::frmVarnholt));
+        QVERIFY(r.forms->loaded(FormId::saveSlots) && !r.forms->loaded(FormId::game));
         QCOMPARE(int(r.app->g.level), 1);
         QCOMPARE(r.app->globals.playerName, std::string());
     }
@@ -114,9 +114,9 @@ private slots:
         r.blockWrites(kSaveFileName);
         setRun(*r.app);
         r.app->globals.playerName = "New";
-        FrmLoad* w = open(r, false);
+        SaveSlotsWindow* w = open(r, false);
         r.msg.answer(MsgButton::Yes);
-        w->lblFileName_Click(0);
+        w->onSlotClicked(0);
         QCOMPARE(r.msg.shown().size(), size_t(2));
         QCOMPARE(r.msg.shown()[1].text, std::string("The game could not be saved."));
         QCOMPARE(r.read(kSaveFileName), std::string());
@@ -130,24 +130,24 @@ private slots:
             for (bool closeBox : {false, true}) {
                 const QByteArray what = QByteArray(loadMode ? "load" : "save") + (closeBox ? ", close box" : "");
                 Rig r;
-                FrmLoad* w = nullptr;
+                SaveSlotsWindow* w = nullptr;
                 if (loadMode) {
                     w = open(r, true);
                     QVERIFY2(r.app->globals.flags.loadShowing && r.read(kSaveFileName).empty(), what);  // created
                     for (int i = 0; i < 3; ++i) QCOMPARE(caption(w, i), kNew);
                 } else {  // saving from a running game hides it
-                    r.forms->show(FormId::frmVarnholt);
-                    r.get<FrmVarnholt>(FormId::frmVarnholt)->mnuSave_Click();
+                    r.forms->show(FormId::game);
+                    r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
                     QVERIFY2(!r.app->globals.flags.gameShowing, what);
-                    w = r.get<FrmLoad>(FormId::frmLoad);
+                    w = r.get<SaveSlotsWindow>(FormId::saveSlots);
                 }
-                QVERIFY2(w->lblcancel->isHidden() != loadMode && w->lblOkay->isHidden() == loadMode, what);
+                QVERIFY2(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode, what);
                 if (closeBox) w->close();
-                else QTest::mouseClick(loadMode ? w->lblcancel : w->lblOkay, Qt::LeftButton);
+                else QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
                 Rig::flush();
-                QVERIFY2(!r.forms->loaded(FormId::frmLoad) && !r.app->globals.flags.loadShowing, what);
-                if (loadMode) QVERIFY2(r.forms->loaded(FormId::frmMainForm), what);
-                else QVERIFY2(r.app->globals.flags.gameShowing && r.forms->find(FormId::frmVarnholt)->isVisible(), what);
+                QVERIFY2(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing, what);
+                if (loadMode) QVERIFY2(r.forms->loaded(FormId::titleMenu), what);
+                else QVERIFY2(r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible(), what);
             }
     }
 };

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include "meta/TextFile.h"
-#include "windows/title/FrmMainForm.h"
-#include "windows/title/FrmStartup.h"
+#include "windows/title/TitleMenuWindow.h"
+#include "windows/title/StartupWindow.h"
 #include "windows/ShellTestKit.h"
 
 using namespace vrh;
@@ -29,7 +29,7 @@ struct Startup {
     explicit Startup(const std::string& flagText, std::string folder = {}) : kit(false, std::move(folder)) {
         if (flagText != "<none>") kit.write("ws.txt", flagText);
         kit.forms->setFactory(FormId::startup, [this](Forms& f) -> Form* {
-            auto* w = new FrmStartup(f, media);
+            auto* w = new StartupWindow(f, media);
             w->onQuit = [this] { ++quits; };
             return w;
         });
@@ -61,7 +61,7 @@ private slots:
             if (c.loads) QCOMPARE(s.kit.read("ts1.mp3"), std::string("media 117"));
             QCOMPARE(s.kit.read("ws.txt"), std::string(c.after));
             QVERIFY(s.kit.msg.shown().empty());
-            QVERIFY(s.kit.get<FrmMainForm>(FormId::frmMainForm)->isVisible() && !s.kit.forms->find(FormId::startup)->isVisible());
+            QVERIFY(s.kit.get<TitleMenuWindow>(FormId::titleMenu)->isVisible() && !s.kit.forms->find(FormId::startup)->isVisible());
             Startup next("<none>", s.kit.folder);  // the next start of the program
             QCOMPARE(next.media.loads, std::string(c.after) == "No\r\n" ? 0 : c.loads);
         }
@@ -74,7 +74,7 @@ private slots:
         k = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
         s.kit.app->globals.flags.gameShowing = s.kit.app->globals.flags.upgradesShowing = true;
         s.kit.forms->unload(FormId::startup);
-        s.kit.forms->unload(FormId::frmMainForm);
+        s.kit.forms->unload(FormId::titleMenu);
         s.kit.forms->load(FormId::startup);
         const int defaults[12] = {32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         const Int16* map[12] = {&k.keyA, &k.keyB, &k.keyC, &k.keyX, &k.keyY, &k.keyZ,
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(s.kit.msg.shown().size(), size_t(1));
         QVERIFY(!s.kit.msg.shown()[0].isQuestion && s.kit.msg.shown()[0].text.find(folder) != std::string::npos);
         QCOMPARE(s.media.loads, 1);  // the first refused file ends the extraction
-        QVERIFY(s.kit.forms->loaded(FormId::frmMainForm));
+        QVERIFY(s.kit.forms->loaded(FormId::titleMenu));
         fs::permissions(base.path().toStdString() + "/ro", fs::perms::owner_all);
     }
 
@@ -126,7 +126,7 @@ private slots:
     // Guards a program left running with no window to reach it (a flag left set).
     void aSecondWithNoWindowShownEndsTheProgram() {
         Startup s("No\r\n");
-        auto* startup = s.kit.get<FrmStartup>(FormId::startup);
+        auto* startup = s.kit.get<StartupWindow>(FormId::startup);
         bool shown = false;
         startup->anyWindowShown = [&] { return shown; };
         s.kit.app->globals.flags.gameShowing = true;  // a flag nobody will clear
@@ -144,9 +144,9 @@ private slots:
     void quitFromTheTitleEndsTheProgram() {
         Startup s("No\r\n");
         ShellKit& k = s.kit;
-        k.front(FormId::frmMainForm);
-        k.app->snd.sndTankShot.open(k.app->paths.fileTankShot);
-        for (FormId id : {FormId::frmHighScores, FormId::frmName, FormId::frmUpgrades, FormId::frmLoad})
+        k.front(FormId::titleMenu);
+        k.app->snd.tankShotSound.open(k.app->paths.fileTankShot);
+        for (FormId id : {FormId::highScores, FormId::namePrompt, FormId::upgradeShop, FormId::saveSlots})
             k.forms->load(id);
         k.app->globals.flags.nameShowing = true;  // a name prompt left open
         k.clock.advance(1000);                    // the menu takes input from now on
@@ -159,9 +159,9 @@ private slots:
         k.clock.advance(100);
         QCOMPARE(s.quits, 1);
         for (int id = 0; id < int(FormId::Count); ++id) QVERIFY(!k.forms->loaded(FormId(id)));
-        QVERIFY(k.standInUnloads == (std::vector<FormId>{FormId::frmHighScores, FormId::frmUpgrades,
-                                                         FormId::frmLoad, FormId::frmName}));
-        QVERIFY(!k.app->snd.sndTitle1.isOpen() && !k.app->snd.sndTankShot.isOpen());
+        QVERIFY(k.standInUnloads == (std::vector<FormId>{FormId::highScores, FormId::upgradeShop,
+                                                         FormId::saveSlots, FormId::namePrompt}));
+        QVERIFY(!k.app->snd.titleOpeningSound.isOpen() && !k.app->snd.tankShotSound.isOpen());
         k.clock.advance(1000);
         QCOMPARE(s.quits, 1);
     }

@@ -3,7 +3,7 @@
 
 #include "tests/support/QtTestMain.h"
 
-#include "windows/title/FrmMainForm.h"
+#include "windows/title/TitleMenuWindow.h"
 #include "windows/title/TitleCanvas.h"
 #include "windows/ShellTestKit.h"
 
@@ -14,10 +14,10 @@ namespace {
 
 struct Title {
     Title() {
-        kit.forms->show(FormId::frmMainForm);
-        kit.front(FormId::frmMainForm);
+        kit.forms->show(FormId::titleMenu);
+        kit.front(FormId::titleMenu);
     }
-    FrmMainForm* w() { return kit.get<FrmMainForm>(FormId::frmMainForm); }
+    TitleMenuWindow* w() { return kit.get<TitleMenuWindow>(FormId::titleMenu); }
     void press(int vk) {
         kit.keys.tap(vk);
         kit.clock.advance(100);
@@ -33,18 +33,18 @@ private slots:
     // Guards New Game opening the prompt while not allowed, or over a name already taken.
     void newGameOpensTheNamePromptOnlyWhenAllowed() {
         Title t;
-        QCOMPARE(t.kit.commands("play " + t.kit.app->snd.sndTitle1.fileName()), 1);
+        QCOMPARE(t.kit.commands("play " + t.kit.app->snd.titleOpeningSound.fileName()), 1);
         t.kit.clock.advance(1100);  // past the first second, which ignores Start
         t.kit.app->globals.newGameAllowed = false;
         t.press(13);
         t.kit.app->globals.newGameAllowed = true;
         t.kit.app->globals.playerName = "Ann";
         t.press(13);
-        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        QCOMPARE(t.kit.loads[FormId::namePrompt], 0);
         t.kit.app->globals.playerName.clear();
         t.press(13);
-        QCOMPARE(t.kit.loads[FormId::frmName], 1);
-        QVERIFY(t.kit.forms->find(FormId::frmName)->isVisible());
+        QCOMPARE(t.kit.loads[FormId::namePrompt], 1);
+        QVERIFY(t.kit.forms->find(FormId::namePrompt)->isVisible());
         QVERIFY(t.w());  // the title stays open under the prompt
     }
 
@@ -56,10 +56,10 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(t.w(), &activate);
         t.kit.clock.advance(500);
-        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        QCOMPARE(t.kit.loads[FormId::namePrompt], 0);
         t.kit.keys.keyUp(13);
         t.press(13);
-        QCOMPARE(t.kit.loads[FormId::frmName], 1);
+        QCOMPARE(t.kit.loads[FormId::namePrompt], 1);
     }
 
     // Guards keys acting on the title while another window is in front.
@@ -68,7 +68,7 @@ private slots:
         t.kit.clock.advance(1000);
         t.kit.fg.setForeground(nullptr);
         t.press(13);
-        QCOMPARE(t.kit.loads[FormId::frmName], 0);
+        QCOMPARE(t.kit.loads[FormId::namePrompt], 0);
         QVERIFY(!t.w()->scene().inFront);
     }
 
@@ -81,10 +81,10 @@ private slots:
             t.kit.app->g.score = 777;
             for (int vk : load ? std::vector<int>{40} : std::vector<int>{38, 38}) t.press(vk);
             t.press(13);
-            const FormId opened = load ? FormId::frmLoad : FormId::frmHighScores;
+            const FormId opened = load ? FormId::saveSlots : FormId::highScores;
             QCOMPARE(t.kit.loads[opened], 1);
-            QVERIFY(!t.kit.forms->loaded(FormId::frmMainForm) && !t.kit.app->globals.flags.mainMenuShowing);
-            QVERIFY(!t.kit.app->snd.sndTitle1.isOpen() && !t.kit.app->snd.sndTitle2.isOpen());
+            QVERIFY(!t.kit.forms->loaded(FormId::titleMenu) && !t.kit.app->globals.flags.mainMenuShowing);
+            QVERIFY(!t.kit.app->snd.titleOpeningSound.isOpen() && !t.kit.app->snd.titleLoopSound.isOpen());
             if (load) QVERIFY(t.kit.app->globals.loadMode && t.kit.app->globals.flags.loadShowing);
             else QCOMPARE(int64_t(t.kit.app->g.score), int64_t(0));  // the table opens with no run
             t.kit.clock.advance(500);  // its timers went with it
@@ -137,12 +137,12 @@ private slots:
     // Guards the theme's second piece not starting, or playing on after the title closed.
     void titleThemeLoopsUntilTheTitleCloses() {
         Title t;
-        const std::string d1 = t.kit.app->snd.sndTitle1.fileName(), d2 = t.kit.app->snd.sndTitle2.fileName();
+        const std::string d1 = t.kit.app->snd.titleOpeningSound.fileName(), d2 = t.kit.app->snd.titleLoopSound.fileName();
         t.kit.audio.answers[d1].positionMs = 25700;
         t.kit.audio.answers[d2].mode = TrackMode::Stopped;
         t.kit.clock.advance(1);
         QCOMPARE(t.kit.commands("play " + d2), 1);
-        t.kit.forms->unload(FormId::frmMainForm);
+        t.kit.forms->unload(FormId::titleMenu);
         QCOMPARE(t.kit.commands("stop " + d2), 1);
         QCOMPARE(t.kit.commands("close " + d2), 1);
         t.kit.clock.advance(10);

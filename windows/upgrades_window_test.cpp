@@ -7,7 +7,7 @@
 
 #include "tests/support/QtTestMain.h"
 
-#include "windows/progress/FrmUpgrades.h"
+#include "windows/progress/UpgradeShopWindow.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -16,38 +16,38 @@ using B = ShopButtonId;
 class UpgradesWindowTest : public QObject {
     Q_OBJECT
 
-    static FrmUpgrades* openShop(Rig& r) {
-        r.forms->show(FormId::frmUpgrades);
-        r.front(FormId::frmUpgrades);
-        return r.get<FrmUpgrades>(FormId::frmUpgrades);
+    static UpgradeShopWindow* openShop(Rig& r) {
+        r.forms->show(FormId::upgradeShop);
+        r.front(FormId::upgradeShop);
+        return r.get<UpgradeShopWindow>(FormId::upgradeShop);
     }
     // Past the half second in which the shop takes no input.
-    static FrmUpgrades* openShopForInput(Rig& r) {
-        FrmUpgrades* s = openShop(r);
+    static UpgradeShopWindow* openShopForInput(Rig& r) {
+        UpgradeShopWindow* s = openShop(r);
         r.tick(500);
         return s;
     }
-    static QString caption(FrmUpgrades* s, B id) { return s->button(id)->text(); }
-    static bool enabled(FrmUpgrades* s, B id) { return s->button(id)->isEnabled(); }
+    static QString caption(UpgradeShopWindow* s, B id) { return s->button(id)->text(); }
+    static bool enabled(UpgradeShopWindow* s, B id) { return s->button(id)->isEnabled(); }
 
 private slots:
     // Guards the price shown before and after a purchase, its doubling lost on refresh, and the next visit's price.
     void buyingHpDoublesItsPriceForTheVisitAndTheNextVisitShows640() {
         Rig r(false);
         r.app->g.money = 100;
-        FrmUpgrades* s = openShopForInput(r);
+        UpgradeShopWindow* s = openShopForInput(r);
         QVERIFY(r.app->globals.flags.upgradesShowing);
         QCOMPARE(caption(s, B::UpHP), QString("10"));
         QTest::mouseClick(s->button(B::UpHP), Qt::LeftButton);
         QCOMPARE(int(r.app->g.playerMaxHP), 6);
         QCOMPARE(int64_t(r.app->g.money), int64_t(90));
         QCOMPARE(caption(s, B::UpHP), QString("20"));
-        QCOMPARE(s->labelCaption("lblHP"), QString("HP:6"));
+        QCOMPARE(s->labelCaption("hpText"), QString("HP:6"));
         QCOMPARE(s->windowTitle(), QString("Upgrades     $90"));
         r.tick(300);
         QCOMPARE(caption(s, B::UpHP), QString("20"));
 
-        r.forms->unload(FormId::frmUpgrades);
+        r.forms->unload(FormId::upgradeShop);
         Rig::flush();
         QVERIFY(!r.app->globals.flags.upgradesShowing);
         s = openShop(r);
@@ -59,17 +59,17 @@ private slots:
     void gunAfterOmegaShowsItsLabelsAndTheStarsSize() {
         Rig r(false);
         r.app->g.money = 5000;
-        FrmUpgrades* s = openShop(r);
-        s->cmdOmega_Click();
-        QCOMPARE(s->labelCaption("lblCurrentShot"), QString("Current Shot Type:Omega"));  // at once
+        UpgradeShopWindow* s = openShop(r);
+        s->onOmegaShotClicked();
+        QCOMPARE(s->labelCaption("currentShotText"), QString("Current Shot Type:Omega"));  // at once
         r.tick(100);
-        s->cmdNinjaGun_Click();
+        s->onNinjaGunClicked();
         QCOMPARE(r.app->g.gunType, std::string("Ninja"));
         QCOMPARE(r.app->g.shotType, std::string("Regular"));
         QVERIFY(!enabled(s, B::NinjaGun) && enabled(s, B::Omega));
         r.tick(100);
         QCOMPARE(caption(s, B::Omega), QString("3000"));
-        QCOMPARE(s->labelCaption("lblCurrentWeapon"), QString("Current Weapon:Ninja"));
+        QCOMPARE(s->labelCaption("currentWeaponText"), QString("Current Weapon:Ninja"));
         QCOMPARE(int(r.app->g.shotW), int(picInfo(Pic::imgnsr).w));
         QCOMPARE(int(r.app->g.shotH), int(picInfo(Pic::imgnsr).w));
     }
@@ -79,7 +79,7 @@ private slots:
         Rig r(false);
         r.app->g.shotType = "Mega";
         r.app->g.shotFrame = 1;
-        FrmUpgrades* s = openShop(r);
+        UpgradeShopWindow* s = openShop(r);
         r.tick(100);
         QCOMPARE(int(r.app->g.shotFrame), 2);
         const auto& ops = s->frame().ops;
@@ -98,11 +98,11 @@ private slots:
     // Guards a label cut off by its box or the window edge, or printed twice.
     void everyLabelButTheStatsDescriptionHeadIsPrintedInsideTheWindow() {
         Rig r(false);
-        FrmUpgrades* s = openShop(r);
+        UpgradeShopWindow* s = openShop(r);
         const QFontMetrics fm(s->font());
         int printed = 0;
         for (const auto& l : s->labels()) {
-            QCOMPARE(l.printed, l.name != "lbl2");
+            QCOMPARE(l.printed, l.name != "descriptionHeading");
             if (!l.printed) continue;
             ++printed;
             QVERIFY2(l.box.right() < 702, qPrintable(l.name));
@@ -118,7 +118,7 @@ private slots:
         Rig r(false);
         r.app->g.money = 1000;
         r.keys.keyDown(kSpace);  // fire held across the level change
-        FrmUpgrades* s = openShop(r);
+        UpgradeShopWindow* s = openShop(r);
         r.tick(100);
         r.keys.keyUp(kSpace);  // a fresh press in the first half second, held on past it
         r.keys.keyDown(kSpace);
@@ -126,7 +126,7 @@ private slots:
         r.tick(250);
         r.keys.tap(kEnter);  // read on the fourth tick, still inside the half second
         r.tick(50);
-        QVERIFY(r.forms->loaded(FormId::frmUpgrades));
+        QVERIFY(r.forms->loaded(FormId::upgradeShop));
         QCOMPARE(int(r.app->g.playerMaxHP), 5);  // nothing acts in the first half second
         QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
         r.tick(300);
@@ -151,9 +151,9 @@ private slots:
     void theShopPlaysNoSound() {
         Rig r(false);
         r.app->g.money = 100000;
-        FrmUpgrades* s = openShop(r);
-        s->cmdUpHP_Click();
-        s->cmdShockergun_Click();
+        UpgradeShopWindow* s = openShop(r);
+        s->onHpUpClicked();
+        s->onShockerGunClicked();
         r.tick(1000);
         QVERIFY(r.audio.calls.empty());
     }
@@ -164,29 +164,29 @@ private slots:
         struct Case { const char* name; bool volleyUnderway; bool closeBox; };
         for (const Case& c : {Case{"next level", false, false}, Case{"volley on", true, false}, Case{"close box", true, true}}) {
             Rig r;
-            r.forms->show(FormId::frmVarnholt);
+            r.forms->show(FormId::game);
             GameWindow* game = r.game();
             QVERIFY(game);
             r.app->g.money = 250;
             r.app->g.playerMaxHP = 8;
             r.app->g.playerHP = 2;
             game->volleyUnderway = c.volleyUnderway;
-            game->tmrTankShot.setEnabled(true);
-            game->tmrLevelup_Timer();  // A is up: the level changes at once
+            game->tankShotTimer.setEnabled(true);
+            game->onLevelUpTick();  // A is up: the level changes at once
 
-            FrmUpgrades* s = r.get<FrmUpgrades>(FormId::frmUpgrades);
-            QVERIFY2(s && s->isVisible() && !r.forms->find(FormId::frmVarnholt)->isVisible(), c.name);
+            UpgradeShopWindow* s = r.get<UpgradeShopWindow>(FormId::upgradeShop);
+            QVERIFY2(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible(), c.name);
             QCOMPARE(s->windowTitle(), QString("Upgrades     $250"));
             QCOMPARE(int(r.app->g.level), 2);
-            QVERIFY2(!game->tmrMoves.Enabled() && !game->tmrTankShot.Enabled(), c.name);
+            QVERIFY2(!game->moveTimer.Enabled() && !game->tankShotTimer.Enabled(), c.name);
 
             if (c.closeBox) s->close();
-            else s->cmdOkay_Click();
+            else s->onOkayClicked();
             Rig::flush();
-            QVERIFY2(!r.forms->loaded(FormId::frmUpgrades) && !r.app->globals.flags.upgradesShowing, c.name);
-            QVERIFY2(r.forms->find(FormId::frmVarnholt)->isVisible() && r.game() == game, c.name);
-            QVERIFY2(game->tmrMoves.Enabled(), c.name);
-            QVERIFY2(game->tmrTankShot.Enabled() == c.volleyUnderway, c.name);
+            QVERIFY2(!r.forms->loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing, c.name);
+            QVERIFY2(r.forms->find(FormId::game)->isVisible() && r.game() == game, c.name);
+            QVERIFY2(game->moveTimer.Enabled(), c.name);
+            QVERIFY2(game->tankShotTimer.Enabled() == c.volleyUnderway, c.name);
             QCOMPARE(int(r.app->g.playerHP), 8);
         }
     }

@@ -186,7 +186,7 @@ private:
         if (chance(15)) h_.tap(Button::Down);
         if (chance(25)) {
             // Start on "MainMenu" asks first; mostly the answer is No.
-            if (h_.w().lblMainMenu.selected && chance(6)) h_.msg.answer(MsgButton::Yes);
+            if (h_.w().mainMenuLabel.selected && chance(6)) h_.msg.answer(MsgButton::Yes);
             h_.tap(Button::Start);
         }
     }

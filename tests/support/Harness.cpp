@@ -14,7 +14,7 @@ Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
     if (media.prepare) media.prepare(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
     fg.setForeground(self());
-    host.onUnload = [this] { window_->Form_Unload(); };
+    host.onUnload = [this] { window_->onUnload(); };
     // The shop comes to the front while the game window is hidden.
     host.onOpenShop = [this] { fg.setForeground(&host); };
     createWindow();
@@ -31,11 +31,11 @@ void Harness::createWindow() {
     GameWindow* win = window_.get();
     win->attachTimers(clock);
     ticks_ = 0;
-    win->tmrMoves.handler = [this, win] {
+    win->moveTimer.handler = [this, win] {
         ++ticks_;
-        win->tmrMoves_Timer();
+        win->onMoveTick();
     };
-    win->Form_Load();
+    win->onLoad();
 }
 
 void Harness::newRun() { createWindow(); }
@@ -74,8 +74,8 @@ int Harness::stops(const Sound& s) const {
 
 void Harness::closeShop() {
     fg.setForeground(self());
-    window_->tmrMoves.setEnabled(true);
-    if (window_->volleyUnderway) window_->tmrTankShot.setEnabled(true);
+    window_->moveTimer.setEnabled(true);
+    if (window_->volleyUnderway) window_->tankShotTimer.setEnabled(true);
     g.playerHP = g.playerMaxHP;
 }
 

@@ -2,15 +2,15 @@
 // Headless harness: one game window with every service scripted, driven by a
 // VirtualClock. Typical use:
 //
-//   Harness h;                       // window created and loaded (Form_Load)
+//   Harness h;                       // window created and loaded (onLoad)
 //   h.hold(Button::Right);           // keys stay as scripted until changed
 //   h.tick(3);                       // three 50 ms steps = three game ticks
 //   EXPECT_EQ(h.g.playerX, 192);
-//   EXPECT_EQ(h.plays(h.snd.sndPlayerShot), 0);
+//   EXPECT_EQ(h.plays(h.snd.playerShotSound), 0);
 //
 // tick() advances the clock by 50 ms per step, so every other due timer of
-// the window fires too (tmrBGmusic every 100 ms, tmrPause, tmrTankShot and
-// the 1 ms tmrLevelup). The game window stays in front (ScriptedForeground)
+// the window fires too (musicTimer every 100 ms, pauseTimer, tankShotTimer and
+// the 1 ms levelUpTimer). The game window stays in front (ScriptedForeground)
 // unless a test changes it. Media paths point at a folder of empty files, so
 // every player opens a file of its own and its calls can be told apart.
 #include <filesystem>
@@ -58,7 +58,7 @@ public:
 
     int highScores = 0, unloads = 0, mainMenus = 0, presents = 0;
     std::vector<std::string> shopCaptions, captions;
-    std::function<void()> onUnload;               // the harness runs Form_Unload here
+    std::function<void()> onUnload;               // the harness runs onUnload here
     std::function<void()> onOpenShop;             // the harness puts the shop in front
     std::function<void(const Frame&)> onPresent;  // optional: look at every frame
 };
@@ -105,13 +105,13 @@ public:
     void releaseAll() { keys.releaseAll(); }
 
     // ---- time ----
-    // n steps of 50 ms: one game tick each while tmrMoves runs.
+    // n steps of 50 ms: one game tick each while moveTimer runs.
     void tick(int n = 1);
     // The same, calling script(i) before step i (0-based) to set the keys.
     void tick(int n, const std::function<void(int)>& script);
-    // Any other span of time (pause screen: 100 ms per tmrPause event).
+    // Any other span of time (pause screen: 100 ms per pauseTimer event).
     void advanceMs(int64_t ms) { clock.advance(ms); }
-    // tmrMoves events run in this window so far.
+    // moveTimer events run in this window so far.
     int ticksRun() const { return ticks_; }
 
     // ---- sounds ----
@@ -127,7 +127,7 @@ public:
     // A new run after the last one: a freshly created window is loaded.
     void newRun();
     // What the shop's "Next Level" does: the game window is shown again (and
-    // is in front), tmrMoves runs, tmrTankShot runs if a volley is under way, HP
+    // is in front), moveTimer runs, tankShotTimer runs if a volley is under way, HP
     // refilled. While the shop is open it is the foreground window.
     void closeShop();
 

@@ -1,9 +1,9 @@
-#include "windows/play/FrmVarnholt.h"
+#include "windows/play/GameWindowWidget.h"
 #include "ui/Forms.h"
 #include "windows/RegisterForms.h"
 
 namespace vrh {
 void registerGameForms(Forms& forms) {
-    forms.setFactory(FormId::frmVarnholt, [](Forms& f) -> Form* { return new FrmVarnholt(f); });
+    forms.setFactory(FormId::game, [](Forms& f) -> Form* { return new GameWindowWidget(f); });
 }
 }  // namespace vrh

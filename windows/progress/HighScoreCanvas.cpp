@@ -42,7 +42,7 @@ void HighScoreCanvas::present(QPainter& p, QSize client, const HighScoreTable& t
         print(kNameX, rowY(i), c, row.name);
         print(kLevelX, rowY(i), c, row.level);
     }
-    print(lblOkayRect().x(), lblOkayRect().y(), Qt::black, "Okay");
+    print(okayLabelRect().x(), okayLabelRect().y(), Qt::black, "Okay");
 }
 
 }  // namespace vrh

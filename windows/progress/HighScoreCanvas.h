@@ -20,7 +20,7 @@ namespace vrh {
 class HighScoreCanvas {
 public:
     static constexpr int kClientW = 328, kClientH = 474;
-    static constexpr QRect lblOkayRect() { return {144, 440, 41, 17}; }
+    static constexpr QRect okayLabelRect() { return {144, 440, 41, 17}; }
     using RowColors = std::array<QColor, kHighScorePlaces>;
 
     HighScoreCanvas();

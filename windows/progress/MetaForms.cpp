@@ -1,15 +1,15 @@
-#include "windows/progress/FrmHighScores.h"
-#include "windows/progress/FrmLoad.h"
-#include "windows/progress/FrmName.h"
-#include "windows/progress/FrmUpgrades.h"
+#include "windows/progress/HighScoresWindow.h"
+#include "windows/progress/SaveSlotsWindow.h"
+#include "windows/progress/NamePromptWindow.h"
+#include "windows/progress/UpgradeShopWindow.h"
 #include "ui/Forms.h"
 #include "windows/RegisterForms.h"
 
 namespace vrh {
 void registerMetaForms(Forms& forms) {
-    forms.setFactory(FormId::frmUpgrades, [](Forms& f) -> Form* { return new FrmUpgrades(f); });
-    forms.setFactory(FormId::frmHighScores, [](Forms& f) -> Form* { return new FrmHighScores(f); });
-    forms.setFactory(FormId::frmName, [](Forms& f) -> Form* { return new FrmName(f); });
-    forms.setFactory(FormId::frmLoad, [](Forms& f) -> Form* { return new FrmLoad(f); });
+    forms.setFactory(FormId::upgradeShop, [](Forms& f) -> Form* { return new UpgradeShopWindow(f); });
+    forms.setFactory(FormId::highScores, [](Forms& f) -> Form* { return new HighScoresWindow(f); });
+    forms.setFactory(FormId::namePrompt, [](Forms& f) -> Form* { return new NamePromptWindow(f); });
+    forms.setFactory(FormId::saveSlots, [](Forms& f) -> Form* { return new SaveSlotsWindow(f); });
 }
 }  // namespace vrh

@@ -1,17 +1,17 @@
-#include "windows/title/FrmAbout.h"
-#include "windows/title/FrmBSF.h"
-#include "windows/title/FrmMainForm.h"
-#include "windows/title/FrmOptions.h"
-#include "windows/title/FrmStartup.h"
+#include "windows/title/CreditsWindow.h"
+#include "windows/title/KeyConfigWindow.h"
+#include "windows/title/TitleMenuWindow.h"
+#include "windows/title/OptionsWindow.h"
+#include "windows/title/StartupWindow.h"
 #include "ui/Forms.h"
 #include "windows/RegisterForms.h"
 
 namespace vrh {
 void registerShellForms(Forms& forms) {
-    forms.setFactory(FormId::startup, [](Forms& f) -> Form* { return new FrmStartup(f); });
-    forms.setFactory(FormId::frmMainForm, [](Forms& f) -> Form* { return new FrmMainForm(f); });
-    forms.setFactory(FormId::frmOptions, [](Forms& f) -> Form* { return new FrmOptions(f); });
-    forms.setFactory(FormId::frmBSF, [](Forms& f) -> Form* { return new FrmBSF(f); });
-    forms.setFactory(FormId::frmAbout, [](Forms& f) -> Form* { return new FrmAbout(f); });
+    forms.setFactory(FormId::startup, [](Forms& f) -> Form* { return new StartupWindow(f); });
+    forms.setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
+    forms.setFactory(FormId::options, [](Forms& f) -> Form* { return new OptionsWindow(f); });
+    forms.setFactory(FormId::keyConfig, [](Forms& f) -> Form* { return new KeyConfigWindow(f); });
+    forms.setFactory(FormId::credits, [](Forms& f) -> Form* { return new CreditsWindow(f); });
 }
 }  // namespace vrh

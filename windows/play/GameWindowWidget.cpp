@@ -1,4 +1,4 @@
-#include "windows/play/FrmVarnholt.h"
+#include "windows/play/GameWindowWidget.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -26,16 +26,16 @@ struct PauseLabelBox {
     QRect box;
 };
 constexpr PauseLabelBox kPauseLabels[] = {
-    {&GameWindow::lblPause, QRect(119, 128, 81, 33)},
-    {&GameWindow::lblResume, QRect(115, 160, 89, 33)},
-    {&GameWindow::lblMainMenu, QRect(104, 192, 113, 33)},
+    {&GameWindow::pausedLabel, QRect(119, 128, 81, 33)},
+    {&GameWindow::resumeLabel, QRect(115, 160, 89, 33)},
+    {&GameWindow::mainMenuLabel, QRect(104, 192, 113, 33)},
 };
 constexpr int kPauseFontPx = 2 * theme::kFontPixels;  // the pixel font at twice its size
 
 // The surface the frames are presented on (the client area under the menu bar).
 class GameCanvas : public QWidget {
 public:
-    explicit GameCanvas(FrmVarnholt& w) : QWidget(&w), w_(w), font_(theme::font(kPauseFontPx, true)) {
+    explicit GameCanvas(GameWindowWidget& w) : QWidget(&w), w_(w), font_(theme::font(kPauseFontPx, true)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
@@ -58,17 +58,17 @@ protected:
             p.drawText(l.box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(label.Caption));
         }
     }
-    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
+    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // onClicked
 
 private:
-    FrmVarnholt& w_;
+    GameWindowWidget& w_;
     QFont font_;
 };
 
 }  // namespace
 
-FrmVarnholt::FrmVarnholt(Forms& forms)
-    : Form(forms, FormId::frmVarnholt),
+GameWindowWidget::GameWindowWidget(Forms& forms)
+    : Form(forms, FormId::game),
       model_(std::make_unique<GameWindow>(GameServices{
           forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths,
           forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
@@ -100,21 +100,21 @@ FrmVarnholt::FrmVarnholt(Forms& forms)
     model_->attachTimers(forms.timers);
 }
 
-FrmVarnholt::~FrmVarnholt() { model_->detachTimers(); }
+GameWindowWidget::~GameWindowWidget() { model_->detachTimers(); }
 
-void FrmVarnholt::buildMenu() {
+void GameWindowWidget::buildMenu() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     // The captions read "File", "Save", ...; the underlined letters (Alt+F, S)
     // reach every entry from the keyboard.
-    QMenu* mnuFile = menuBar_->addMenu(QStringLiteral("&File"));
-    QMenu* mnuOptions = menuBar_->addMenu(QStringLiteral("&Options"));
-    QMenu* mnuHelp = menuBar_->addMenu(QStringLiteral("&Help"));
+    QMenu* fileMenu = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* optionsMenu = menuBar_->addMenu(QStringLiteral("&Options"));
+    QMenu* helpMenu = menuBar_->addMenu(QStringLiteral("&Help"));
     // Opening a menu freezes the game; focus and the foreground check resume it.
-    for (QMenu* m : {mnuFile, mnuOptions, mnuHelp})
+    for (QMenu* m : {fileMenu, optionsMenu, helpMenu})
         connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
 
-    auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (FrmVarnholt::*slot)()) {
+    auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (GameWindowWidget::*slot)()) {
         QAction* a = menu->addAction(QString::fromLatin1(text));
         if (!key.isEmpty()) {
             a->setShortcut(key);
@@ -123,51 +123,51 @@ void FrmVarnholt::buildMenu() {
         connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
         addAction(a);  // shortcuts work while the menu is closed
     };
-    add(mnuFile, "&Save", {}, &FrmVarnholt::mnuSave_Click);
-    add(mnuFile, "&Load", {}, &FrmVarnholt::mnuLoad_Click);
-    add(mnuFile, "E&xit", QKeySequence(Qt::Key_F12), &FrmVarnholt::mnuExit_Click);
-    add(mnuOptions, "&Fullscreen", QKeySequence(Qt::Key_F1), &FrmVarnholt::mnuFullScree_Click);
-    add(mnuOptions, "&Button Configuration", QKeySequence(Qt::Key_F2), &FrmVarnholt::mnuButtonConfig_Click);
-    add(mnuOptions, "&Options", {}, &FrmVarnholt::mnuOptionss_Click);
-    add(mnuHelp, "&About", {}, &FrmVarnholt::mnuAbout_Click);
+    add(fileMenu, "&Save", {}, &GameWindowWidget::onSaveChosen);
+    add(fileMenu, "&Load", {}, &GameWindowWidget::onLoadChosen);
+    add(fileMenu, "E&xit", QKeySequence(Qt::Key_F12), &GameWindowWidget::onExitChosen);
+    add(optionsMenu, "&Fullscreen", QKeySequence(Qt::Key_F1), &GameWindowWidget::onFullScreenChosen);
+    add(optionsMenu, "&Button Configuration", QKeySequence(Qt::Key_F2), &GameWindowWidget::onKeyConfigChosen);
+    add(optionsMenu, "&Options", {}, &GameWindowWidget::onOptionsChosen);
+    add(helpMenu, "&About", {}, &GameWindowWidget::onAboutChosen);
 }
 
-void FrmVarnholt::Form_Load() { model_->Form_Load(); }
+void GameWindowWidget::onLoad() { model_->onLoad(); }
 
-void FrmVarnholt::Form_Unload() { model_->Form_Unload(); }
+void GameWindowWidget::onUnload() { model_->onUnload(); }
 
-void FrmVarnholt::showHighScores() { forms().show(FormId::frmHighScores); }
+void GameWindowWidget::showHighScores() { forms().show(FormId::highScores); }
 
-void FrmVarnholt::unloadGameWindow() { forms().unload(FormId::frmVarnholt); }
+void GameWindowWidget::unloadGameWindow() { forms().unload(FormId::game); }
 
-void FrmVarnholt::openShop(const std::string& caption) {
-    forms().show(FormId::frmUpgrades);
-    if (Form* shop = forms().find(FormId::frmUpgrades))
+void GameWindowWidget::openShop(const std::string& caption) {
+    forms().show(FormId::upgradeShop);
+    if (Form* shop = forms().find(FormId::upgradeShop))
         shop->setWindowTitle(QString::fromStdString(caption));
     hide();
 }
 
-void FrmVarnholt::present(const Frame& frame) {
+void GameWindowWidget::present(const Frame& frame) {
     renderer_.render(frame);
     // Only the field's rows that changed are painted and sent again (the
     // menu bar has not changed either), unless the pause labels are or were
     // drawn over the field.
     const GameWindow& m = *model_;
-    const bool labels = m.lblPause.Visible || m.lblResume.Visible || m.lblMainMenu.Visible;
+    const bool labels = m.pausedLabel.Visible || m.resumeLabel.Visible || m.mainMenuLabel.Visible;
     const QRegion changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
     if (labels || labelsAtLastPresent_) canvas_->update();
     else if (!changed.isEmpty()) canvas_->update(changed);
     labelsAtLastPresent_ = labels;
 }
 
-void FrmVarnholt::captionChanged(const std::string& caption) {
+void GameWindowWidget::captionChanged(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
     statusLine_->setText(QString::fromStdString(caption));
 }
 
-void FrmVarnholt::pauseScreenChanged() { canvas_->update(); }
+void GameWindowWidget::pauseScreenChanged() { canvas_->update(); }
 
-void FrmVarnholt::closeEvent(QCloseEvent* e) {
+void GameWindowWidget::closeEvent(QCloseEvent* e) {
     // The close box (or Alt+F4) ends the program, as Quit on the title menu
     // does: the start-up's watchdog sees no window left and ends it.
     e->ignore();
@@ -176,88 +176,88 @@ void FrmVarnholt::closeEvent(QCloseEvent* e) {
     f.gameShowing = false;
     f.mainMenuShowing = false;
     f.highScoresShowing = false;
-    forms().unload(FormId::frmVarnholt);
+    forms().unload(FormId::game);
 }
 
-void FrmVarnholt::showMainMenu() { forms().show(FormId::frmMainForm); }
+void GameWindowWidget::showMainMenu() { forms().show(FormId::titleMenu); }
 
-void FrmVarnholt::mnuSave_Click() {
+void GameWindowWidget::onSaveChosen() {
     App& a = app();
     a.globals.loadMode = false;
-    forms().show(FormId::frmLoad);
+    forms().show(FormId::saveSlots);
     a.globals.flags.loadShowing = true;
     model_->freeze();
     hide();
     a.globals.flags.gameShowing = false;
 }
 
-void FrmVarnholt::mnuLoad_Click() {
+void GameWindowWidget::onLoadChosen() {
     App& a = app();
     a.globals.loadMode = true;
-    forms().show(FormId::frmLoad);
+    forms().show(FormId::saveSlots);
     a.globals.flags.loadShowing = true;
-    forms().unload(FormId::frmVarnholt);
+    forms().unload(FormId::game);
 }
 
-void FrmVarnholt::mnuExit_Click() {
+void GameWindowWidget::onExitChosen() {
     GameWindow& m = *model_;
-    m.tmrMoves.setEnabled(false);
+    m.moveTimer.setEnabled(false);
     const MsgButton answer = app().msg.question("Are you sure you want to exit?", "Do you want to exit?");
     keys().takeOver();  // the key that answered was the box's
     if (answer == MsgButton::Yes) {
-        forms().show(FormId::frmMainForm);
-        forms().unload(FormId::frmBSF);
-        forms().unload(FormId::frmHighScores);
-        forms().unload(FormId::frmAbout);
+        forms().show(FormId::titleMenu);
+        forms().unload(FormId::keyConfig);
+        forms().unload(FormId::highScores);
+        forms().unload(FormId::credits);
         app().globals.playerName.clear();
-        forms().unload(FormId::frmVarnholt);
+        forms().unload(FormId::game);
         return;
     }
     if (m.volleyUnderway) {
-        app().snd.sndTankShot.play();
-        m.tmrTankShot.setEnabled(true);
+        app().snd.tankShotSound.play();
+        m.tankShotTimer.setEnabled(true);
     }
-    m.tmrMoves.setEnabled(true);
+    m.moveTimer.setEnabled(true);
 }
 
-void FrmVarnholt::mnuFullScree_Click() {
+void GameWindowWidget::onFullScreenChosen() {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
     else setWindowState(Qt::WindowMaximized);
     model_->resume();
 }
 
-void FrmVarnholt::mnuButtonConfig_Click() {
+void GameWindowWidget::onKeyConfigChosen() {
     model_->freeze();
-    forms().show(FormId::frmBSF);
+    forms().show(FormId::keyConfig);
 }
 
-void FrmVarnholt::mnuOptionss_Click() {
-    forms().show(FormId::frmOptions);
-    model_->tmrMoves.setEnabled(false);
-    model_->tmrTankShot.setEnabled(false);
+void GameWindowWidget::onOptionsChosen() {
+    forms().show(FormId::options);
+    model_->moveTimer.setEnabled(false);
+    model_->tankShotTimer.setEnabled(false);
 }
 
-void FrmVarnholt::mnuAbout_Click() {
-    forms().show(FormId::frmAbout);
-    model_->tmrTankShot.setEnabled(false);
-    model_->tmrMoves.setEnabled(false);
+void GameWindowWidget::onAboutChosen() {
+    forms().show(FormId::credits);
+    model_->tankShotTimer.setEnabled(false);
+    model_->moveTimer.setEnabled(false);
 }
 
-void FrmVarnholt::keyPressEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) model_->Form_KeyDown(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+void GameWindowWidget::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->onKeyDown(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
     Form::keyPressEvent(e);
 }
 
-void FrmVarnholt::keyReleaseEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) model_->Form_KeyUp(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+void GameWindowWidget::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) model_->onKeyUp(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
     Form::keyReleaseEvent(e);
 }
 
-void FrmVarnholt::mousePressEvent(QMouseEvent*) { model_->resume(); }
+void GameWindowWidget::mousePressEvent(QMouseEvent*) { model_->resume(); }
 
-bool FrmVarnholt::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) model_->resume();  // Form_GotFocus
-    else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // Form_LostFocus
+bool GameWindowWidget::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) model_->resume();  // onActivated
+    else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // onDeactivated
     return Form::event(e);
 }
 

@@ -22,33 +22,33 @@ class QPushButton;
 
 namespace vrh {
 
-class FrmVarnholt;
+class GameWindowWidget;
 
-class FrmUpgrades : public Form {
+class UpgradeShopWindow : public Form {
     Q_OBJECT
 public:
     static constexpr int kClientW = 702, kClientH = 541;
     static constexpr QPoint kShotPreview{113, 138};
     static constexpr QPoint kBeePreview{43, 115};
 
-    explicit FrmUpgrades(Forms& forms);
+    explicit UpgradeShopWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void Timer1_Timer();
+    void onLoad() override;
+    void onUnload() override;
+    void onShopTick();
 
-    void cmdUpHP_Click() { buyItem(ShopButtonId::UpHP); }
-    void cmdAttackUp_Click() { buyItem(ShopButtonId::AttackUp); }
-    void cmdDefUp_Click() { buyItem(ShopButtonId::DefUp); }
-    void cmdMega_Click() { buyItem(ShopButtonId::Mega); }
-    void cmdGigaShot_Click() { buyItem(ShopButtonId::Giga); }
-    void cmdOmega_Click() { buyItem(ShopButtonId::Omega); }
-    void cmdNinjaGun_Click() { buyItem(ShopButtonId::NinjaGun); }
-    void cmdShockergun_Click() { buyItem(ShopButtonId::ShockerGun); }
-    void cmdpsychicgun_Click() { buyItem(ShopButtonId::PsychicGun); }
-    void cmdOkay_Click();
+    void onHpUpClicked() { buyItem(ShopButtonId::UpHP); }
+    void onAttackUpClicked() { buyItem(ShopButtonId::AttackUp); }
+    void onDefenseUpClicked() { buyItem(ShopButtonId::DefUp); }
+    void onMegaShotClicked() { buyItem(ShopButtonId::Mega); }
+    void onGigaShotClicked() { buyItem(ShopButtonId::Giga); }
+    void onOmegaShotClicked() { buyItem(ShopButtonId::Omega); }
+    void onNinjaGunClicked() { buyItem(ShopButtonId::NinjaGun); }
+    void onShockerGunClicked() { buyItem(ShopButtonId::ShockerGun); }
+    void onPsychicGunClicked() { buyItem(ShopButtonId::PsychicGun); }
+    void onOkayClicked();
 
-    Timer Timer1{100, true};
+    Timer shopTimer{100, true};
     // No button acts until the shop has been open this many ticks (half a
     // second): fire taps around the end of the level must not buy.
     static constexpr int kTicksBeforeInput = 5;
@@ -57,14 +57,14 @@ public:
     int focusedButton() const { return focused_; }
 
     QPushButton* button(ShopButtonId id) const { return buttons_[size_t(id)]; }
-    QPushButton* cmdOkay = nullptr;
+    QPushButton* okayButton = nullptr;
 
     // A label of the window, printed by the tick at its position.
     struct ShopLabel {
         QString name;
         QString caption;
         QRect box;           // position and the width the text may use
-        bool printed = true; // lbl2 is part of the design but never printed
+        bool printed = true; // descriptionHeading is part of the design but never printed
     };
     const std::vector<ShopLabel>& labels() const { return labels_; }
     QString labelCaption(const QString& name) const;
@@ -77,7 +77,7 @@ protected:
 
 private:
     void buyItem(ShopButtonId id);
-    FrmVarnholt* gameWindow() const;
+    GameWindowWidget* gameWindow() const;
     // The run's values into the shop's state, and back.
     void pull();
     void push();

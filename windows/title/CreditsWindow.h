@@ -1,6 +1,6 @@
 #pragma once
-// The credits window `frmAbout`: who made the game, its pictures, music and
-// sounds. The clickable label "Okay" (`lblokayy`) closes it and lets the
+// The credits window `credits`: who made the game, its pictures, music and
+// sounds. The clickable label "Okay" (`okayLabel`) closes it and lets the
 // game go on; the close box only closes it.
 #include <vector>
 
@@ -10,20 +10,20 @@ class QLabel;
 
 namespace vrh {
 
-class FrmAbout : public Form {
+class CreditsWindow : public Form {
     Q_OBJECT
 public:
-    explicit FrmAbout(Forms& forms);
+    explicit CreditsWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void lblokayy_Click();
+    void onLoad() override;
+    void onUnload() override;
+    void onOkayClicked();
 
     // The role headings, in order.
     std::vector<QLabel*> headings;
     // Every credit line of the "Music:" section.
     std::vector<QLabel*> musicLines;
-    QLabel* lblokayy;
+    QLabel* okayLabel;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "windows/title/FrmAbout.h"
+#include "windows/title/CreditsWindow.h"
 
 #include <QEvent>
 #include <QFile>
@@ -24,7 +24,7 @@ std::string creditsFileText() {
 
 }  // namespace
 
-FrmAbout::FrmAbout(Forms& forms) : Form(forms, FormId::frmAbout) {
+CreditsWindow::CreditsWindow(Forms& forms) : Form(forms, FormId::credits) {
     setWindowTitle(QStringLiteral("About"));
     setFixedWidth(kWindowWidth);
     auto* layout = new QVBoxLayout(this);
@@ -64,39 +64,39 @@ FrmAbout::FrmAbout(Forms& forms) : Form(forms, FormId::frmAbout) {
     for (const std::string& m : thanksLines(credits)) line(m);
     line("Everyone who played the early builds");
 
-    lblokayy = new QLabel(QStringLiteral("Okay"), this);
-    lblokayy->setCursor(Qt::PointingHandCursor);
-    lblokayy->setAlignment(Qt::AlignCenter);
+    okayLabel = new QLabel(QStringLiteral("Okay"), this);
+    okayLabel->setCursor(Qt::PointingHandCursor);
+    okayLabel->setAlignment(Qt::AlignCenter);
     QFont okFont = font();
     okFont.setUnderline(true);
-    lblokayy->setFont(okFont);
-    lblokayy->installEventFilter(this);
+    okayLabel->setFont(okFont);
+    okayLabel->installEventFilter(this);
     layout->addSpacing(8);
-    layout->addWidget(lblokayy);
+    layout->addWidget(okayLabel);
 }
 
-void FrmAbout::Form_Load() { app().globals.flags.aboutShowing = true; }
+void CreditsWindow::onLoad() { app().globals.flags.aboutShowing = true; }
 
-void FrmAbout::Form_Unload() { app().globals.flags.aboutShowing = false; }
+void CreditsWindow::onUnload() { app().globals.flags.aboutShowing = false; }
 
-bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblokayy && event->type() == QEvent::MouseButtonRelease &&
+bool CreditsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == okayLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lblokayy_Click();
+        onOkayClicked();
         return true;
     }
     return Form::eventFilter(watched, event);
 }
 
-void FrmAbout::lblokayy_Click() {
+void CreditsWindow::onOkayClicked() {
     if (GameWindow* game = loadedGame(forms())) {
-        game->tmrMoves.setEnabled(true);
+        game->moveTimer.setEnabled(true);
         if (game->volleyUnderway) {
-            app().snd.sndTankShot.play();
-            game->tmrTankShot.setEnabled(true);
+            app().snd.tankShotSound.play();
+            game->tankShotTimer.setEnabled(true);
         }
     }
-    forms().unload(FormId::frmAbout);
+    forms().unload(FormId::credits);
 }
 
 }  // namespace vrh

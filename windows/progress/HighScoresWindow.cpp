@@ -1,4 +1,4 @@
-#include "windows/progress/FrmHighScores.h"
+#include "windows/progress/HighScoresWindow.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,41 +10,41 @@
 
 namespace vrh {
 
-const std::array<QColor, 6>& FrmHighScores::flashColors() {
+const std::array<QColor, 6>& HighScoresWindow::flashColors() {
     static const std::array<QColor, 6> colors{QColor(192, 192, 255), QColor(128, 128, 255),
                                               QColor(0, 0, 255),     QColor(0, 0, 192),
                                               QColor(0, 0, 128),     QColor(0, 0, 64)};
     return colors;
 }
 
-FrmHighScores::FrmHighScores(Forms& forms)
-    : Form(forms, FormId::frmHighScores) {
+HighScoresWindow::HighScoresWindow(Forms& forms)
+    : Form(forms, FormId::highScores) {
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(kClientW, kClientH);
     setAttribute(Qt::WA_OpaquePaintEvent);
     rowColors_.fill(Qt::black);
-    bindTimer(Timer1, [this] { Timer1_Timer(); });
+    bindTimer(flashTimer, [this] { onFlashTick(); });
 }
 
-void FrmHighScores::Form_Load() {
+void HighScoresWindow::onLoad() {
     App& a = app();
     a.globals.flags.highScoresShowing = true;
-    a.snd.sndHighScore.open(a.paths.fileHighScoreSnd);
-    a.snd.sndHighScore.play();
+    a.snd.highScoreSound.open(a.paths.fileHighScoreSnd);
+    a.snd.highScoreSound.play();
     a.globals.newGameAllowed = false;
     bands_ = HighScoreBands();
     flashStep_ = 0;
 
     enterCurrentRun();
 
-    forms().unload(FormId::frmMainForm);
+    forms().unload(FormId::titleMenu);
 }
 
 // Offers (playerName, score, level) to the table and stores the table. The
 // file is rewritten at every opening: a missing or damaged one comes back
 // whole, with the default entries where it had none. A file that cannot be
 // used is left alone: the table then lives only while the game runs.
-void FrmHighScores::enterCurrentRun() {
+void HighScoresWindow::enterCurrentRun() {
     App& a = app();
     const auto file = a.file(kHighScoreFileName);
     std::optional<std::string> refused;
@@ -72,9 +72,9 @@ void FrmHighScores::enterCurrentRun() {
     }
 }
 
-void FrmHighScores::Timer1_Timer() {
-    forms().unload(FormId::frmMainForm);
-    forms().unload(FormId::frmVarnholt);
+void HighScoresWindow::onFlashTick() {
+    forms().unload(FormId::titleMenu);
+    forms().unload(FormId::game);
 
     flashStep_ += 1;
     if (flashStep_ >= 7) flashStep_ = 1;
@@ -90,14 +90,14 @@ void FrmHighScores::Timer1_Timer() {
     update();
 }
 
-void FrmHighScores::paintEvent(QPaintEvent*) {
+void HighScoresWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     canvas_.present(p, size(), table_, rowColors_);
 }
 
-void FrmHighScores::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && lblOkayRect().contains(e->position().toPoint())) {
-        lblOkay_Click();
+void HighScoresWindow::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && okayLabelRect().contains(e->position().toPoint())) {
+        onOkayClicked();
         return;
     }
     Form::mousePressEvent(e);
@@ -105,29 +105,29 @@ void FrmHighScores::mousePressEvent(QMouseEvent* e) {
 
 // "Okay" from the keyboard: Return, Enter or Escape (not Space, the fire key
 // a player may still be holding when the run ends).
-void FrmHighScores::keyPressEvent(QKeyEvent* e) {
+void HighScoresWindow::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
-        if (!e->isAutoRepeat()) lblOkay_Click();
+        if (!e->isAutoRepeat()) onOkayClicked();
         return;
     default:
         Form::keyPressEvent(e);
     }
 }
 
-void FrmHighScores::lblOkay_Click() {
-    app().snd.sndHighScore.close();
-    forms().show(FormId::frmMainForm);
-    forms().unload(FormId::frmHighScores);
+void HighScoresWindow::onOkayClicked() {
+    app().snd.highScoreSound.close();
+    forms().show(FormId::titleMenu);
+    forms().unload(FormId::highScores);
 }
 
-void FrmHighScores::Form_Unload() {
+void HighScoresWindow::onUnload() {
     App& a = app();
     a.globals.flags.highScoresShowing = false;
-    a.snd.sndHighScore.stop();
-    a.snd.sndHighScore.close();
+    a.snd.highScoreSound.stop();
+    a.snd.highScoreSound.close();
 }
 
 }  // namespace vrh

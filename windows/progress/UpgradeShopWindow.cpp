@@ -1,4 +1,4 @@
-#include "windows/progress/FrmUpgrades.h"
+#include "windows/progress/UpgradeShopWindow.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "game/Shots.h"
-#include "windows/play/FrmVarnholt.h"
+#include "windows/play/GameWindowWidget.h"
 #include "meta/ShopFocus.h"
 #include "ui/Theme.h"
 
@@ -23,15 +23,15 @@ struct ButtonDesign {
     int x, y;
 };
 constexpr std::array<ButtonDesign, kShopButtonCount> kButtons{{
-    {B::UpHP, "cmdUpHP", 464, 96},
-    {B::AttackUp, "cmdAttackUp", 464, 128},
-    {B::DefUp, "cmdDefUp", 464, 160},
-    {B::Mega, "cmdMega", 480, 328},
-    {B::Giga, "cmdGigaShot", 480, 368},
-    {B::Omega, "cmdOmega", 480, 408},
-    {B::NinjaGun, "cmdNinjaGun", 96, 328},
-    {B::ShockerGun, "cmdShockergun", 96, 368},
-    {B::PsychicGun, "cmdpsychicgun", 96, 408},
+    {B::UpHP, "hpUpButton", 464, 96},
+    {B::AttackUp, "attackUpButton", 464, 128},
+    {B::DefUp, "defenseUpButton", 464, 160},
+    {B::Mega, "megaShotButton", 480, 328},
+    {B::Giga, "gigaShotButton", 480, 368},
+    {B::Omega, "omegaShotButton", 480, 408},
+    {B::NinjaGun, "ninjaGunButton", 96, 328},
+    {B::ShockerGun, "shockerGunButton", 96, 368},
+    {B::PsychicGun, "psychicGunButton", 96, 408},
 }};
 constexpr int kButtonW = 97, kButtonH = 17;
 
@@ -45,36 +45,36 @@ struct LabelDesign {
 // design positions, so they get a width to wrap in.
 constexpr LabelDesign kLabels[] = {
     {"Label7", "Player Stats", 464, 16, 0},
-    {"lbl1", "Type", 408, 56, 0},
-    {"lblcostd", "Cost", 488, 56, 0},
-    {"lbl2", "Description", 568, 56, 0},
-    {"lblHP", "HP:", 408, 96, 56},
-    {"lblhpDescrip", "Adds 1 to player's HP", 568, 96, 0},
-    {"lblAttack", "Attack:", 408, 128, 56},
-    {"lblAttackDiscrip", "Adds 1 to player's Attack", 568, 128, 0},
-    {"lblDef", "Def:", 408, 160, 56},
-    {"lblDefDescript", "Adds 1 to Def", 568, 160, 0},
+    {"typeHeading", "Type", 408, 56, 0},
+    {"costHeading", "Cost", 488, 56, 0},
+    {"descriptionHeading", "Description", 568, 56, 0},
+    {"hpText", "HP:", 408, 96, 56},
+    {"hpDescription", "Adds 1 to player's HP", 568, 96, 0},
+    {"attackText", "Attack:", 408, 128, 56},
+    {"attackDescription", "Adds 1 to player's Attack", 568, 128, 0},
+    {"defenseText", "Def:", 408, 160, 56},
+    {"defenseDescription", "Adds 1 to Def", 568, 160, 0},
     {"Label1", "Weapons", 304, 216, 0},
-    {"lblCurrentWeapon", "Current Weapon:", 80, 272, 0},
-    {"lblCurrentShot", "Current Shot Type:", 488, 264, 0},
-    {"lblguntype", "Gun Type:", 24, 304, 0},
-    {"lblcostt", "Cost:", 112, 304, 0},
-    {"lblgd", "Description", 240, 304, 0},
-    {"lblng", "Ninja Gun", 24, 328, 72},
-    {"lblngd", "Gun that shoots ninja stars!", 208, 328, 192},
-    {"lblShocker", "Shocker Gun", 24, 368, 72},
-    {"lblsgd", "Gun that shoots balls of electrisity!", 208, 368, 192},
-    {"lblpg", "Psychic Gun", 24, 408, 72},
-    {"lblpgd", "Gun that shoots balls of psychic energy!", 208, 408, 192},
-    {"Label4", "Shot Type:", 408, 304, 0},
-    {"Label6", "Cost", 520, 304, 0},
-    {"Label3", "Description", 592, 304, 0},
-    {"lblMega", "Mega Shot", 408, 328, 72},
-    {"lblmegad", "Adds 3 to attack.", 584, 328, 0},
-    {"lblgiga", "Giga Shot", 408, 368, 72},
-    {"lblgigad", "Adds 5 to attack.", 584, 368, 0},
-    {"lblOmega", "Omega Shot", 408, 408, 72},
-    {"lblomegad", "Adds 10 to attack.", 584, 408, 0},
+    {"currentWeaponText", "Current Weapon:", 80, 272, 0},
+    {"currentShotText", "Current Shot Type:", 488, 264, 0},
+    {"gunTypeHeading", "Gun Type:", 24, 304, 0},
+    {"gunCostHeading", "Cost:", 112, 304, 0},
+    {"gunDescriptionHeading", "Description", 240, 304, 0},
+    {"ninjaGunName", "Ninja Gun", 24, 328, 72},
+    {"ninjaGunDescription", "Gun that shoots ninja stars!", 208, 328, 192},
+    {"shockerGunName", "Shocker Gun", 24, 368, 72},
+    {"shockerGunDescription", "Gun that shoots balls of electrisity!", 208, 368, 192},
+    {"psychicGunName", "Psychic Gun", 24, 408, 72},
+    {"psychicGunDescription", "Gun that shoots balls of psychic energy!", 208, 408, 192},
+    {"shotTypeHeading", "Shot Type:", 408, 304, 0},
+    {"shotCostHeading", "Cost", 520, 304, 0},
+    {"shotDescriptionHeading", "Description", 592, 304, 0},
+    {"megaShotName", "Mega Shot", 408, 328, 72},
+    {"megaShotDescription", "Adds 3 to attack.", 584, 328, 0},
+    {"gigaShotName", "Giga Shot", 408, 368, 72},
+    {"gigaShotDescription", "Adds 5 to attack.", 584, 368, 0},
+    {"omegaShotName", "Omega Shot", 408, 408, 72},
+    {"omegaShotDescription", "Adds 10 to attack.", 584, 408, 0},
 };
 constexpr int kLabelH = 32;  // room for a wrapped second line
 constexpr int kEdgeMargin = 4;
@@ -89,8 +89,8 @@ bool isStat(B id) { return id == B::UpHP || id == B::AttackUp || id == B::DefUp;
 bool isShot(B id) { return id == B::Mega || id == B::Giga || id == B::Omega; }
 }  // namespace
 
-FrmUpgrades::FrmUpgrades(Forms& forms)
-    : Form(forms, FormId::frmUpgrades), renderer_(QSize(kClientW, kClientH)) {
+UpgradeShopWindow::UpgradeShopWindow(Forms& forms)
+    : Form(forms, FormId::upgradeShop), renderer_(QSize(kClientW, kClientH)) {
     setWindowTitle(QStringLiteral("Upgrades"));
     setFixedSize(kClientW, kClientH);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -106,11 +106,11 @@ FrmUpgrades::FrmUpgrades(Forms& forms)
         });
         buttons_[size_t(id)] = b;
     }
-    cmdOkay = new QPushButton(QStringLiteral("Next Level"), this);
-    cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
-    cmdOkay->setGeometry(312, 516, kButtonW, kButtonH);
-    connect(cmdOkay, &QPushButton::clicked, this, [this] {
-        if (takesInput()) cmdOkay_Click();
+    okayButton = new QPushButton(QStringLiteral("Next Level"), this);
+    okayButton->setObjectName(QStringLiteral("okayButton"));
+    okayButton->setGeometry(312, 516, kButtonW, kButtonH);
+    connect(okayButton, &QPushButton::clicked, this, [this] {
+        if (takesInput()) onOkayClicked();
     });
     // The pad keys choose among the buttons (see pollPadKeys): no button
     // takes keyboard focus, so Space, the fire key, never clicks one.
@@ -120,28 +120,28 @@ FrmUpgrades::FrmUpgrades(Forms& forms)
     for (const LabelDesign& d : kLabels) {
         const int w = d.width > 0 ? d.width : kClientW - kEdgeMargin - d.x;
         labels_.push_back({QLatin1String(d.name), QLatin1String(d.caption), QRect(d.x, d.y, w, kLabelH),
-                           QLatin1String(d.name) != QLatin1String("lbl2")});
+                           QLatin1String(d.name) != QLatin1String("descriptionHeading")});
     }
     syncButtons();
-    bindTimer(Timer1, [this] { Timer1_Timer(); });
+    bindTimer(shopTimer, [this] { onShopTick(); });
 }
 
-FrmVarnholt* FrmUpgrades::gameWindow() const { return forms().findAs<FrmVarnholt>(FormId::frmVarnholt); }
+GameWindowWidget* UpgradeShopWindow::gameWindow() const { return forms().findAs<GameWindowWidget>(FormId::game); }
 
-void FrmUpgrades::pull() {
+void UpgradeShopWindow::pull() {
     const auto buttons = shop_.buttons;
     shop_ = shopStateFrom(app().g);
     shop_.buttons = buttons;
 }
 
-void FrmUpgrades::push() { copyShopStateTo(shop_, app().g); }
+void UpgradeShopWindow::push() { copyShopStateTo(shop_, app().g); }
 
-void FrmUpgrades::Form_Load() {
+void UpgradeShopWindow::onLoad() {
     App& a = app();
     a.globals.flags.upgradesShowing = true;
-    if (FrmVarnholt* gw = gameWindow()) {
-        gw->model().tmrMoves.setEnabled(false);
-        gw->model().tmrTankShot.setEnabled(false);
+    if (GameWindowWidget* gw = gameWindow()) {
+        gw->model().moveTimer.setEnabled(false);
+        gw->model().tankShotTimer.setEnabled(false);
     }
     shop_ = shopStateFrom(a.g);
     openShop(shop_);
@@ -153,58 +153,58 @@ void FrmUpgrades::Form_Load() {
     renderer_.render(frame_);
 }
 
-void FrmUpgrades::Form_Unload() { app().globals.flags.upgradesShowing = false; }
+void UpgradeShopWindow::onUnload() { app().globals.flags.upgradesShowing = false; }
 
-QString FrmUpgrades::labelCaption(const QString& name) const {
+QString UpgradeShopWindow::labelCaption(const QString& name) const {
     for (const ShopLabel& l : labels_)
         if (l.name == name) return l.caption;
     return {};
 }
 
-void FrmUpgrades::setLabel(const char* name, const std::string& caption) {
+void UpgradeShopWindow::setLabel(const char* name, const std::string& caption) {
     for (ShopLabel& l : labels_)
         if (l.name == QLatin1String(name)) l.caption = qs(caption);
 }
 
-void FrmUpgrades::showStatsAndCaption() {
+void UpgradeShopWindow::showStatsAndCaption() {
     setWindowTitle(qs(shopCaption(shop_)));
-    setLabel("lblHP", hpLabel(shop_));
-    setLabel("lblAttack", attackLabel(shop_));
-    setLabel("lblDef", defenseLabel(shop_));
+    setLabel("hpText", hpLabel(shop_));
+    setLabel("attackText", attackLabel(shop_));
+    setLabel("defenseText", defenseLabel(shop_));
 }
 
-void FrmUpgrades::showTexts() {
+void UpgradeShopWindow::showTexts() {
     showStatsAndCaption();
-    setLabel("lblCurrentWeapon", currentWeaponLabel(shop_));
-    setLabel("lblCurrentShot", currentShotLabel(shop_));
+    setLabel("currentWeaponText", currentWeaponLabel(shop_));
+    setLabel("currentShotText", currentShotLabel(shop_));
 }
 
-void FrmUpgrades::syncButtons() {
+void UpgradeShopWindow::syncButtons() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->setText(qs(shop_.buttons[i].caption));
         buttons_[i]->setEnabled(shop_.buttons[i].enabled);
     }
 }
 
-void FrmUpgrades::buyItem(ShopButtonId id) {
+void UpgradeShopWindow::buyItem(ShopButtonId id) {
     pull();
     if (!buy(shop_, id)) return;
     push();
     // A stat shows its new value and the money at once; a shot its name; a
     // gun shows on the next tick.
     if (isStat(id)) showStatsAndCaption();
-    else if (isShot(id)) setLabel("lblCurrentShot", currentShotLabel(shop_));
+    else if (isShot(id)) setLabel("currentShotText", currentShotLabel(shop_));
     syncButtons();
     update();
 }
 
-std::vector<QPushButton*> FrmUpgrades::focusOrder() const {
+std::vector<QPushButton*> UpgradeShopWindow::focusOrder() const {
     std::vector<QPushButton*> order(buttons_.begin(), buttons_.end());
-    order.push_back(cmdOkay);
+    order.push_back(okayButton);
     return order;
 }
 
-void FrmUpgrades::pollPadKeys() {
+void UpgradeShopWindow::pollPadKeys() {
     KeyState& k = keys();
     const ButtonMap& map = app().globals.keys;
     struct Arrow {
@@ -234,7 +234,7 @@ void FrmUpgrades::pollPadKeys() {
     if ((press || start) && focused_ >= 0) focusOrder()[size_t(focused_)]->click();
 }
 
-void FrmUpgrades::Timer1_Timer() {
+void UpgradeShopWindow::onShopTick() {
     if (ticksOpen_ < kTicksBeforeInput) ++ticksOpen_;
     pollPadKeys();
     GameState& g = app().g;
@@ -250,7 +250,7 @@ void FrmUpgrades::Timer1_Timer() {
     update();
 }
 
-void FrmUpgrades::composePreview() {
+void UpgradeShopWindow::composePreview() {
     GameState& g = app().g;
     const uint8_t f = uint8_t(std::clamp(int(g.shotFrame) - 1, 0, 1));
     frame_.clear();
@@ -265,7 +265,7 @@ void FrmUpgrades::composePreview() {
     renderer_.render(frame_);
 }
 
-void FrmUpgrades::paintEvent(QPaintEvent*) {
+void UpgradeShopWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     renderer_.present(p, QSize(kClientW, kClientH), size());
     p.setFont(shopFont());
@@ -287,21 +287,21 @@ void FrmUpgrades::paintEvent(QPaintEvent*) {
     }
 }
 
-void FrmUpgrades::cmdOkay_Click() {
+void UpgradeShopWindow::onOkayClicked() {
     App& a = app();
-    forms().show(FormId::frmVarnholt);
-    if (FrmVarnholt* gw = gameWindow()) {
+    forms().show(FormId::game);
+    if (GameWindowWidget* gw = gameWindow()) {
         GameWindow& m = gw->model();
-        m.tmrMoves.setEnabled(true);
-        if (m.volleyUnderway) m.tmrTankShot.setEnabled(true);
+        m.moveTimer.setEnabled(true);
+        if (m.volleyUnderway) m.tankShotTimer.setEnabled(true);
     }
     a.g.playerHP = a.g.playerMaxHP;
-    forms().unload(FormId::frmUpgrades);
+    forms().unload(FormId::upgradeShop);
 }
 
-void FrmUpgrades::closeEvent(QCloseEvent* e) {
+void UpgradeShopWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    cmdOkay_Click();
+    onOkayClicked();
 }
 
 }  // namespace vrh

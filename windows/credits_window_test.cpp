@@ -4,7 +4,7 @@
 
 #include "tests/support/QtTestMain.h"
 
-#include "windows/title/FrmAbout.h"
+#include "windows/title/CreditsWindow.h"
 #include "windows/ShellTestKit.h"
 
 using namespace vrh;
@@ -21,18 +21,18 @@ private slots:
                               {"okay, volley off", false, true, 0, true, false},
                               {"close box", true, false, 0, false, false}};
         for (const Case& c : cases) {
-            OverGame kit(&FrmVarnholt::mnuAbout_Click);
+            OverGame kit(&GameWindowWidget::onAboutChosen);
             kit.game->volleyUnderway = c.volleyUnderway;
-            FrmAbout* w = kit.get<FrmAbout>(FormId::frmAbout);
+            CreditsWindow* w = kit.get<CreditsWindow>(FormId::credits);
             QVERIFY2(kit.app->globals.flags.aboutShowing, c.name);
-            if (c.okay) QTest::mouseClick(w->lblokayy, Qt::LeftButton);
+            if (c.okay) QTest::mouseClick(w->okayLabel, Qt::LeftButton);
             else w->close();
             QVERIFY2(kit.tankShots() == c.shots, c.name);
-            QVERIFY2(kit.game->tmrMoves.Enabled() == c.moves && kit.game->tmrTankShot.Enabled() == c.volley, c.name);
-            QVERIFY2(!kit.forms->loaded(FormId::frmAbout) && !kit.app->globals.flags.aboutShowing, c.name);
+            QVERIFY2(kit.game->moveTimer.Enabled() == c.moves && kit.game->tankShotTimer.Enabled() == c.volley, c.name);
+            QVERIFY2(!kit.forms->loaded(FormId::credits) && !kit.app->globals.flags.aboutShowing, c.name);
         }
     }
 };
 
 VRH_QT_TEST(AboutTest)
-#include "about_test.moc"
+#include "credits_window_test.moc"

@@ -1,4 +1,4 @@
-#include "windows/title/FrmBSF.h"
+#include "windows/title/KeyConfigWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,25 +19,25 @@ std::array<Int16*, 12> buttonFields(ButtonMap& k) {
 
 }  // namespace
 
-FrmBSF::FrmBSF(Forms& forms) : Form(forms, FormId::frmBSF) {
+KeyConfigWindow::KeyConfigWindow(Forms& forms) : Form(forms, FormId::keyConfig) {
     setWindowTitle(QStringLiteral("Button Configuration "));
     setFixedSize(400, 304);
 
-    LabelInfo = new QLabel(
+    infoLabel = new QLabel(
         QStringLiteral("Please enter the keys you would like to use for the following buttons. "
                        "Please note that not all keys will be used in every game."),
         this);
-    LabelInfo->setWordWrap(true);
-    LabelInfo->setGeometry(8, 6, 384, 46);
+    infoLabel->setWordWrap(true);
+    infoLabel->setGeometry(8, 6, 384, 46);
 
     struct Row { QLabel** label; const char* caption; QComboBox** box; };
     const Row rows[12] = {
-        {&LabelA, "A", &ComboA},         {&LabelB, "B", &ComboB},
-        {&LabelC, "C", &ComboC},         {&LabelX, "X", &ComboX},
-        {&LabelY, "Y", &ComboY},         {&LabelZ, "Z", &ComboZ},
-        {&LabelUp, "Up", &ComboU},       {&LabelD, "Down", &ComboD},
-        {&LabelL, "Left", &ComboL},      {&LabelR, "Right", &ComboR},
-        {&lblStart, "Start", &ComboStart}, {&lblSelect, "Select", &ComboSel},
+        {&aKeyLabel, "A", &aKeyBox},         {&bKeyLabel, "B", &bKeyBox},
+        {&cKeyLabel, "C", &cKeyBox},         {&xKeyLabel, "X", &xKeyBox},
+        {&yKeyLabel, "Y", &yKeyBox},         {&zKeyLabel, "Z", &zKeyBox},
+        {&upKeyLabel, "Up", &upKeyBox},       {&downKeyLabel, "Down", &downKeyBox},
+        {&leftKeyLabel, "Left", &leftKeyBox},      {&rightKeyLabel, "Right", &rightKeyBox},
+        {&startKeyLabel, "Start", &startKeyBox}, {&selectKeyLabel, "Select", &selectKeyBox},
     };
     for (int i = 0; i < 12; ++i) {
         const int col = i / 6, row = i % 6;
@@ -48,22 +48,22 @@ FrmBSF::FrmBSF(Forms& forms) : Form(forms, FormId::frmBSF) {
         (*rows[i].box)->setGeometry(x + 52, y, 128, 24);
     }
     // Start and Select also take a typed key name.
-    for (QComboBox* b : {ComboStart, ComboSel}) {
+    for (QComboBox* b : {startKeyBox, selectKeyBox}) {
         b->setEditable(true);
         b->setInsertPolicy(QComboBox::NoInsert);
     }
-    cmdSave = new QPushButton(QStringLiteral("Ok"), this);
-    cmdSave->setGeometry(160, 264, 80, 28);
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-    setDefaultButton(cmdSave);  // Enter presses "Ok" from any box
+    saveButton = new QPushButton(QStringLiteral("Ok"), this);
+    saveButton->setGeometry(160, 264, 80, 28);
+    connect(saveButton, &QPushButton::clicked, this, [this] { onSaveClicked(); });
+    setDefaultButton(saveButton);  // Enter presses "Ok" from any box
 }
 
-std::array<QComboBox*, 12> FrmBSF::boxes() const {
-    return {ComboA, ComboB, ComboC, ComboX, ComboY, ComboZ,
-            ComboU, ComboD, ComboL, ComboR, ComboStart, ComboSel};
+std::array<QComboBox*, 12> KeyConfigWindow::boxes() const {
+    return {aKeyBox, bKeyBox, cKeyBox, xKeyBox, yKeyBox, zKeyBox,
+            upKeyBox, downKeyBox, leftKeyBox, rightKeyBox, startKeyBox, selectKeyBox};
 }
 
-void FrmBSF::Form_Load() {
+void KeyConfigWindow::onLoad() {
     App& a = app();
     for (QComboBox* b : boxes()) {
         for (const KeyName& k : keyNameList())
@@ -85,12 +85,12 @@ void FrmBSF::Form_Load() {
     }
 }
 
-void FrmBSF::showEvent(QShowEvent* e) {
+void KeyConfigWindow::showEvent(QShowEvent* e) {
     Form::showEvent(e);
     app().globals.flags.buttonConfigShowing = true;
 }
 
-void FrmBSF::cmdSave_Click() {
+void KeyConfigWindow::onSaveClicked() {
     App& a = app();
     const auto box = boxes();
     const auto field = buttonFields(a.globals.keys);
@@ -100,22 +100,22 @@ void FrmBSF::cmdSave_Click() {
 
     // Ok lets the game run on, even under its pause screen.
     if (GameWindow* game = loadedGame(forms())) {
-        game->tmrMoves.setEnabled(true);
+        game->moveTimer.setEnabled(true);
         if (game->volleyUnderway) {
-            a.snd.sndTankShot.play();
-            game->tmrTankShot.setEnabled(true);
+            a.snd.tankShotSound.play();
+            game->tankShotTimer.setEnabled(true);
         }
     }
     hide();
 }
 
-void FrmBSF::Form_Unload() {
+void KeyConfigWindow::onUnload() {
     App& a = app();
     // Resume a game that this window suspended, not one the player paused.
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
-        if (!game->tmrMoves.Enabled() && !game->lblPause.Visible) {
-            game->tmrMoves.setEnabled(true);
-            if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
+        if (!game->moveTimer.Enabled() && !game->pausedLabel.Visible) {
+            game->moveTimer.setEnabled(true);
+            if (game->volleyUnderway) game->tankShotTimer.setEnabled(true);
         }
     }
     a.globals.flags.buttonConfigShowing = false;

@@ -1,4 +1,4 @@
-#include "windows/progress/FrmLoad.h"
+#include "windows/progress/SaveSlotsWindow.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -15,7 +15,7 @@ constexpr int kFileLabelX = 8, kCaptionX = 208;
 constexpr QPoint kOkayCancel{168, 152};
 }  // namespace
 
-FrmLoad::FrmLoad(Forms& forms) : Form(forms, FormId::frmLoad) {
+SaveSlotsWindow::SaveSlotsWindow(Forms& forms) : Form(forms, FormId::saveSlots) {
     setWindowTitle(QStringLiteral("Load/Save    Click on file to load/save"));
     setFixedSize(kClientW, kClientH);
 
@@ -23,46 +23,46 @@ FrmLoad::FrmLoad(Forms& forms) : Form(forms, FormId::frmLoad) {
         auto* file = new QLabel(QStringLiteral("File %1:").arg(i + 1), this);
         file->move(kFileLabelX, kSlotY[i]);
         file->adjustSize();
-        lblFile[size_t(i)] = file;
+        slotLabel[size_t(i)] = file;
 
         auto* name = new ClickLabel(QString(), this);
-        name->setObjectName(QStringLiteral("lblFileName%1").arg(i));
+        name->setObjectName(QStringLiteral("slotNameLabel%1").arg(i));
         name->move(kCaptionX, kSlotY[i]);
-        connect(name, &ClickLabel::clicked, this, [this, i] { lblFileName_Click(i); });
-        lblFileName[size_t(i)] = name;
+        connect(name, &ClickLabel::clicked, this, [this, i] { onSlotClicked(i); });
+        slotNameLabel[size_t(i)] = name;
     }
-    lblOkay = new ClickLabel(QStringLiteral("Okay"), this);
-    lblOkay->setObjectName(QStringLiteral("lblOkay"));
-    lblOkay->move(kOkayCancel);
-    lblOkay->adjustSize();
-    connect(lblOkay, &ClickLabel::clicked, this, [this] { lblOkay_Click(); });
+    okayLabel = new ClickLabel(QStringLiteral("Okay"), this);
+    okayLabel->setObjectName(QStringLiteral("okayLabel"));
+    okayLabel->move(kOkayCancel);
+    okayLabel->adjustSize();
+    connect(okayLabel, &ClickLabel::clicked, this, [this] { onOkayClicked(); });
 
-    lblcancel = new ClickLabel(QStringLiteral("Cancel"), this);
-    lblcancel->setObjectName(QStringLiteral("lblcancel"));
-    lblcancel->move(kOkayCancel);
-    lblcancel->adjustSize();
-    connect(lblcancel, &ClickLabel::clicked, this, [this] { lblcancel_Click(); });
+    cancelLabel = new ClickLabel(QStringLiteral("Cancel"), this);
+    cancelLabel->setObjectName(QStringLiteral("cancelLabel"));
+    cancelLabel->move(kOkayCancel);
+    cancelLabel->adjustSize();
+    connect(cancelLabel, &ClickLabel::clicked, this, [this] { onCancelClicked(); });
 
-    bindTimer(Timer1, [this] { Timer1_Timer(); });
+    bindTimer(closeTitleMenuTimer, [this] { onCloseTitleMenuTick(); });
 }
 
-void FrmLoad::Form_Load() {
+void SaveSlotsWindow::onLoad() {
     App& a = app();
     a.globals.flags.loadShowing = true;
-    lblcancel->setVisible(a.globals.loadMode);
-    lblOkay->setVisible(!a.globals.loadMode);
+    cancelLabel->setVisible(a.globals.loadMode);
+    okayLabel->setVisible(!a.globals.loadMode);
     readFile();
     setCaptions(CaptionMoment::Opening);
 }
 
-void FrmLoad::Form_Unload() { app().globals.flags.loadShowing = false; }
+void SaveSlotsWindow::onUnload() { app().globals.flags.loadShowing = false; }
 
-void FrmLoad::Timer1_Timer() { forms().unload(FormId::frmMainForm); }
+void SaveSlotsWindow::onCloseTitleMenuTick() { forms().unload(FormId::titleMenu); }
 
 // Reads the file over what the slots hold. A missing file is created empty:
 // three new slots. A file that cannot be used is left alone and the player
 // is told once.
-void FrmLoad::readFile() {
+void SaveSlotsWindow::readFile() {
     App& a = app();
     const auto file = a.file(kSaveFileName);
     SaveFileRead r;
@@ -79,7 +79,7 @@ void FrmLoad::readFile() {
 // Writes slot `index` into the file as it is now: a slot another copy of the
 // game saved since this picker read the file is kept. False when the file is
 // one to leave alone or the write failed.
-bool FrmLoad::storeSlot(int index) {
+bool SaveSlotsWindow::storeSlot(int index) {
     App& a = app();
     const auto file = a.file(kSaveFileName);
     const FolderLock lock(a.appFolder);
@@ -92,22 +92,22 @@ bool FrmLoad::storeSlot(int index) {
     return false;
 }
 
-void FrmLoad::setCaptions(CaptionMoment moment) {
+void SaveSlotsWindow::setCaptions(CaptionMoment moment) {
     for (int i = 0; i < kSaveSlotCount; ++i) {
-        lblFileName[size_t(i)]->setText(QString::fromStdString(slotCaption(slots_, i, moment)));
-        lblFileName[size_t(i)]->adjustSize();
+        slotNameLabel[size_t(i)]->setText(QString::fromStdString(slotCaption(slots_, i, moment)));
+        slotNameLabel[size_t(i)]->adjustSize();
     }
 }
 
-void FrmLoad::lblFileName_Click(int index) {
+void SaveSlotsWindow::onSlotClicked(int index) {
     if (index < 0 || index >= kSaveSlotCount) return;
     if (app().globals.loadMode) loadSlot(index);
     else saveSlot(index);
 }
 
-void FrmLoad::loadSlot(int index) {
+void SaveSlotsWindow::loadSlot(int index) {
     App& a = app();
-    if (lblFileName[size_t(index)]->text() == QLatin1String(kNewFileCaption)) return;
+    if (slotNameLabel[size_t(index)]->text() == QLatin1String(kNewFileCaption)) return;
     if (a.msg.question("Do you wish to load this file?", "Load this file?") != MsgButton::Yes) return;
 
     // A slot that cannot be restored must not start a run: try it on a copy.
@@ -120,12 +120,12 @@ void FrmLoad::loadSlot(int index) {
     }
     // The game window starts a fresh run when it loads; the slot then
     // overwrites the fields it stores.
-    forms().show(FormId::frmVarnholt);
+    forms().show(FormId::game);
     loadRunFromSlot(slots_, index, a.g, a.globals.playerName);
-    forms().unload(FormId::frmLoad);
+    forms().unload(FormId::saveSlots);
 }
 
-void FrmLoad::saveSlot(int index) {
+void SaveSlotsWindow::saveSlot(int index) {
     App& a = app();
     const MsgButton answer = a.msg.question("This file will be overwritten! Are you sure you want to save?",
                                             "Are you sure you want to save?");
@@ -141,21 +141,21 @@ void FrmLoad::saveSlot(int index) {
     setCaptions(CaptionMoment::AfterQuestion);
 }
 
-void FrmLoad::lblcancel_Click() {
-    forms().show(FormId::frmMainForm);
-    forms().unload(FormId::frmLoad);
+void SaveSlotsWindow::onCancelClicked() {
+    forms().show(FormId::titleMenu);
+    forms().unload(FormId::saveSlots);
 }
 
-void FrmLoad::lblOkay_Click() {
-    forms().show(FormId::frmVarnholt);
+void SaveSlotsWindow::onOkayClicked() {
+    forms().show(FormId::game);
     app().globals.flags.gameShowing = true;
-    forms().unload(FormId::frmLoad);
+    forms().unload(FormId::saveSlots);
 }
 
-void FrmLoad::closeEvent(QCloseEvent* e) {
+void SaveSlotsWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    if (app().globals.loadMode) lblcancel_Click();
-    else lblOkay_Click();
+    if (app().globals.loadMode) onCancelClicked();
+    else onOkayClicked();
 }
 
 }  // namespace vrh

@@ -15,17 +15,17 @@ class QMenuBar;
 
 namespace vrh {
 
-class FrmVarnholt : public Form, public GameHost {
+class GameWindowWidget : public Form, public GameHost {
     Q_OBJECT
 public:
-    explicit FrmVarnholt(Forms& forms);
-    ~FrmVarnholt() override;
+    explicit GameWindowWidget(Forms& forms);
+    ~GameWindowWidget() override;
 
     GameWindow& model() { return *model_; }
     const Renderer& renderer() const { return renderer_; }
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     // GameHost
     void showHighScores() override;
@@ -37,13 +37,13 @@ public:
     void pauseScreenChanged() override;
 
     // Menu entries.
-    void mnuSave_Click();
-    void mnuLoad_Click();
-    void mnuExit_Click();
-    void mnuFullScree_Click();
-    void mnuButtonConfig_Click();
-    void mnuOptionss_Click();
-    void mnuAbout_Click();
+    void onSaveChosen();
+    void onLoadChosen();
+    void onExitChosen();
+    void onFullScreenChosen();
+    void onKeyConfigChosen();
+    void onOptionsChosen();
+    void onAboutChosen();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

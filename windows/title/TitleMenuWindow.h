@@ -1,6 +1,6 @@
 #pragma once
-// The title menu `frmMainForm`: the animated scene with the four entries,
-// driven by `tmrMove` (100 ms), and the title music loop `tmrsound`. The
+// The title menu `titleMenu`: the animated scene with the four entries,
+// driven by `animationTimer` (100 ms), and the title music loop `themeTimer`. The
 // scene's rules live in TitleScene; this window wires timers, focus and
 // painting to it and opens the other windows.
 #include "windows/title/TitleCanvas.h"
@@ -9,21 +9,21 @@
 
 namespace vrh {
 
-class FrmMainForm : public Form, public TitleHost {
+class TitleMenuWindow : public Form, public TitleHost {
     Q_OBJECT
 public:
-    explicit FrmMainForm(Forms& forms);
+    explicit TitleMenuWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
-    void tmrMove_Timer();
-    void tmrsound_Timer();
+    void onAnimationTick();
+    void onThemeTick();
 
     TitleScene& scene() { return scene_; }
     const Renderer& renderer() const { return canvas_.renderer(); }
     // The menu entry that starts a new game (the name prompt clears its highlight).
-    MenuLabel& lblStart() { return scene_.lblStart; }
+    MenuLabel& newGameEntry() { return scene_.newGameEntry; }
 
     // TitleHost
     void showNamePrompt() override;
@@ -32,8 +32,8 @@ public:
     void unloadTitle() override;
     void toggleWindowState() override;
 
-    Timer tmrMove{100, true};
-    Timer tmrsound{1, true};  // keeps the title theme going round
+    Timer animationTimer{100, true};
+    Timer themeTimer{1, true};  // keeps the title theme going round
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -16,25 +16,25 @@
 
 namespace vrh {
 
-class FrmLoad : public Form {
+class SaveSlotsWindow : public Form {
     Q_OBJECT
 public:
     static constexpr int kClientW = 426, kClientH = 185;
 
-    explicit FrmLoad(Forms& forms);
+    explicit SaveSlotsWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void Timer1_Timer();
-    void lblFileName_Click(int index);
-    void lblcancel_Click();
-    void lblOkay_Click();
+    void onLoad() override;
+    void onUnload() override;
+    void onCloseTitleMenuTick();
+    void onSlotClicked(int index);
+    void onCancelClicked();
+    void onOkayClicked();
 
-    Timer Timer1{1, true};
-    std::array<QLabel*, kSaveSlotCount> lblFile{};          // "File 1:" .. "File 3:"
-    std::array<ClickLabel*, kSaveSlotCount> lblFileName{};  // the slot captions
-    ClickLabel* lblOkay = nullptr;
-    ClickLabel* lblcancel = nullptr;
+    Timer closeTitleMenuTimer{1, true};
+    std::array<QLabel*, kSaveSlotCount> slotLabel{};          // "File 1:" .. "File 3:"
+    std::array<ClickLabel*, kSaveSlotCount> slotNameLabel{};  // the slot captions
+    ClickLabel* okayLabel = nullptr;
+    ClickLabel* cancelLabel = nullptr;
 
     const SaveSlots& saveSlots() const { return slots_; }
 

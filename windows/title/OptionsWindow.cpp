@@ -1,4 +1,4 @@
-#include "windows/title/FrmOptions.h"
+#include "windows/title/OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,74 +14,74 @@
 
 namespace vrh {
 
-FrmOptions::FrmOptions(Forms& forms) : Form(forms, FormId::frmOptions) {
+OptionsWindow::OptionsWindow(Forms& forms) : Form(forms, FormId::options) {
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(324, 140);
     Label1 = new QLabel(QStringLiteral("Current Song:"), this);
     Label1->setGeometry(8, 12, 88, 20);
-    cmbMusic = new QComboBox(this);
-    cmbMusic->setEditable(true);
-    cmbMusic->setInsertPolicy(QComboBox::NoInsert);
-    cmbMusic->setGeometry(100, 8, 216, 24);
-    cmdOkay = new QPushButton(QStringLiteral("Okay"), this);
-    cmdOkay->setGeometry(8, 72, 120, 28);
-    cmdReset = new QPushButton(QStringLiteral("Reset High Scores"), this);
-    cmdReset->setGeometry(156, 72, 160, 28);
-    chkSharpPixels = new QCheckBox(QStringLiteral("Sharp pixels (whole-number scaling)"), this);
-    chkSharpPixels->setGeometry(8, 108, 308, 24);
-    chkSharpPixels->setToolTip(QStringLiteral("In full screen, enlarge the game by a whole number only, centred on black"));
-    chkSharpPixels->setChecked(forms.app.settings.wholeNumberScaling);
+    musicChoice = new QComboBox(this);
+    musicChoice->setEditable(true);
+    musicChoice->setInsertPolicy(QComboBox::NoInsert);
+    musicChoice->setGeometry(100, 8, 216, 24);
+    okayButton = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton->setGeometry(8, 72, 120, 28);
+    resetButton = new QPushButton(QStringLiteral("Reset High Scores"), this);
+    resetButton->setGeometry(156, 72, 160, 28);
+    sharpPixelsBox = new QCheckBox(QStringLiteral("Sharp pixels (whole-number scaling)"), this);
+    sharpPixelsBox->setGeometry(8, 108, 308, 24);
+    sharpPixelsBox->setToolTip(QStringLiteral("In full screen, enlarge the game by a whole number only, centred on black"));
+    sharpPixelsBox->setChecked(forms.app.settings.wholeNumberScaling);
 
-    connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
-    setDefaultButton(cmdOkay);  // Enter presses "Okay" from the list
-    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
-    connect(chkSharpPixels, &QCheckBox::toggled, this, [this](bool checked) { chkSharpPixels_Click(checked); });
+    connect(okayButton, &QPushButton::clicked, this, [this] { onOkayClicked(); });
+    setDefaultButton(okayButton);  // Enter presses "Okay" from the list
+    connect(resetButton, &QPushButton::clicked, this, [this] { onResetClicked(); });
+    connect(sharpPixelsBox, &QCheckBox::toggled, this, [this](bool checked) { onSharpPixelsToggled(checked); });
     // Every change of the box's text, picked or typed, is the choice at once.
-    connect(cmbMusic, &QComboBox::currentTextChanged, this,
+    connect(musicChoice, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { app().globals.musicChoice = text.toStdString(); });
 }
 
-void FrmOptions::Form_Load() {
+void OptionsWindow::onLoad() {
     const std::string choice = app().globals.musicChoice;
     for (std::string_view title : kTrackTitles)
-        cmbMusic->addItem(QString::fromUtf8(title.data(), qsizetype(title.size())));
+        musicChoice->addItem(QString::fromUtf8(title.data(), qsizetype(title.size())));
     // The box shows the track in effect: "Crush'em All for weapons" until the
     // player picks another.
     const QString text = QString::fromStdString(choice);
-    const int index = cmbMusic->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0) cmbMusic->setCurrentIndex(index);
-    cmbMusic->setEditText(text);
+    const int index = musicChoice->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) musicChoice->setCurrentIndex(index);
+    musicChoice->setEditText(text);
     app().globals.musicChoice = choice;
 }
 
-void FrmOptions::showEvent(QShowEvent* e) {
+void OptionsWindow::showEvent(QShowEvent* e) {
     Form::showEvent(e);
     app().globals.flags.optionsShowing = true;
 }
 
-void FrmOptions::cmdOkay_Click() {
+void OptionsWindow::onOkayClicked() {
     App& a = app();
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
-        if (!game->tmrMoves.Enabled() && !game->lblPause.Visible) {
-            game->tmrMoves.setEnabled(true);
-            if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
+        if (!game->moveTimer.Enabled() && !game->pausedLabel.Visible) {
+            game->moveTimer.setEnabled(true);
+            if (game->volleyUnderway) game->tankShotTimer.setEnabled(true);
         }
     }
     hide();
     a.globals.flags.optionsShowing = false;
 }
 
-void FrmOptions::Form_Unload() {
+void OptionsWindow::onUnload() {
     App& a = app();
     // The close box resumes the game even when the player had paused it.
     if (GameWindow* game = loadedGame(forms()); game && a.globals.flags.gameShowing) {
-        if (game->volleyUnderway) game->tmrTankShot.setEnabled(true);
-        game->tmrMoves.setEnabled(true);
+        if (game->volleyUnderway) game->tankShotTimer.setEnabled(true);
+        game->moveTimer.setEnabled(true);
     }
     a.globals.flags.optionsShowing = false;
 }
 
-void FrmOptions::chkSharpPixels_Click(bool checked) {
+void OptionsWindow::onSharpPixelsToggled(bool checked) {
     App& a = app();
     if (a.settings.wholeNumberScaling == checked) return;
     a.settings.wholeNumberScaling = checked;
@@ -89,13 +89,13 @@ void FrmOptions::chkSharpPixels_Click(bool checked) {
     if (!saveSettings(file, a.settings))
         a.msg.notice("The setting could not be written to \"" + file.string() + "\".");
     // The game window reads the setting whenever it paints.
-    if (Form* game = forms().find(FormId::frmVarnholt)) {
+    if (Form* game = forms().find(FormId::game)) {
         game->update();
         for (QWidget* w : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->update();
     }
 }
 
-void FrmOptions::cmdReset_Click() {
+void OptionsWindow::onResetClicked() {
     App& a = app();
     if (a.msg.question("Are you sure you want to reset the high scores? There is no way to undo this!",
                        "Are you sure?") != MsgButton::Yes)

@@ -1,5 +1,5 @@
 #pragma once
-// The options window `frmOptions`: the music track for the game (by title),
+// The options window `options`: the music track for the game (by title),
 // the reset of the high-score table and the whole-number scaling of the game
 // window (kept in settings.ini, saved as soon as the box is toggled). The chosen title is kept in
 // Globals::musicChoice, which the game's music step reads, so the window only
@@ -13,23 +13,23 @@ class QPushButton;
 
 namespace vrh {
 
-class FrmOptions : public Form {
+class OptionsWindow : public Form {
     Q_OBJECT
 public:
-    explicit FrmOptions(Forms& forms);
+    explicit OptionsWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
-    void cmdOkay_Click();
-    void cmdReset_Click();
-    void chkSharpPixels_Click(bool checked);
+    void onOkayClicked();
+    void onResetClicked();
+    void onSharpPixelsToggled(bool checked);
 
     QLabel* Label1;
-    QComboBox* cmbMusic;
-    QPushButton* cmdOkay;
-    QPushButton* cmdReset;
-    QCheckBox* chkSharpPixels;
+    QComboBox* musicChoice;
+    QPushButton* okayButton;
+    QPushButton* resetButton;
+    QCheckBox* sharpPixelsBox;
 
 protected:
     // The window counts as open (optionsShowing) while it is shown.

@@ -1,4 +1,4 @@
-#include "windows/title/FrmStartup.h"
+#include "windows/title/StartupWindow.h"
 
 #include <QApplication>
 
@@ -16,25 +16,25 @@ std::optional<std::string> EmbeddedMedia::LoadResData(int resId) const {
     return std::string(bytes.constData(), size_t(bytes.size()));
 }
 
-const ResourceSource& FrmStartup::embedded() {
+const ResourceSource& StartupWindow::embedded() {
     static const EmbeddedMedia media;
     return media;
 }
 
-FrmStartup::FrmStartup(Forms& forms, const ResourceSource& media)
+StartupWindow::StartupWindow(Forms& forms, const ResourceSource& media)
     : Form(forms, FormId::startup), onQuit([] { QCoreApplication::quit(); }), anyWindowShown([] {
           const auto windows = QApplication::topLevelWidgets();
           return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
       }),
       media_(media) {}
 
-ResToFileResult FrmStartup::ResToFile(const std::filesystem::path& fileName, int resId,
+ResToFileResult StartupWindow::ResToFile(const std::filesystem::path& fileName, int resId,
                                       bool overwrite) const {
     return vrh::ResToFile(fileName, resId, media_, overwrite);
 }
 
-void FrmStartup::Form_Load() {
-    bindTimer(Timer1, [this] { Timer1_Timer(); });
+void StartupWindow::onLoad() {
+    bindTimer(watchdogTimer, [this] { onWatchdogTick(); });
     App& a = app();
 
     a.paths.compute(a.appFolder.string());
@@ -71,10 +71,10 @@ void FrmStartup::Form_Load() {
     k.keyStart = 13;
     k.keySelect = 16;
 
-    forms().show(FormId::frmMainForm);
+    forms().show(FormId::titleMenu);
 }
 
-void FrmStartup::Timer1_Timer() {
+void StartupWindow::onWatchdogTick() {
     App& a = app();
     const WindowFlags& f = a.globals.flags;
     // A program none of whose windows can be seen for a second ends too,
@@ -87,27 +87,27 @@ void FrmStartup::Timer1_Timer() {
 
     Forms& w = forms();
     // (The sprite pictures live in the sprite sheet, not in a window of their own.)
-    w.unload(FormId::frmMainForm);
-    w.unload(FormId::frmBSF);
-    w.unload(FormId::frmAbout);
-    w.unload(FormId::frmVarnholt);
-    w.unload(FormId::frmHighScores);
+    w.unload(FormId::titleMenu);
+    w.unload(FormId::keyConfig);
+    w.unload(FormId::credits);
+    w.unload(FormId::game);
+    w.unload(FormId::highScores);
 
     Sounds& s = a.snd;
-    s.sndTitle1.close();
-    s.sndEnemyShot.close();
-    s.sndMenuMove.close();
-    s.sndTankShot.close();
-    s.sndPlayerShot.close();
-    s.sndExplosion.close();
-    s.sndLevelUp.close();
-    s.sndHighScore.close();
-    s.sndTitle2.close();
+    s.titleOpeningSound.close();
+    s.enemyShotSound.close();
+    s.menuMoveSound.close();
+    s.tankShotSound.close();
+    s.playerShotSound.close();
+    s.explosionSound.close();
+    s.levelUpSound.close();
+    s.highScoreSound.close();
+    s.titleLoopSound.close();
 
-    w.unload(FormId::frmOptions);
-    w.unload(FormId::frmUpgrades);
-    w.unload(FormId::frmLoad);
-    w.unload(FormId::frmName);
+    w.unload(FormId::options);
+    w.unload(FormId::upgradeShop);
+    w.unload(FormId::saveSlots);
+    w.unload(FormId::namePrompt);
     const std::function<void()> quit = onQuit;  // this window is on its way out
     w.unload(FormId::startup);
     if (quit) quit();

@@ -11,20 +11,20 @@ class QLineEdit;
 
 namespace vrh {
 
-class FrmName : public Form {
+class NamePromptWindow : public Form {
     Q_OBJECT
 public:
     static constexpr int kClientW = 312, kClientH = 80;
 
-    explicit FrmName(Forms& forms);
+    explicit NamePromptWindow(Forms& forms);
 
-    void Form_Load() override;
-    void tmrEnter_Timer();
+    void onLoad() override;
+    void onStartKeyTick();
 
-    Timer tmrEnter{100, true};
-    QLabel* lblquestion = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLabel* lblhitstart = nullptr;
+    Timer startKeyTimer{100, true};
+    QLabel* questionLabel = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLabel* hitStartLabel = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -14,20 +14,20 @@
 
 namespace vrh {
 
-class FrmHighScores : public Form {
+class HighScoresWindow : public Form {
     Q_OBJECT
 public:
     static constexpr int kClientW = HighScoreCanvas::kClientW, kClientH = HighScoreCanvas::kClientH;
-    static constexpr QRect lblOkayRect() { return HighScoreCanvas::lblOkayRect(); }
+    static constexpr QRect okayLabelRect() { return HighScoreCanvas::okayLabelRect(); }
 
-    explicit FrmHighScores(Forms& forms);
+    explicit HighScoresWindow(Forms& forms);
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void Timer1_Timer();
-    void lblOkay_Click();
+    void onLoad() override;
+    void onUnload() override;
+    void onFlashTick();
+    void onOkayClicked();
 
-    Timer Timer1{100, true};
+    Timer flashTimer{100, true};
 
     const HighScoreTable& table() const { return table_; }
     int flashStep() const { return flashStep_; }

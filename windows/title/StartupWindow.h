@@ -1,7 +1,7 @@
 #pragma once
 // The start-up window. It is never shown: its load step prepares the
 // run (media paths, window flags, the media files on the first start, the
-// default button map) and opens the title menu; its timer `Timer1` is the
+// default button map) and opens the title menu; its timer `watchdogTimer` is the
 // exit watchdog that ends the program once no window is open any more.
 #include <functional>
 
@@ -16,14 +16,14 @@ public:
     std::optional<std::string> LoadResData(int resId) const override;
 };
 
-class FrmStartup : public Form {
+class StartupWindow : public Form {
     Q_OBJECT
 public:
-    explicit FrmStartup(Forms& forms, const ResourceSource& media = embedded());
+    explicit StartupWindow(Forms& forms, const ResourceSource& media = embedded());
     static const ResourceSource& embedded();
 
-    void Form_Load() override;
-    void Timer1_Timer();
+    void onLoad() override;
+    void onWatchdogTick();
 
     // Writes one embedded resource to a file (see shell/Extraction.h).
     ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
@@ -31,12 +31,12 @@ public:
 
     const ExtractionOutcome& extraction() const { return extraction_; }
 
-    Timer Timer1{100, true};
+    Timer watchdogTimer{100, true};
     // Ends the program once every window is gone.
     std::function<void()> onQuit;
     // Whether any window of the program can be seen (a message box counts).
     std::function<bool()> anyWindowShown;
-    static constexpr int kTicksNothingShownToEnd = 10;  // one second of Timer1
+    static constexpr int kTicksNothingShownToEnd = 10;  // one second of watchdogTimer
 
 private:
     const ResourceSource& media_;
