@@ -1,9 +1,5 @@
-// The MP3 reader (libmpg123 over bytes in memory) and a track over it, on
-// arbitrary bytes. Properties: see fuzz/DecoderProperties.h. Seeds: the first
-// frames of the test tone, cut by fuzz/make_audio_seeds.py.
-#include <cstddef>
-#include <cstdint>
-
+// The MP3 reader (libmpg123 over bytes in memory); seeds: the test tone's first frames, cut by fuzz/make_audio_seeds.py.
+// Properties: see fuzz/DecoderProperties.h.
 #include "fuzz/DecoderProperties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,9 +1,5 @@
-// The WAVE reader (libsndfile over bytes in memory) and a track over it, on
-// arbitrary bytes. Properties: see fuzz/DecoderProperties.h. Seeds: 20 ms
-// files written by fuzz/make_audio_seeds.py.
-#include <cstddef>
-#include <cstdint>
-
+// The WAVE reader (libsndfile over bytes in memory); seeds: 20 ms files by fuzz/make_audio_seeds.py.
+// Properties: see fuzz/DecoderProperties.h.
 #include "fuzz/DecoderProperties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

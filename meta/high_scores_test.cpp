@@ -1,7 +1,9 @@
+// The high-score table, its file, and the window's scrolling bands.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "meta/HighScoreBands.h"
 #include "meta/HighScoreTable.h"
 #include "meta/ItemReader.h"
 #include "tests/support/TestData.h"
@@ -10,100 +12,106 @@ using namespace vrh;
 using test::fixture;
 
 namespace {
-
 // The default table as the reset writes it, typed out by hand.
 const std::string kResetText =
-    "Brisko\r\n50000\r\n100\r\n"
-    "Tolm\r\n45000\r\n90\r\n"
-    "Pell\r\n40000\r\n80\r\n"
-    "Sudrane\r\n35000\r\n70\r\n"
-    "Kovit\r\n30000\r\n60\r\n"
-    "Quillon\r\n25000\r\n50\r\n"
-    "Inc.\r\n20000\r\n40\r\n"
-    "Zarvik\r\n15000\r\n30\r\n"
-    "Inc.\r\n10000\r\n20\r\n"
-    "Enjoy!\r\n5000\r\n10\r\n";
+    "Brisko\r\n50000\r\n100\r\nTolm\r\n45000\r\n90\r\nPell\r\n40000\r\n80\r\nSudrane\r\n35000\r\n70\r\n"
+    "Kovit\r\n30000\r\n60\r\nQuillon\r\n25000\r\n50\r\nInc.\r\n20000\r\n40\r\nZarvik\r\n15000\r\n30\r\n"
+    "Inc.\r\n10000\r\n20\r\nEnjoy!\r\n5000\r\n10\r\n";
 
-// kResetText from the entry starting with `name` on.
-std::string resetFrom(const char* name) { return kResetText.substr(kResetText.find(name)); }
-
+// kResetText from the entry of `from` on, up to the entry of `to`.
+std::string resetText(const char* from, const char* to = "") {
+    const size_t start = kResetText.find(from);
+    return kResetText.substr(start, *to ? kResetText.find(to) - start : std::string::npos);
+}
 }  // namespace
 
-// Guards the reset file's bytes and that read values are written back unchanged.
-TEST(HighScoreReset, WritesTheDefaultTableByteForByte) {
+// Guards the reset file's bytes and read values written back unchanged.
+TEST(HighScores, ResetWritesTheDefaultTableByteForByte) {
     EXPECT_EQ(highScoreResetText(), kResetText);
-    HighScoreRead r = parseHighScores(kResetText);
+    const HighScoreRead r = parseHighScores(kResetText);
     EXPECT_TRUE(r.repairs.empty());
     EXPECT_EQ(serializeHighScores(r.table), kResetText);
+    EXPECT_EQ(serializeHighScores(parseHighScores(std::nullopt).table), kResetText) << "no file: the default table";
 }
 
-// Guards the insert position, the dropped last place and the blanks around new numbers.
-TEST(HighScoreInsert, RunOf47000OnLevel9TakesPlace2) {
+// Guards the insert position (above the first entry beaten, below equal ones), the entries moving down,
+// the blanks around new numbers, scores compared as numbers, and the row that pulses.
+TEST(HighScores, ARunGoesAboveTheFirstEntryItBeats) {
     HighScoreTable t = parseHighScores(kResetText).table;
     EXPECT_EQ(insertHighScore(t, "Anna", 47000, 9), 1);
-    const std::string tolmToInc = resetFrom("Tolm").substr(0, resetFrom("Tolm").find("Enjoy!"));
-    EXPECT_EQ(serializeHighScores(t), "Brisko\r\n50000\r\n100\r\nAnna\r\n 47000 \r\n 9 \r\n" + tolmToInc);
-    EXPECT_EQ(rowText(t, 1).score, "47000") << "a just-inserted number is shown without blanks";
-    EXPECT_EQ(topmostRowWithScore(t, 47000), 1);
-}
-
-// Guards equal scores going above an equal entry, and more than the topmost equal row pulsing.
-TEST(HighScoreInsert, EqualScoresGoBelow) {
-    HighScoreTable t = defaultHighScores();
-    EXPECT_EQ(insertHighScore(t, "Anna", 45000, 3), 2);
-    EXPECT_EQ(insertHighScore(t, "Bo", 45000, 4), 3) << "below every 45000 already there";
-    EXPECT_EQ(topmostRowWithScore(t, 45000), 1);
-}
-
-// Guards scores at or below the last place (or negative) changing the table, and the last-place pulse.
-TEST(HighScoreInsert, ScoresThatDoNotGetIn) {
-    for (double score : {4000.0, 5000.0, 0.0, -10.0}) {
-        HighScoreTable t = defaultHighScores();
-        EXPECT_FALSE(insertHighScore(t, "Anna", score, 2).has_value()) << score;
-        EXPECT_EQ(serializeHighScores(t), kResetText) << score;
+    EXPECT_EQ(serializeHighScores(t), "Brisko\r\n50000\r\n100\r\nAnna\r\n 47000 \r\n 9 \r\n" + resetText("Tolm", "Enjoy!"));
+    EXPECT_EQ(rowText(t, 1).score, "47000");
+    EXPECT_EQ(insertHighScore(t, "Bo", 45000, 4), 3) << "below the 45000 already there";
+    EXPECT_EQ(topmostRowWithScore(t, 45000), 2);
+    EXPECT_FALSE(insertHighScore(t, "Low", 9, 1)) << "9 is less than 10000, though not as text";
+    EXPECT_EQ(insertHighScore(t, "High", 100000, 1), 0);
+    HighScoreTable back = parseHighScores(serializeHighScores(t)).table;  // " 100000 " read back
+    EXPECT_EQ(insertHighScore(back, "Mid", 99999, 1), 1);
+    for (double score : {5000.0, 0.0, -10.0}) {
+        HighScoreTable d = defaultHighScores();
+        EXPECT_FALSE(insertHighScore(d, "Anna", score, 2)) << score;
+        EXPECT_EQ(serializeHighScores(d), kResetText) << score;
     }
     EXPECT_EQ(topmostRowWithScore(defaultHighScores(), 5000), 9);
-    EXPECT_FALSE(topmostRowWithScore(defaultHighScores(), 4000).has_value());
+    EXPECT_FALSE(topmostRowWithScore(defaultHighScores(), 4000));
 }
 
-// Guards comparing scores as text ("9" > "10000"), also after a read-back with blanks.
-TEST(HighScoreInsert, ScoresCompareAsNumbersNotText) {
-    HighScoreTable t = parseHighScores(kResetText).table;
-    EXPECT_FALSE(insertHighScore(t, "Low", 9, 1).has_value());
-    EXPECT_EQ(insertHighScore(t, "High", 100000, 1), 0);
-    HighScoreRead back = parseHighScores(serializeHighScores(t));
-    EXPECT_TRUE(back.repairs.empty());
-    EXPECT_EQ(insertHighScore(back.table, "Mid", 99999, 1), 1);
-    EXPECT_EQ(topmostRowWithScore(back.table, 100000), 0);
-}
-
-// Guards a short file losing its items or not being filled from the default.
-TEST(HighScoreRepair, ShortFileKeepsItsItemsAndTakesTheRestFromTheDefault) {
-    HighScoreRead r = parseHighScores(fixture("vrhhs_7items.txt"));
-    EXPECT_EQ(r.repairs.size(), 2u) << "place 3 cut short, places 4 to 10 filled";
-    EXPECT_EQ(serializeHighScores(r.table),
-              "Ann\r\n60000\r\n120\r\nBen\r\n55000 \r\n110 \r\nCid\r\n0\r\n0\r\n" + resetFrom("Sudrane"));
-    HighScoreRead r2 = parseHighScores(std::string("Ann\r\n60000\r\n"));  // level missing only
-    EXPECT_EQ(rankValue(r2.table.entries[0].score), 60000);
-    EXPECT_EQ(displayText(r2.table.entries[0].level), "0");
-    EXPECT_EQ(r2.table.entries[1].name, "Tolm");
-}
-
-// Guards text in a score field: it ranks as 0 but is kept and written back as it was.
-TEST(HighScoreRepair, TextWhereANumberBelongsRanksAsZeroAndIsKept) {
-    HighScoreRead r = parseHighScores("Bob\r\nlots\r\nfive\r\n" + resetFrom("Tolm"));
-    EXPECT_EQ(r.repairs.size(), 1u);
+// Guards the repairs: text where a number belongs ranks as 0 but is kept, a short file keeps its items
+// (0 for what an entry lacks) and takes the rest from the default, items past the thirtieth are dropped.
+TEST(HighScores, DamagedFilesAreRepaired) {
+    HighScoreRead r = parseHighScores(std::string("Bob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n"));
+    EXPECT_EQ(r.repairs.size(), 2u);
+    EXPECT_FALSE(insertHighScore(r.table, "Neg", -10, 1)) << "not even above a lower score";
     EXPECT_EQ(insertHighScore(r.table, "Anna", 1, 1), 0) << "1 beats a score that ranks as 0";
     EXPECT_EQ(rowText(r.table, 1).score, "lots");
-    const std::string out = serializeHighScores(r.table);
-    EXPECT_TRUE(out.starts_with("Anna\r\n 1 \r\n 1 \r\nBob\r\nlots\r\nfive\r\nTolm\r\n")) << out;
+    EXPECT_EQ(serializeHighScores(r.table),
+              "Anna\r\n 1 \r\n 1 \r\nBob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n" + resetText("Pell", "Enjoy!"));
+
+    r = parseHighScores(fixture("vrhhs_7items.txt"));
+    EXPECT_EQ(r.repairs.size(), 2u) << "place 3 cut short, places 4 to 10 filled";
+    EXPECT_EQ(serializeHighScores(r.table),
+              "Ann\r\n60000\r\n120\r\nBen\r\n55000 \r\n110 \r\nCid\r\n0\r\n0\r\n" + resetText("Sudrane"));
+    r = parseHighScores(std::string("Ann\r\n60000\r\n"));
+    EXPECT_EQ(displayText(r.table.entries[0].level), "0");
+
+    r = parseHighScores(fixture("vrhhs_45items.txt"));
+    EXPECT_EQ(r.repairs.size(), 1u);
+    EXPECT_EQ(r.table.entries[9].name + " " + displayText(r.table.entries[9].score), "P10 81000");
+    EXPECT_EQ(readItems(serializeHighScores(r.table)).size(), 30u);
 }
 
-// Guards items past the thirtieth spilling into the table or the rewrite.
-TEST(HighScoreRepair, OnlyTheFirstThirtyItemsCount) {
-    HighScoreRead r = parseHighScores(fixture("vrhhs_45items.txt"));
-    ASSERT_EQ(r.repairs.size(), 1u);
-    EXPECT_EQ(r.table.entries[9].name, "P10");
-    EXPECT_EQ(rankValue(r.table.entries[9].score), 81000);
-    EXPECT_EQ(readItems(serializeHighScores(r.table)).size(), 30u);
+// Guards the bands' directions and speeds, and when and where a new tile is appended.
+TEST(HighScoreBands, OuterBandsMoveLeftMiddleBandRightAndTilesAreAppendedAtZero) {
+    HighScoreBands b;
+    std::string got;  // every tile's x, in the order placed, band by band
+    for (int tick = 1; tick <= 61; ++tick) {
+        b.tick();
+        if (tick != 1 && tick != 58 && tick != 59 && tick != 61) continue;
+        got += std::to_string(tick) + ":";
+        for (const ScrollBand* band : {&b.band1, &b.band2, &b.band3})
+            for (int i = 0; i < band->tileCount(); ++i) got += " " + std::to_string(band->tileX(i));
+        got += " | ";
+    }
+    EXPECT_EQ(got, "1: -248 232 -240 240 -248 232 | 58: -476 4 -12 468 -476 4 | "
+                   "59: -480 0 480 -8 472 -480 0 480 | 61: -488 -8 472 0 480 -480 -488 -8 472 | ");
+    ScrollBand odd(0, -3, 480, {-244, 236}, 328, 484);  // 236 is no multiple of 3: never lands on 0
+    for (int i = 0; i < 1000; ++i) odd.tick();
+    EXPECT_EQ(odd.tileCount(), 2);
+}
+
+// Guards per-tick work growing with the kept tiles, and gaps in the view.
+TEST(HighScoreBands, AnHourOldBandDoesNoMoreWorkPerTickAndStaysCovered) {
+    HighScoreBands b;
+    constexpr int kW = HighScoreBands::kTileW;
+    for (int i = 0; i < 36000; ++i) {
+        b.tick();
+        for (const ScrollBand* band : {&b.band1, &b.band2, &b.band3}) {
+            ASSERT_LE(band->liveCount(), 3) << "tick " << i;
+            const std::vector<int> xs = band->visibleTiles();  // left to right, no gap, the whole view
+            for (size_t k = 0; k < xs.size(); ++k) ASSERT_LE(xs[k], k ? xs[k - 1] + kW : 0) << "tick " << i;
+            ASSERT_TRUE(!xs.empty() && xs.back() + kW >= HighScoreBands::kViewW) << "tick " << i;
+        }
+    }
+    EXPECT_EQ(b.band1.tileCount(), 2 + 1 + (36000 - 59) / 120) << "tiles are never taken out";
+    EXPECT_EQ(b.band1.tileX(0), -244 - 4 * 36000);
 }

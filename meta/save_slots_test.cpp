@@ -1,7 +1,5 @@
-// The save file's reader; saving and loading through the picker are in ui/save_slots_window_test.
+// The save file; saving and loading through the picker are in windows/save_slots_window_test.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "meta/ItemReader.h"
 #include "meta/SaveSlots.h"
@@ -9,78 +7,62 @@
 using namespace vrh;
 
 namespace {
-
 SaveSlots read(const std::optional<std::string>& text, SaveFileRead* result = nullptr) {
     SaveSlots slots;
     const SaveFileRead r = readSaveSlots(slots, text);
     if (result) *result = r;
     return slots;
 }
-
 }  // namespace
 
-// Guards an empty file being recreated, and a slot of empty texts not counting as new.
-TEST(SaveSlotFile, EmptyFileOrBlankSlotsAreNewFiles) {
-    SaveFileRead r;
-    EXPECT_TRUE(isNewFile(read(std::string(), &r), 2));
-    EXPECT_FALSE(r.createEmptyFile);
-    const SaveSlots slots = read(",,,,,,,,,\r\nX");
-    EXPECT_TRUE(isNewFile(slots, 0));
-    EXPECT_EQ(slotCaption(slots, 1, CaptionMoment::Opening), "Name:X");
-}
-
-// Guards rounding (ties to even) and saturation of the numbers read.
-TEST(SaveSlotFile, NumbersTakeTheNearestIntegerAndSaturate) {
-    GameState run;
+// Guards the field order, the file's line ends and number form, rounding (ties to even) and
+// saturation of the numbers read, and full HP on loading.
+TEST(SaveSlots, TheTenFieldsInOrder) {
+    GameState run;  // level 1, HP 5, attack 1, defence 0, score 0, lives 5
+    run.money = 1500;
+    run.gunType = "Ninja";
+    SaveSlots slots;
+    saveRunToSlot(slots, 1, run, "Smith, Jr.");
+    const std::string emptySlot = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    EXPECT_EQ(serializeSaveSlots(slots), emptySlot + "\"Smith, Jr.\"\r\n 1 \r\n 5 \r\n 1 \r\n 0 \r\n 1500 \r\nNinja\r\n"
+                                                     "Regular\r\n 0 \r\n 5 \r\n" + emptySlot);
     std::string name;
-    const SaveSlots slots = read("N,2.5,3.5,-2.5,99999,3000000000,Regular,Regular,-1e12,0.5\r\n");
-    ASSERT_FALSE(loadRunFromSlot(slots, 0, run, name).has_value());
-    EXPECT_EQ(int(run.level), 2) << "ties go to the even neighbour";
-    EXPECT_EQ(int(run.playerMaxHP), 4);
-    EXPECT_EQ(int(run.attackPower), -2);
-    EXPECT_EQ(int(run.playerDefense), 32767);
-    EXPECT_EQ(int64_t(run.money), 2147483647);
-    EXPECT_EQ(int64_t(run.score), -2147483648LL);
-    EXPECT_EQ(int(run.lives), 0);
+    ASSERT_FALSE(loadRunFromSlot(read(",,,,,,,,,\r\nN,2.5,3.5,-2.5,99999,3000000000,Psychic,Giga,-1e12,0.5\r\n"), 1, run, name));
+    EXPECT_EQ(name + " " + run.gunType + " " + run.shotType, "N Psychic Giga");
+    EXPECT_EQ(std::vector<int>({run.level, run.playerMaxHP, run.playerHP, run.attackPower, run.playerDefense, run.lives}),
+              std::vector<int>({2, 4, 4, -2, 32767, 0}));
+    EXPECT_EQ(std::pair(int64_t(run.money), int64_t(run.score)), std::pair(int64_t(2147483647), int64_t(-2147483648LL)));
 }
 
 // Guards a half-loaded run from a slot with text or nothing in a number field.
-TEST(SaveSlotFile, SlotWithTextInANumberFieldIsNotLoaded) {
+TEST(SaveSlots, ASlotWithTextInANumberFieldIsNotLoaded) {
     GameState run;
-    run.level = 9;
     std::string name = "kept";
-    const auto err = loadRunFromSlot(read("N, 3 , 5 , 1 , 0 ,lots,Regular,Regular, 10 , 5 \r\n"), 0, run, name);
-    ASSERT_TRUE(err.has_value());
-    EXPECT_EQ(err->field, SaveField::Money);
-    EXPECT_NE(err->message().find("money"), std::string::npos) << err->message();
-    EXPECT_NE(err->message().find("lots"), std::string::npos);
-    EXPECT_EQ(int(run.level), 9) << "nothing is restored from a broken slot";
-    EXPECT_EQ(name, "kept");
-    const auto cut = loadRunFromSlot(read("N\r\n 3 \r\n"), 0, run, name);
-    ASSERT_TRUE(cut.has_value());
-    EXPECT_EQ(cut->field, SaveField::MaxHP);
+    const auto error = loadRunFromSlot(read("N, 3 , 5 , 1 , 0 ,lots,Regular,Regular, 10 , 5 \r\n"), 0, run, name);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), "This file cannot be loaded: its money \"lots\" is not a number.");
+    EXPECT_EQ(std::pair(int(run.level), name), std::pair(1, std::string("kept"))) << "nothing is restored";
+    EXPECT_EQ(loadRunFromSlot(read("N\r\n 3 \r\n"), 0, run, name)->field, SaveField::MaxHP);
 }
 
-// Guards reading wiping fields the file does not reach.
-TEST(SaveSlotFile, ReadingKeepsFieldsTheFileDoesNotReach) {
-    SaveSlots slots;
-    GameState run;
-    run.money = 1500;
-    saveRunToSlot(slots, 0, run, "Anna");
-    saveRunToSlot(slots, 2, run, "Cleo");
+// Guards a missing file not being created, blank slots not counting as new, the captions, fields the
+// file does not reach being wiped, and items past the thirtieth spilling into the slots or the rewrite.
+TEST(SaveSlots, ReadingTheFile) {
+    SaveFileRead r;
+    EXPECT_TRUE(isNewFile(read(std::nullopt, &r), 2));
+    EXPECT_TRUE(r.createEmptyFile);
+    read(std::string(), &r);
+    EXPECT_FALSE(r.createEmptyFile) << "an empty file is there";
+    SaveSlots slots = read(",,,,,,,,,\r\nX");
+    EXPECT_EQ(slotCaption(slots, 0, CaptionMoment::Opening), kNewFileCaption);
+    EXPECT_EQ(slotCaption(slots, 1, CaptionMoment::Opening) + "|" + slotCaption(slots, 1, CaptionMoment::AfterQuestion),
+              "Name:X|Name: X");
     readSaveSlots(slots, "Bert\r\n 8 \r\n");
-    EXPECT_EQ(displayText(slots.at(0, SaveField::Name)), "Bert");
-    EXPECT_EQ(rankValue(slots.at(0, SaveField::Level)), 8);
-    EXPECT_EQ(rankValue(slots.at(0, SaveField::Money)), 1500) << "kept from before";
-    EXPECT_EQ(slotCaption(slots, 2, CaptionMoment::Opening), "Name:Cleo");
-}
-
-// Guards items past the thirtieth spilling into the slots or the rewrite.
-TEST(SaveSlotFile, OnlyTheFirstThirtyItemsCount) {
+    EXPECT_EQ(displayText(slots.at(0, SaveField::Name)) + displayText(slots.at(0, SaveField::Level)) +
+                  displayText(slots.at(1, SaveField::Name)), "Bert8 X") << "slot 2 kept from before";
     std::string text;
     for (int i = 1; i <= 45; ++i) text += std::to_string(i) + "\r\n";
-    SaveFileRead r;
-    const SaveSlots slots = read(text, &r);
+    slots = read(text, &r);
     EXPECT_EQ(r.notes.size(), 1u);
     EXPECT_EQ(displayText(slots.at(2, SaveField::Lives)), "30");
     EXPECT_EQ(readItems(serializeSaveSlots(slots)).size(), 30u);
