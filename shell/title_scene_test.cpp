@@ -21,10 +21,10 @@ struct Title : ::testing::Test, TitleHost {
     void SetUp() override {
         for (const MediaEntry& m : kMediaTable) std::ofstream(folder.string() + std::string(m.fileText));
         paths.compute(folder.string());
-        scene.Form_Load(200, 120);
+        scene.onLoad(200, 120);
     }
     void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.tmrMove_Timer(true));
+        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.onAnimationTick(true));
     }
     void tap(int vk) { keys.tap(vk), tick(); }
 
@@ -88,7 +88,7 @@ TEST_F(Title, MenuKeys) {
     keys.keyDown(38);
     tick(3);
     EXPECT_EQ(scene.highlighted(), 3) << "both together move nothing";
-    EXPECT_EQ(audio.count("play " + snd.sndMenuMove.fileName()), 5);
+    EXPECT_EQ(audio.count("play " + snd.menuMoveSound.fileName()), 5);
     keys.releaseAll();
     tap(13);
     EXPECT_FALSE(globals.flags.mainMenuShowing) << "Quit";
@@ -97,12 +97,12 @@ TEST_F(Title, MenuKeys) {
 
 // Guards the positions at which the theme's loop takes over and restarts.
 TEST_F(Title, TitleThemeHandsOverAndLoops) {
-    const std::string d1 = snd.sndTitle1.fileName(), d2 = snd.sndTitle2.fileName();
+    const std::string d1 = snd.titleOpeningSound.fileName(), d2 = snd.titleLoopSound.fileName();
     for (auto [pos1, mode2, pos2, plays] : {std::tuple{25649, TrackMode::Stopped, 0, 0}, {25650, TrackMode::Stopped, 0, 1},
                                             {25700, TrackMode::Playing, 80879, 1}, {25700, TrackMode::Playing, 80880, 2}}) {
         audio.answers[d1].positionMs = pos1;
         audio.answers[d2] = {mode2, 0, pos2};
-        scene.tmrsound_Timer();
+        scene.onThemeTick();
         EXPECT_EQ(audio.count("play " + d2), plays) << pos1 << " " << pos2;
     }
 }
