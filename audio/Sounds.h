@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "audio/MediaTable.h"
 #include "audio/Sound.h"
 
 namespace vrh {
@@ -17,6 +18,23 @@ struct Sounds {
     Sound playerShotSound, explosionSound, enemyShotSound, levelUpSound, tankShotSound;
     Sound menuMoveSound, highScoreSound, titleOpeningSound, titleLoopSound;
     std::array<Sound, 11> music;  // music[1] .. music[10]; [0] unused
+
+    // The game window's sounds: the ten tracks, then the effects of play.
+    void openGameSounds(const MediaPaths& p) {
+        for (int i = 1; i <= 10; ++i) music[i].open(p.fileBgm[i]);
+        explosionSound.open(p.fileExplosion);
+        playerShotSound.open(p.filePlayerShot);
+        tankShotSound.open(p.fileTankShot);
+        enemyShotSound.open(p.fileEnemyShot);
+        levelUpSound.open(p.fileLevelUp);
+        menuMoveSound.open(p.fileMenuMove);
+    }
+    // The menu blip stays open: the title menu goes on using it.
+    void closeGameSounds() {
+        for (Sound* s : {&explosionSound, &playerShotSound, &tankShotSound, &enemyShotSound, &levelUpSound})
+            s->close();
+        for (int i = 1; i <= 10; ++i) music[i].close();
+    }
 };
 
 }  // namespace vrh

@@ -95,12 +95,12 @@ GameState busyScene(const GameState& start) {
     g.volleyActive = true;
     g.volleyY = 200;
     g.volleyX = {40.5, 101, 218, 260.25};
-    g.volleyShotFlying = {true, true, true, true};
-    g.volleyStepRight = 1.5;
-    g.volleyStepLeft = 1.25;
-    g.volleyFrame = 1;
+    g.carried.volleyShotFlying = {true, true, true, true};
+    g.carried.volleyStepRight = 1.5;
+    g.carried.volleyStepLeft = 1.25;
+    g.carried.volleyFrame = 1;
     g.shotInFlight = 1;
-    g.shotRight = true;
+    g.carried.shotRight = true;
     g.shotX = 100;
     g.shotY = 120;
     return g;

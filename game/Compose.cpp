@@ -35,7 +35,7 @@ namespace {
 
 // The bee in its pose: facing left and facing right are tested separately.
 void drawBee(const GameState& g, Frame& frame, bool flash) {
-    const uint8_t f = uint8_t(g.playerFrame - 1);
+    const uint8_t f = uint8_t(g.carried.playerFrame - 1);
     const int x = g.playerX, y = g.playerY, w = g.playerW, h = g.playerH;
     if (g.facingLeft) {
         if (!g.fireHeld)
@@ -84,21 +84,21 @@ void drawPlayerShot(GameState& g, Frame& frame) {
     const auto pics = shotPictures(g.gunType, g.shotType);
     if (!pics) return;  // no picture: nothing drawn, the size stays
     measureShot(g, *pics);
-    const uint8_t f = uint8_t(g.shotFrame - 1);
+    const uint8_t f = uint8_t(g.carried.shotFrame - 1);
     frame.masked({pics->mask, f}, {pics->picture, f}, g.shotX, g.shotY, g.shotW, g.shotH);
 }
 
 void drawVolley(const GameState& g, Frame& frame) {
     if (!g.volleyActive) return;
-    const uint8_t vf = uint8_t(g.volleyFrame - 1);
+    const uint8_t vf = uint8_t(g.carried.volleyFrame - 1);
     for (int i : {1, 2})
-        if (g.volleyShotFlying[i])
+        if (g.carried.volleyShotFlying[i])
             frame.masked({Pic::tankshotmask, vf}, {Pic::tankshot, vf}, pixel(g.volleyX[i]), g.volleyY,
                          g.volleyShotW, g.volleyShotH);
     // The diagonal shots use the regular player shot picture at the current shot size.
-    const uint8_t sf = uint8_t(g.shotFrame - 1);
+    const uint8_t sf = uint8_t(g.carried.shotFrame - 1);
     for (int i : {0, 3})
-        if (g.volleyShotFlying[i])
+        if (g.carried.volleyShotFlying[i])
             frame.masked({Pic::shotmask, sf}, {Pic::shot, sf}, pixel(g.volleyX[i]), g.volleyY, g.shotW,
                          g.shotH);
 }

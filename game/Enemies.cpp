@@ -132,19 +132,19 @@ void spawnEnemy(GameWindow& w) {
         if (g.enemiesOnField == wave || g.enemiesOnField == 14) g.spawnOpen = false;
         return;
     }
-    g.spawnBlocked = 0;
+    g.carried.spawnBlocked = 0;
     const int row = int(std::floor(w.svc.rnd.next() * 240)) + g.playerW + 3;  // 36 .. 275
     const bool toLeft = g.spawnLeftNext;
     EnemyGroup& grp = toLeft ? g.left : g.right;
     // Destroyed slots block too: their y stays (or is parked at -1111).
     for (int i = 0; i < grp.count; ++i) {
         const int y = grp.y[i];
-        if (!(row + g.enemyW < y || row > y + g.enemyW)) g.spawnBlocked += 1;
+        if (!(row + g.enemyW < y || row > y + g.enemyW)) g.carried.spawnBlocked += 1;
     }
     // A group whose count has reached the 16-bit limit takes no one more: the
     // attempt counts as blocked, so the slots and their spare stay consistent.
     const bool full = grp.count >= Int16::kMax;
-    if (g.spawnBlocked > 0 || full) {
+    if (g.carried.spawnBlocked > 0 || full) {
         g.spawnLeftNext = !g.spawnLeftNext;
         return;
     }

@@ -9,15 +9,15 @@ constexpr int kExplosionW = 33, kExplosionH = 42;
 }
 
 void advancePlayerExplosion(GameState& g, Frame& frame) {
-    g.explodeFrame += 1;
-    if (g.explodeFrame == 5) {
+    g.carried.explodeFrame += 1;
+    if (g.carried.explodeFrame == 5) {
         g.playerState = PlayerState::Blinking;
         g.lives -= 1;
         g.playerHP = g.playerMaxHP;
-        g.explodeFrame = 0;
+        g.carried.explodeFrame = 0;
         return;  // not drawn on this tick
     }
-    const uint8_t f = uint8_t(g.explodeFrame - 1);
+    const uint8_t f = uint8_t(g.carried.explodeFrame - 1);
     frame.masked({Pic::explodemask, f}, {Pic::explode, f}, g.playerX, g.playerY, g.playerW, g.playerH);
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The state of a run: the shared module of the game (every window reads and
 // writes it) plus the few fields that belong to the game window itself.
-// Field names are the game's own vocabulary; the comments give the value a
-// new run starts with (see newRun) or "kept" for fields a new run leaves alone.
 #include <array>
 #include <string>
 #include <vector>
@@ -27,7 +25,6 @@ struct ButtonMap {
     Int16 keyA = 32, keyB = 77, keyC = 78, keyX = 79, keyY = 80, keyZ = 81;
     Int16 keyUp = 38, keyDown = 40, keyLeft = 37, keyRight = 39;
     Int16 keyStart = 13, keySelect = 16;
-    void setDefaults() { *this = ButtonMap{}; }
 };
 
 // Window-open flags, one per window, True while it is open.
@@ -37,6 +34,19 @@ struct WindowFlags {
     bool aboutShowing = false, optionsShowing = false, upgradesShowing = false;
 };
 
+// The fields a new run does not reset: the animation frames run on, and what
+// the last run's shots and spawning left stays unseen until it is set again.
+struct CarriedBetweenRuns {
+    Int16 playerFrame = 0, explodeFrame = 0, shotFrame = 0, volleyFrame = 0;
+    bool shotLeft = false, shotRight = false;  // the direction of the last shot
+    bool hitFlag = false;
+    std::array<bool, 4> volleyShotFlying{};
+    double volleyStepRight = 0, volleyStepLeft = 0;  // set at each launch
+    Int16 spawnBlocked = 0;
+};
+
+// Every initialiser below is the value a new run starts with (startNewRun in
+// game/RunStart.h); the enemy groups keep their slots and start with none.
 struct GameState {
     // Run totals and player attributes.
     Int16 level = 1;
@@ -58,18 +68,13 @@ struct GameState {
     bool facingLeft = false, facingRight = true;
     bool fireHeld = false;
     PlayerState playerState = PlayerState::Alive;
-    Int16 playerFrame = 0;   // kept between runs
-    Int16 explodeFrame = 0;  // kept between runs
     Int16 blinkTicks = 0;
 
     // The player's shot.
     Int16 shotInFlight = 0;
     Int16 shotX = 178, shotY = 32;
     Int16 shotHomeX = 178, shotHomeY = 32;  // the muzzle: player x + 16, y + 32
-    bool shotLeft = false, shotRight = false;
     Int16 shotW = 14, shotH = 14;
-    Int16 shotFrame = 0;  // kept between runs
-    bool hitFlag = false;
 
     // Big tank along the bottom.
     Int16 tankX = 0, tankY = 296;
@@ -83,13 +88,10 @@ struct GameState {
     // The big tank's volley.
     bool volleyActive = false;
     Int16 volleyTimer = 0;
-    Int16 volleyFrame = 0;  // kept between runs
     Int16 volleyY = 310;
     std::array<double, 4> volleyX{11, 101, 218, 308};
-    std::array<bool, 4> volleyShotFlying{};  // kept between runs
     Int16 volleyShotW = 11, volleyShotH = 31;
     double volleyTicks = 81.75;
-    double volleyStepRight = 0, volleyStepLeft = 0;  // set at each launch
 
     // Small enemy tanks: left group enters from the left, right from the right.
     EnemyGroup left, right;
@@ -99,7 +101,6 @@ struct GameState {
     Int16 enemiesOnField = 0;
     bool spawnOpen = true;
     bool spawnLeftNext = false;
-    Int16 spawnBlocked = 0;
     Int16 enemyShotsInAir = 0;
     bool rightGroupTurn = false;
     Int16 tickCycle = 0;
@@ -115,8 +116,8 @@ struct GameState {
     std::vector<double> starsTileX{-242, 238, 0};
     Int16 earthTileCount = 2, starsTileCount = 2;
 
-    // Key-down array of the game and title windows (written, never read).
-    std::array<bool, 301> keyState{};
+    // Left as the last run left them; see startNewRun.
+    CarriedBetweenRuns carried;
 };
 
 // The rest of the shared module: program-wide globals outside a run.

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "game/Phases.h"
+#include "game/RunStart.h"
 
 namespace vrh {
 
@@ -40,104 +41,10 @@ void GameWindow::detachTimers() {
 }
 
 void GameWindow::onLoad() {
-    GameState& g = svc.g;
-    Sounds& s = svc.snd;
-    const MediaPaths& p = svc.paths;
-
-    g.volleyTicks = 81.75;
-
-    s.music[1].open(p.fileBgm[1]);
-    s.music[2].open(p.fileBgm[2]);
-    s.music[3].open(p.fileBgm[3]);
-    g.extraLifeStep = 1000;
-    s.music[4].open(p.fileBgm[4]);
-    s.music[5].open(p.fileBgm[5]);
-    g.enemiesOnField = 0;
-    s.music[6].open(p.fileBgm[6]);
-    s.music[7].open(p.fileBgm[7]);
-    g.playerDefense = 0;
-    s.music[8].open(p.fileBgm[8]);
-    s.music[9].open(p.fileBgm[9]);
-    s.music[10].open(p.fileBgm[10]);
-
-    s.explosionSound.open(p.fileExplosion);
-    s.playerShotSound.open(p.filePlayerShot);
-    s.tankShotSound.open(p.fileTankShot);
-    s.enemyShotSound.open(p.fileEnemyShot);
-    s.levelUpSound.open(p.fileLevelUp);
-    s.menuMoveSound.open(p.fileMenuMove);
-
-    s.music[6].play();  // the music timer takes over from here
-
-    // Window-level fields; a freshly loaded window also starts its flash count at 0.
-    g.controlsArmed = false;
-    g.flashTicks = 0;
-    g.starsTileCount = 2;
-    g.earthTileCount = 2;
-    g.earthTileX = {-242, 238, 0};
-    g.starsTileX = {-242, 238, 0};
-
-    // The shared fields, to the values of a new run.
-    g.extraLifePoints = 0;
-    g.money = 0;
-    g.earthY = 200;
-    g.earthW = 484;
-    g.earthH = 164;
-    g.starsW = 484;
-    g.starsH = 214;
-    g.tickCycle = 0;
-    g.spawnOpen = true;
-    g.left.count = 0;
-    g.right.count = 0;
-    g.score = 0;
+    svc.snd.openGameSounds(svc.paths);
+    svc.snd.music[6].play();  // the music timer takes over from here
     svc.globals.flags.gameShowing = true;
-    g.facingLeft = false;
-    g.facingRight = true;
-    g.playerY = 0;
-    g.playerX = 162;
-    g.tankY = 296;
-    g.tankX = 0;
-    g.shotY = 32;
-    g.shotHomeY = 32;
-    g.shotX = 178;
-    g.shotHomeX = 178;
-    g.playerW = 33;
-    g.playerH = 42;
-    g.volleyShotH = 31;
-    g.volleyShotW = 11;
-    g.shotInFlight = 0;
-    g.fireHeld = false;
-    g.shotW = 14;
-    g.shotH = 14;
-    g.tankHP = 100;
-    g.volleyX = {11, 101, 218, 308};
-    g.volleyY = 310;
-    g.tankPicIndex = 0;
-    g.tankShattered = false;
-    g.tankFlashing = false;
-    g.attackPower = 1;
-    g.tankW = 330;
-    g.playerHP = 5;
-    g.tankH = 65;
-    g.tankFlashTicks = 0;
-    g.level = 1;
-    g.tankMaxHP = 100;
-    g.volleyActive = false;
-    g.volleyTimer = 0;
-    g.enemyW = 33;
-    g.enemyH = 24;
-    g.spawnLeftNext = false;
-    g.enemyFrame = 1;
-    g.lives = 5;
-    g.playerState = PlayerState::Alive;
-    g.blinkTicks = 0;
-    g.enemyShotsInAir = 0;
-    g.rightGroupTurn = false;
-    g.playerMaxHP = 5;
-    g.gunType = "Regular";
-    g.shotType = "Regular";
-    // The group arrays, volleyShotFlying and the animation frames keep whatever
-    // the last run left: with both counts at 0 no old slot is visited.
+    startNewRun(svc.g);
 }
 
 void GameWindow::onUnload() {
@@ -146,22 +53,11 @@ void GameWindow::onUnload() {
     // The window's timers go with it.
     for (Timer* t : {&moveTimer, &musicTimer, &pauseTimer, &tankShotTimer, &levelUpTimer})
         t->setEnabled(false);
-    Sounds& s = svc.snd;
-    s.explosionSound.close();
-    s.playerShotSound.close();
-    s.tankShotSound.close();
-    s.enemyShotSound.close();
-    s.levelUpSound.close();
-    for (int i = 1; i <= 10; ++i) s.music[i].close();
+    svc.snd.closeGameSounds();
     svc.globals.flags.gameShowing = false;
 }
 
-void GameWindow::onKeyDown(int keyCode) {
-    if (keyCode >= 0 && keyCode < int(svc.g.keyState.size())) svc.g.keyState[keyCode] = true;
-}
-
-void GameWindow::onKeyUp(int keyCode) {
-    if (keyCode >= 0 && keyCode < int(svc.g.keyState.size())) svc.g.keyState[keyCode] = false;
+void GameWindow::onKeyReleased() {
     // Releasing any key clears the fire pose until a tick finds A down again.
     svc.g.fireHeld = false;
 }

@@ -93,10 +93,8 @@ public:
     // onUnload: closes the game's sounds, gameShowing = False. The
     // window's timers are disabled with it.
     void onUnload();
-    // Key events of the window: keyState of the code; a key-up of any key
-    // also clears fireHeld.
-    void onKeyDown(int keyCode);
-    void onKeyUp(int keyCode);
+    // A key released in the window (any key) clears fireHeld.
+    void onKeyReleased();
 
     // Timer events.
     void onMoveTick();     // the 50 ms game tick

@@ -2,6 +2,7 @@
 // enables levelUpTimer (1 ms); it waits while A is held, then sets up the next
 // level and hands over to the shop.
 #include "game/Phases.h"
+#include "game/RunStart.h"
 
 namespace vrh {
 
@@ -15,34 +16,7 @@ void GameWindow::onLevelUpTick() {
 
     moveTimer.setEnabled(false);
 
-    g.level += 1;
-    g.tankMaxHP += 100;
-    g.tankHP = g.tankMaxHP;
-    g.extraLifeStep += 1000;
-
-    g.tankShattered = false;
-    g.tankFlashing = false;
-    g.shotInFlight = 0;
-    g.fireHeld = false;
-    g.playerY = 0;
-    g.playerX = 162;
-    g.shotY = 32;
-    g.shotHomeY = 32;
-    g.shotX = 178;
-    g.shotHomeX = 178;
-    g.tankPicIndex = 0;
-    g.volleyY = 310;
-    g.tickCycle = 0;
-    g.enemyShotsInAir = 0;
-    g.right.count = 0;
-    g.left.count = 0;
-
-    g.left.clearToOneSlot();
-    g.right.clearToOneSlot();
-
-    g.enemiesOnField = 0;
-    g.spawnOpen = true;
-    g.volleyTicks = 81.75;
+    startNextLevel(g);
 
     // The shop is shown, the game window hidden, with the shop's caption.
     svc.host.openShop("Upgrades     $" + std::to_string(int64_t(g.money)));

@@ -81,8 +81,8 @@ void fireKey(GameWindow& w) {
         g.fireHeld = true;
         if (g.shotInFlight == 0) {
             // Launched in the facing direction from where it waited, the muzzle.
-            g.shotLeft = g.facingLeft;
-            g.shotRight = !g.facingLeft;
+            g.carried.shotLeft = g.facingLeft;
+            g.carried.shotRight = !g.facingLeft;
             g.shotInFlight = 1;
             w.svc.snd.playerShotSound.play();
         }

@@ -9,12 +9,12 @@ namespace vrh {
 
 bool boxHit(GameState& g, double x1, double y1, double w1, double h1,
             double x2, double y2, double w2, double h2) {
-    g.hitFlag = false;
+    g.carried.hitFlag = false;
     const bool topLeftInside = x1 <= x2 && x2 <= x1 + w1 && y1 <= y2 && y2 <= y1 + h1;
     const double x2r = x2 + w2, y2b = y2 + h2;
     const bool bottomRightInside = x1 <= x2r && x2r <= x1 + w1 && y1 <= y2b && y2b <= y1 + h1;
-    if (topLeftInside || bottomRightInside) g.hitFlag = true;
-    return g.hitFlag;
+    if (topLeftInside || bottomRightInside) g.carried.hitFlag = true;
+    return g.carried.hitFlag;
 }
 
 std::optional<ShotPictures> shotPictures(const std::string& gunType, const std::string& shotType) {
@@ -62,8 +62,8 @@ void measureShot(GameState& g, const ShotPictures& p) {
 
 void endPlayerShot(GameState& g, bool clearDirection) {
     if (clearDirection) {
-        g.shotLeft = false;
-        g.shotRight = false;
+        g.carried.shotLeft = false;
+        g.carried.shotRight = false;
     }
     g.shotY = g.shotHomeY;
     g.shotX = g.shotHomeX;
@@ -114,10 +114,10 @@ void shotLeavesFieldAndFlies(GameState& g) {
     if (g.shotX < 0) endPlayerShot(g, true);
     if (g.shotX + 14 > 328) endPlayerShot(g, true);
     if (g.shotInFlight == 1) {
-        if (g.shotRight) {
+        if (g.carried.shotRight) {
             g.shotY += 7;
             g.shotX += 7;
-        } else if (g.shotLeft) {
+        } else if (g.carried.shotLeft) {
             g.shotY += 7;
             g.shotX -= 7;
         }
@@ -157,7 +157,7 @@ void flyEnemyShot(GameState& g, EnemyGroup& grp, bool leftGroup, int i, Frame& f
     const bool inField = leftGroup ? grp.shotX[i] < 328 : grp.shotX[i] > 0;
     if (inField) {
         grp.shotX[i] += leftGroup ? 10 : -10;
-        const uint8_t f = uint8_t(g.shotFrame - 1);
+        const uint8_t f = uint8_t(g.carried.shotFrame - 1);
         frame.masked({Pic::enemyshotmask, f}, {Pic::enemyshot, f}, grp.shotX[i], grp.shotY[i],
                      g.shotW, g.shotH);
     } else {

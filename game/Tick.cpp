@@ -72,8 +72,8 @@ void GameWindow::showStatus() {
 }
 
 void advanceCounters(GameState& g) {
-    g.playerFrame += 1;
-    g.shotFrame += 1;
+    g.carried.playerFrame += 1;
+    g.carried.shotFrame += 1;
     g.volleyTimer += 1;
     g.enemyFrame += 1;
     g.tickCycle += 1;
@@ -112,7 +112,7 @@ void wrapEnemyFrame(GameState& g) {
 }
 
 void wrapVolleyCounters(GameState& g) {
-    if (g.volleyFrame >= 3) g.volleyFrame = 1;
+    if (g.carried.volleyFrame >= 3) g.carried.volleyFrame = 1;
     if (g.volleyTimer >= 50) g.volleyTimer = 0;
 }
 
@@ -126,8 +126,8 @@ void countTankFlash(GameState& g) {
 }
 
 void wrapPlayerAndShotFrames(GameState& g) {
-    if (g.playerFrame >= 3) g.playerFrame = 1;
-    if (g.shotFrame >= 3) g.shotFrame = 1;
+    if (g.carried.playerFrame >= 3) g.carried.playerFrame = 1;
+    if (g.carried.shotFrame >= 3) g.carried.shotFrame = 1;
 }
 
 }  // namespace vrh

@@ -8,10 +8,10 @@ namespace vrh {
 void flyVolley(GameWindow& w) {
     GameState& g = w.svc.g;
     if (!g.volleyActive) return;
-    g.volleyFrame += 1;
+    g.carried.volleyFrame += 1;
     g.volleyY -= 4;
-    g.volleyX[0] += g.volleyStepRight;
-    g.volleyX[3] -= g.volleyStepLeft;
+    g.volleyX[0] += g.carried.volleyStepRight;
+    g.volleyX[3] -= g.carried.volleyStepLeft;
     // The sound starts with the first flight step; the timer repeats it.
     if (!w.tankShotTimer.Enabled()) w.svc.snd.tankShotSound.play();
     w.tankShotTimer.setEnabled(true);
@@ -21,14 +21,14 @@ void volleyHitsPlayer(GameWindow& w) {
     GameState& g = w.svc.g;
     // The straight shots first, then the diagonal ones; the defence plays no part.
     for (int i : {1, 2, 0, 3}) {
-        if (!playerCanBeHit(g) || !g.volleyShotFlying[i]) continue;
+        if (!playerCanBeHit(g) || !g.carried.volleyShotFlying[i]) continue;
         const bool straight = i == 1 || i == 2;
         const int sw = straight ? g.volleyShotW : g.shotW;
         const int sh = straight ? g.volleyShotH : g.shotH;
         if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, g.volleyX[i], g.volleyY, sw, sh))
             continue;
         g.playerHP -= 1;
-        g.volleyShotFlying[i] = false;
+        g.carried.volleyShotFlying[i] = false;
         playerHurt(w);
     }
 }
@@ -37,14 +37,14 @@ void launchVolley(GameState& g) {
     if (!(g.volleyTimer == 49 && !g.volleyActive)) return;
     g.volleyActive = true;
     // After volleyTicks ticks shots 0 and 3 have closed in on the player's x.
-    g.volleyStepRight = double(g.playerX + g.shotW) / g.volleyTicks;
-    g.volleyStepLeft = double(324 - g.playerX - g.playerW + 1) / g.volleyTicks;
+    g.carried.volleyStepRight = double(g.playerX + g.shotW) / g.volleyTicks;
+    g.carried.volleyStepLeft = double(324 - g.playerX - g.playerW + 1) / g.volleyTicks;
     g.volleyY = 310;
-    g.volleyFrame = 1;
+    g.carried.volleyFrame = 1;
     g.volleyX[0] = 0;
     g.volleyTimer = 0;
     g.volleyX[3] = 308;
-    g.volleyShotFlying.fill(true);
+    g.carried.volleyShotFlying.fill(true);
 }
 
 void endVolley(GameWindow& w) {
@@ -54,7 +54,7 @@ void endVolley(GameWindow& w) {
     w.svc.snd.tankShotSound.stop();
     w.tankShotTimer.setEnabled(false);
     w.volleyUnderway = false;
-    g.volleyShotFlying.fill(false);
+    g.carried.volleyShotFlying.fill(false);
 }
 
 }  // namespace vrh

@@ -90,7 +90,7 @@ TEST(PlayerPose, FacingAndFirePoseChooseThePicture) {
     h.tick();
     ASSERT_EQ(h.countOps(Pic::beeleft), 1);
     EXPECT_EQ(h.opsOf(Pic::beeleft)[0].mask.pic, Pic::beeleftmask);
-    EXPECT_EQ(h.opsOf(Pic::beeleft)[0].picture.frame, h.g.playerFrame - 1);
+    EXPECT_EQ(h.opsOf(Pic::beeleft)[0].picture.frame, h.g.carried.playerFrame - 1);
     h.hold(Button::A);
     h.tick();
     ASSERT_EQ(h.countOps(Pic::beelefts), 1);
@@ -103,7 +103,7 @@ TEST(EnemyDrawing, AHitFlashShowsOnThreeTicksThenTheNormalPicture) {
     const int n = h.addEnemy(true, 100, 100);
     h.g.left.hp[n] = 5;
     h.g.shotInFlight = 1;
-    h.g.shotRight = true;
+    h.g.carried.shotRight = true;
     h.g.shotX = 100;
     h.g.shotY = 93;
     for (int t = 0; t < 3; ++t) {
@@ -124,7 +124,7 @@ TEST(EnemyDrawing, ExplosionFramesOnFourTicksAboveTheEnemyThenParked) {
     h.g.right.shotFlying[n] = true;
     h.g.right.shotX[n] = 150;
     h.g.shotInFlight = 1;
-    h.g.shotRight = true;
+    h.g.carried.shotRight = true;
     h.g.shotX = 200;
     h.g.shotY = 93;
     for (int f = 0; f < 4; ++f) {

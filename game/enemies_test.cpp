@@ -87,7 +87,7 @@ TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     h.g.enemiesOnField = 0;
     spawnEnemy(h.w());
     EXPECT_EQ(h.g.right.count, 5);
-    EXPECT_GT(h.g.spawnBlocked, 0);
+    EXPECT_GT(h.g.carried.spawnBlocked, 0);
     EXPECT_TRUE(h.g.spawnLeftNext);
     spawnEnemy(h.w());
     EXPECT_EQ(h.g.left.count, 1);
@@ -100,7 +100,7 @@ TEST(Spawning, ParkedDestroyedSlotsDoNotBlockButLiveRowsDo) {
     Random ref;
     h.addEnemy(false, 293, rowFrom(ref) + 33, EnemyState::Gone);
     spawnEnemy(h.w());
-    EXPECT_EQ(h.g.spawnBlocked, 1);
+    EXPECT_EQ(h.g.carried.spawnBlocked, 1);
     EXPECT_EQ(h.g.right.count, 1);
     h.g.right.y[0] = -1111;
     h.g.spawnLeftNext = false;
@@ -227,7 +227,7 @@ TEST(Rams, AFiringPoseDoesNotRamAndAnExplodingPlayerIsNotRammed) {
     EXPECT_EQ(h.g.playerState, PlayerState::Alive);
     EXPECT_EQ(h.g.left.state[n], EnemyState::Alive) << "the pose ended in the drawing";
     h.g.playerState = PlayerState::Exploding;
-    h.g.explodeFrame = 0;
+    h.g.carried.explodeFrame = 0;
     h.tick();
     EXPECT_EQ(h.g.left.state[n], EnemyState::Alive);
     EXPECT_EQ(h.g.enemiesOnField, 14);

@@ -13,7 +13,7 @@ namespace {
 void shatterTheTank(Harness& h) {
     h.g.tankHP = 1;
     h.g.shotInFlight = 1;
-    h.g.shotRight = true;
+    h.g.carried.shotRight = true;
     h.g.shotX = 100;
     h.g.shotY = 290;
     h.hold(Button::A);
@@ -52,8 +52,8 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     want.lives = before.lives;
     want.extraLifePoints = 4;
     want.volleyTimer = g.volleyTimer;  // not reset: the volley countdown and the frames
-    want.playerFrame = g.playerFrame;
-    want.shotFrame = g.shotFrame;
+    want.carried.playerFrame = g.carried.playerFrame;
+    want.carried.shotFrame = g.carried.shotFrame;
     EXPECT_EQ(describeState(g), describeState(want));
     EXPECT_EQ(g.extraLifeStep, 2000);
     EXPECT_FALSE(g.fireHeld);
@@ -73,7 +73,7 @@ TEST(LevelChange, AVolleyInTheAirRisesAgainFromTheBottomInTheNextLevel) {
     h.noSpawns();
     h.tick(60);  // volley launched on 49, 11 steps up
     ASSERT_TRUE(h.g.volleyActive);
-    h.g.volleyShotFlying[2] = false;  // one shot already spent
+    h.g.carried.volleyShotFlying[2] = false;  // one shot already spent
     const double x0 = h.g.volleyX[0];
     h.g.tankShattered = true;
     h.tick();  // the frame enables the level change
@@ -85,7 +85,7 @@ TEST(LevelChange, AVolleyInTheAirRisesAgainFromTheBottomInTheNextLevel) {
     h.tick();
     EXPECT_EQ(h.g.volleyY, 306);
     EXPECT_GT(h.g.volleyX[0], x0) << "shot 0 continues from where it was";
-    EXPECT_FALSE(h.g.volleyShotFlying[2]);
+    EXPECT_FALSE(h.g.carried.volleyShotFlying[2]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 1) << "only the live straight shot is drawn";
 }
 

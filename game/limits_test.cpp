@@ -45,7 +45,7 @@ TEST(Limits, TotalsSaturateInsteadOfWrapping) {
     h.g.attackPower = 32767;
     h.g.right.hp[n] = 1;
     h.g.shotInFlight = 1;
-    h.g.shotRight = true;
+    h.g.carried.shotRight = true;
     h.g.shotX = 200;
     h.g.shotY = 93;
     h.tick();

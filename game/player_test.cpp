@@ -133,7 +133,7 @@ TEST(PlayerStates, ExplodingPlayerOnlyPausesAndBlinkingPlayerMovesAndFires) {
     EXPECT_EQ(h.g.shotInFlight, 0);
     EXPECT_FALSE(h.g.fireHeld);
     h.g.playerState = PlayerState::Blinking;
-    h.g.explodeFrame = 0;
+    h.g.carried.explodeFrame = 0;
     h.tick();
     EXPECT_EQ(h.g.playerX, 172);
     EXPECT_EQ(h.g.shotInFlight, 1);
@@ -147,10 +147,10 @@ TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
     h.tick();
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
     EXPECT_TRUE(h.g.fireHeld);
-    EXPECT_TRUE(h.g.shotRight);
+    EXPECT_TRUE(h.g.carried.shotRight);
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
-    h.w().onKeyUp(h.code(Button::Left));
+    h.w().onKeyReleased();
     EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";

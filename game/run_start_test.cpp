@@ -41,23 +41,23 @@ TEST(RunStart, SecondRunAfterAGameOverStartsAfreshButKeepsTheUnresetFields) {
     g.facingRight = false;
     g.tankMaxHP = 600;
     g.extraLifeStep = 6000;
-    g.volleyShotFlying = {true, false, true, false};
-    g.explodeFrame = 2;
+    g.carried.volleyShotFlying = {true, false, true, false};
+    g.carried.explodeFrame = 2;
     g.lives = 0;
     h.tick();
     ASSERT_TRUE(h.w().finished());
-    const int frameBefore = g.playerFrame;
+    const int frameBefore = g.carried.playerFrame;
 
     h.newRun();
-    EXPECT_EQ(g.playerFrame, frameBefore) << "animation frames are not reset";
-    EXPECT_EQ(g.explodeFrame, 2);
-    EXPECT_TRUE(g.volleyShotFlying[0]);
+    EXPECT_EQ(g.carried.playerFrame, frameBefore) << "animation frames are not reset";
+    EXPECT_EQ(g.carried.explodeFrame, 2);
+    EXPECT_TRUE(g.carried.volleyShotFlying[0]);
     EXPECT_EQ(g.left.count + g.right.count, 0);
     // Everything else as in a first run, once the kept frames and slot arrays are set aside.
     GameState seen = g;
     for (GameState* s : {&seen, &fresh.g}) {
-        s->playerFrame = s->shotFrame = s->volleyFrame = s->explodeFrame = 0;
-        s->volleyShotFlying = {};
+        s->carried.playerFrame = s->carried.shotFrame = s->carried.volleyFrame = s->carried.explodeFrame = 0;
+        s->carried.volleyShotFlying = {};
         s->left = s->right = EnemyGroup{};
     }
     EXPECT_EQ(describeState(seen), describeState(fresh.g));

@@ -19,7 +19,7 @@ struct Armed : Harness {
     // Puts the player's shot in flight to the right at (x, y) and runs a tick.
     void shootFrom(int x, int y) {
         g.shotInFlight = 1;
-        g.shotRight = true;
+        g.carried.shotRight = true;
         g.shotX = x;
         g.shotY = y;
         tick();
@@ -32,10 +32,10 @@ struct Armed : Harness {
 TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
     GameState g;
     EXPECT_TRUE(boxHit(g, 0, 0, 33, 24, 33, 24, 14, 14));
-    EXPECT_TRUE(g.hitFlag);
+    EXPECT_TRUE(g.carried.hitFlag);
     EXPECT_TRUE(boxHit(g, 100, 100, 33, 24, 86, 86, 14, 14));
     EXPECT_FALSE(boxHit(g, 100, 100, 33, 24, 90, 110, 14, 14 + 20)) << "top-right corner only";
-    EXPECT_FALSE(g.hitFlag) << "the test clears the flag first";
+    EXPECT_FALSE(g.carried.hitFlag) << "the test clears the flag first";
     EXPECT_FALSE(boxHit(g, 100, 100, 33, 24, 120, 90, 20, 14)) << "bottom-left corner only";
     EXPECT_FALSE(boxHit(g, 0, 0, 33, 24, 34, 10, 5, 5)) << "one pixel beyond";
     EXPECT_FALSE(boxHit(g, 162, 0, 33, 42, 195.09, 26, 14, 14));
@@ -66,8 +66,8 @@ TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
         EXPECT_EQ(ops[0].mask.pic, c.mask);
         EXPECT_EQ(ops[0].kind, DrawOp::Masked);
         EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h), std::make_tuple(185, 39, c.size, c.size));
-        EXPECT_EQ(ops[0].picture.frame, h.g.shotFrame - 1);
-        EXPECT_EQ(ops[0].mask.frame, h.g.shotFrame - 1);
+        EXPECT_EQ(ops[0].picture.frame, h.g.carried.shotFrame - 1);
+        EXPECT_EQ(ops[0].mask.frame, h.g.carried.shotFrame - 1);
         h.tick();
         ASSERT_EQ(h.opsOf(c.picture).size(), 1u);
         EXPECT_NE(h.opsOf(c.picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
@@ -101,7 +101,7 @@ TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     EXPECT_EQ(h.g.shotInFlight, 0) << "315 + 14 > 328";
     EXPECT_EQ(h.g.shotX, 308);
     EXPECT_EQ(h.g.shotY, 32);
-    EXPECT_FALSE(h.g.shotRight);
+    EXPECT_FALSE(h.g.carried.shotRight);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
@@ -115,8 +115,8 @@ TEST(ShotFlight, LeavesAtTheLeftEdgeAndReachesTheTankRow) {
     h.g.facingRight = false;
     h.hold(Button::A);
     h.tick();
-    EXPECT_TRUE(h.g.shotLeft);
-    EXPECT_FALSE(h.g.shotRight);
+    EXPECT_TRUE(h.g.carried.shotLeft);
+    EXPECT_FALSE(h.g.carried.shotRight);
     EXPECT_EQ(h.g.shotX, 178 - 7);
     EXPECT_EQ(h.g.shotY, 32 + 7);
     h.release(Button::A);
@@ -141,7 +141,7 @@ TEST(ShotHits, DamagePayoutAndExplosionOfASmallEnemy) {
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     EXPECT_EQ(h.g.shotInFlight, 0);
     EXPECT_EQ(h.g.shotX, h.g.shotHomeX);
-    EXPECT_TRUE(h.g.shotRight) << "a hit on an enemy leaves the direction flags";
+    EXPECT_TRUE(h.g.carried.shotRight) << "a hit on an enemy leaves the direction flags";
 }
 
 // Damage is attack - defence, but at least one.
@@ -189,7 +189,7 @@ TEST(TankHits, DamagePicturesByQuarters) {
         EXPECT_EQ(h.g.score, 10);
         EXPECT_EQ(h.g.extraLifePoints, 1.0);
         EXPECT_EQ(h.g.shotInFlight, 0);
-        EXPECT_FALSE(h.g.shotRight);
+        EXPECT_FALSE(h.g.carried.shotRight);
         for (int flashes : {1, 1, 0}) {
             EXPECT_EQ(h.countOps(Pic::tankflash), flashes);
             EXPECT_EQ(h.countOps(Pic::tank), 1 - flashes);

@@ -20,10 +20,10 @@ TEST(TickCounters, RunTheirCyclesAndArmTheControlsOnTheSecondTick) {
     EXPECT_EQ(h.g.enemyFrame, 1) << "3 wraps back to 1 before drawing";
     h.tick(18);
     EXPECT_EQ(h.g.tickCycle, 20);
-    const int before = h.g.playerFrame;
+    const int before = h.g.carried.playerFrame;
     h.tick();
     EXPECT_EQ(h.g.tickCycle, 1) << "21 wraps to 1";
-    EXPECT_NE(h.g.playerFrame, before);
+    EXPECT_NE(h.g.carried.playerFrame, before);
 }
 
 // The caption shows the values the previous tick left; the host hears of changes only.
@@ -166,7 +166,7 @@ TEST(GameOver, FollowsTheTickAfterTheLastLifeExplodes) {
     h.tick(2);
     h.g.lives = 1;
     h.g.playerState = PlayerState::Exploding;
-    h.g.explodeFrame = 3;
+    h.g.carried.explodeFrame = 3;
     h.tick();
     EXPECT_EQ(h.g.lives, 1);
     h.tick();

@@ -22,23 +22,23 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_EQ(h.g.volleyY, 310);
     EXPECT_EQ(h.g.volleyX[0], 0);
     EXPECT_EQ(h.g.volleyX[3], 308);
-    EXPECT_EQ(h.g.volleyStepRight, (10 + 14) / 56.75);
-    EXPECT_EQ(h.g.volleyStepLeft, (324 - 10 - 33 + 1) / 56.75);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(h.g.volleyShotFlying[i]);
+    EXPECT_EQ(h.g.carried.volleyStepRight, (10 + 14) / 56.75);
+    EXPECT_EQ(h.g.carried.volleyStepLeft, (324 - 10 - 33 + 1) / 56.75);
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(h.g.carried.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "the sound starts with the first flight step";
     EXPECT_FALSE(h.w().tankShotTimer.Enabled());
 
     h.tick();  // 50: first flight step
     EXPECT_EQ(h.g.volleyY, 306);
-    EXPECT_DOUBLE_EQ(h.g.volleyX[0], h.g.volleyStepRight);
-    EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.volleyStepLeft);
+    EXPECT_DOUBLE_EQ(h.g.volleyX[0], h.g.carried.volleyStepRight);
+    EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.carried.volleyStepLeft);
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
     EXPECT_TRUE(h.w().tankShotTimer.Enabled());
-    EXPECT_EQ(h.g.volleyFrame, 2);
+    EXPECT_EQ(h.g.carried.volleyFrame, 2);
     h.tick();
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 1) << "the timer repeats it, not the tick";
-    EXPECT_EQ(h.g.volleyFrame, 1);
+    EXPECT_EQ(h.g.carried.volleyFrame, 1);
 
     h.tick(36);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
     EXPECT_TRUE(h.w().volleyUnderway);
@@ -52,7 +52,7 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_EQ(h.stops(h.snd.tankShotSound), 1);
     EXPECT_FALSE(h.w().tankShotTimer.Enabled());
     EXPECT_FALSE(h.w().volleyUnderway);
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(h.g.volleyShotFlying[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(h.g.carried.volleyShotFlying[i]);
     EXPECT_EQ(h.countOps(Pic::tankshot), 0);
 
     h.tick(147 - 135);
@@ -71,12 +71,12 @@ TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
     EXPECT_EQ(h.g.playerHP, 4);
     EXPECT_EQ(h.g.playerState, PlayerState::Flashing);
-    EXPECT_FALSE(h.g.volleyShotFlying[0]);
-    EXPECT_TRUE(h.g.volleyShotFlying[3]) << "shot 3 is at x 195.1, just outside";
+    EXPECT_FALSE(h.g.carried.volleyShotFlying[0]);
+    EXPECT_TRUE(h.g.carried.volleyShotFlying[3]) << "shot 3 is at x 195.1, just outside";
     h.tick();  // step 72: shot 3 at x 193.5, y 22
     EXPECT_EQ(h.g.playerHP, 3);
-    EXPECT_FALSE(h.g.volleyShotFlying[3]);
-    EXPECT_TRUE(h.g.volleyShotFlying[1]);
+    EXPECT_FALSE(h.g.carried.volleyShotFlying[3]);
+    EXPECT_TRUE(h.g.carried.volleyShotFlying[1]);
     EXPECT_EQ(h.plays(h.snd.explosionSound), 0);
 }
 
@@ -91,7 +91,7 @@ TEST(Volley, AStraightShotDestroysAPlayerWithOneHP) {
     h.clearSounds();
     for (int i = 0; i < 40 && h.g.playerState == PlayerState::Alive; ++i) h.tick();
     EXPECT_EQ(h.g.playerState, PlayerState::Exploding);
-    EXPECT_FALSE(h.g.volleyShotFlying[1]);
+    EXPECT_FALSE(h.g.carried.volleyShotFlying[1]);
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     EXPECT_LE(h.g.volleyY, 242) << "its top reached the player's bottom row";
 }

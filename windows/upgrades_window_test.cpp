@@ -78,10 +78,10 @@ private slots:
     void tickAnimatesTheBeeAndTheEquippedShot() {
         Rig r(false);
         r.app->g.shotType = "Mega";
-        r.app->g.shotFrame = 1;
+        r.app->g.carried.shotFrame = 1;
         UpgradeShopWindow* s = openShop(r);
         r.tick(100);
-        QCOMPARE(int(r.app->g.shotFrame), 2);
+        QCOMPARE(int(r.app->g.carried.shotFrame), 2);
         const auto& ops = s->frame().ops;
         QCOMPARE(int(ops.size()), 3);
         QVERIFY(ops[0].kind == DrawOp::Copy && ops[0].picture.pic == Pic::shopbg);
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(ops[2].picture.pic == Pic::beeright && ops[2].mask.pic == Pic::beerightmask);
         QCOMPARE(QRect(ops[2].x, ops[2].y, ops[2].w, ops[2].h), QRect(43, 115, 33, 42));
         r.tick(100);  // 2 wraps to 1
-        QCOMPARE(int(r.app->g.shotFrame), 1);
+        QCOMPARE(int(r.app->g.carried.shotFrame), 1);
         QCOMPARE(int(s->frame().ops[1].picture.frame), 0);
     }
 

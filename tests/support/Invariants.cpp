@@ -110,13 +110,13 @@ std::string InvariantChecker::check(const GameState& g) {
     // explodeFrame is 0 outside an explosion, except that a new run keeps
     // what the last one left (a run left for the title menu mid-explosion)
     // until its own first explosion.
-    if (explodeLeftover_ < 0 || ps == PlayerState::Exploding) explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.explodeFrame);
+    if (explodeLeftover_ < 0 || ps == PlayerState::Exploding) explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.carried.explodeFrame);
     if (ps == PlayerState::Exploding)
-        f.expect(g.explodeFrame >= 1 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame), " while exploding");
+        f.expect(g.carried.explodeFrame >= 1 && g.carried.explodeFrame <= 4, "explodeFrame ", int(g.carried.explodeFrame), " while exploding");
     else
-        f.expect(g.explodeFrame == 0 || g.explodeFrame == explodeLeftover_, "explodeFrame ", int(g.explodeFrame),
+        f.expect(g.carried.explodeFrame == 0 || g.carried.explodeFrame == explodeLeftover_, "explodeFrame ", int(g.carried.explodeFrame),
                  " while \"", ps, "\"");
-    f.expect(g.explodeFrame >= 0 && g.explodeFrame <= 4, "explodeFrame ", int(g.explodeFrame));
+    f.expect(g.carried.explodeFrame >= 0 && g.carried.explodeFrame <= 4, "explodeFrame ", int(g.carried.explodeFrame));
     f.expect(g.flashTicks >= 0 && g.flashTicks <= 2, "flashTicks ", int(g.flashTicks));
     if (ps == PlayerState::Flashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
     f.expect(g.blinkTicks >= 0 && g.blinkTicks <= 40, "blinkTicks ", int(g.blinkTicks));
@@ -149,9 +149,9 @@ std::string InvariantChecker::check(const GameState& g) {
         // at its first tick, a saved run with no lives left): any count until
         // the new run's first tick brings them back to 1 or 2.
         const int frameTop = g.tickCycle == 0 ? 32767 : 2;
-        f.expect(g.playerFrame >= 0 && g.playerFrame <= frameTop, "playerFrame ", int(g.playerFrame));
-        f.expect(g.shotFrame >= 0 && g.shotFrame <= frameTop, "shotFrame ", int(g.shotFrame));
-        f.expect(g.volleyFrame >= 0 && g.volleyFrame <= 2, "volleyFrame ", int(g.volleyFrame));
+        f.expect(g.carried.playerFrame >= 0 && g.carried.playerFrame <= frameTop, "playerFrame ", int(g.carried.playerFrame));
+        f.expect(g.carried.shotFrame >= 0 && g.carried.shotFrame <= frameTop, "shotFrame ", int(g.carried.shotFrame));
+        f.expect(g.carried.volleyFrame >= 0 && g.carried.volleyFrame <= 2, "volleyFrame ", int(g.carried.volleyFrame));
     }
 
     // Small enemies: counts never lowered within a level, the spare slot, the
@@ -192,18 +192,18 @@ std::string describeState(const GameState& g) {
       << g.playerDefense << "  gun " << g.gunType << "  shot " << g.shotType << "  extraLifePoints "
       << g.extraLifePoints << "\n";
     o << "player (" << g.playerX << ", " << g.playerY << ") \"" << g.playerState << "\" facing "
-      << (g.facingRight ? "right" : "left") << "  explodeFrame " << g.explodeFrame << "  flashTicks " << g.flashTicks
+      << (g.facingRight ? "right" : "left") << "  explodeFrame " << g.carried.explodeFrame << "  flashTicks " << g.flashTicks
       << "  blinkTicks " << g.blinkTicks << "  volleyTicks " << g.volleyTicks << "\n";
     o << "shot " << g.shotInFlight << " at (" << g.shotX << ", " << g.shotY << ") muzzle (" << g.shotHomeX << ", "
       << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\n";
     o << "tank " << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered
       << " flashing " << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y "
       << g.volleyY << " timer " << g.volleyTimer << " shots flying";
-    for (const bool s : g.volleyShotFlying) o << " " << s;
+    for (const bool s : g.carried.volleyShotFlying) o << " " << s;
     o << "\n";
     o << "enemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
-      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.playerFrame << "/" << g.shotFrame
-      << "/" << g.enemyFrame << "/" << g.volleyFrame << "\n";
+      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.carried.playerFrame << "/" << g.carried.shotFrame
+      << "/" << g.enemyFrame << "/" << g.carried.volleyFrame << "\n";
     for (const auto* grp : {&g.left, &g.right}) {
         o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size() << "\n";
         for (int i = 0; i < grp->count && size_t(i) < grp->state.size(); ++i)

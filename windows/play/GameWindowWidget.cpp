@@ -243,13 +243,8 @@ void GameWindowWidget::onAboutChosen() {
     model_->moveTimer.setEnabled(false);
 }
 
-void GameWindowWidget::keyPressEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) model_->onKeyDown(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
-    Form::keyPressEvent(e);
-}
-
 void GameWindowWidget::keyReleaseEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) model_->onKeyUp(virtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier));
+    if (!e->isAutoRepeat()) model_->onKeyReleased();
     Form::keyReleaseEvent(e);
 }
 

@@ -46,7 +46,6 @@ public:
     void onAboutChosen();
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;

@@ -36,7 +36,6 @@ public:
     ClickLabel* okayLabel = nullptr;
     ClickLabel* cancelLabel = nullptr;
 
-    const SaveSlots& saveSlots() const { return slots_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -238,8 +238,8 @@ void UpgradeShopWindow::onShopTick() {
     if (ticksOpen_ < kTicksBeforeInput) ++ticksOpen_;
     pollPadKeys();
     GameState& g = app().g;
-    g.shotFrame += 1;
-    if (g.shotFrame == 3) g.shotFrame = 1;
+    g.carried.shotFrame += 1;
+    if (g.carried.shotFrame == 3) g.carried.shotFrame = 1;
 
     pull();
     showTexts();
@@ -252,7 +252,7 @@ void UpgradeShopWindow::onShopTick() {
 
 void UpgradeShopWindow::composePreview() {
     GameState& g = app().g;
-    const uint8_t f = uint8_t(std::clamp(int(g.shotFrame) - 1, 0, 1));
+    const uint8_t f = uint8_t(std::clamp(int(g.carried.shotFrame) - 1, 0, 1));
     frame_.clear();
     frame_.copy(SpriteRef{Pic::shopbg}, 0, 0, kClientW, kClientH);
     if (const auto pics = shotPictures(g.gunType, g.shotType)) {
