@@ -10,6 +10,26 @@
 namespace vrh {
 namespace {
 
+bool digitAt(const std::string& text, size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+// Moves i past the digits there; how many it passed.
+size_t skipDigits(const std::string& text, size_t& i) {
+    size_t digits = 0;
+    while (digitAt(text, i)) ++i, ++digits;
+    return digits;
+}
+
+// Where an exponent ('e' or 'E', optional sign, digits) starting at i ends;
+// i itself when there is none there.
+size_t exponentEnd(const std::string& text, size_t i) {
+    if (!(i < text.size() && (text[i] == 'e' || text[i] == 'E'))) return i;
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    return skipDigits(text, j) > 0 ? j : i;
+}
+
 // Leading number of a reply: optional blanks and sign, digits with an
 // optional fraction and exponent. Anything that does not start like a
 // number reads as 0.
@@ -18,21 +38,13 @@ double leadingNumber(const std::string& text) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     const size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    size_t digits = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+    size_t digits = skipDigits(text, i);
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+        digits += skipDigits(text, i);
     }
     if (digits == 0) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        if (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
-            while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
-            i = j;
-        }
-    }
+    i = exponentEnd(text, i);
     std::string_view number(text.data() + start, i - start);
     if (!number.empty() && number.front() == '+') number.remove_prefix(1);
     double value = 0;
