@@ -81,7 +81,7 @@ TEST(AudioDecoder, RefusesWhatItCannotPlay) {
 // A reader of a ramp: frame f, channel c holds (f + 1) * (c ? -1 : 1) / 1e5;
 // it may hold fewer frames than it announces.
 struct Ramp : audio::Decoder {
-    Ramp(int rate, int channels, int64_t frames, int64_t actual = -1) : actual(actual < 0 ? frames : actual) {
+    Ramp(int rate, int channels, int64_t frames, int64_t held = -1) : actual(held < 0 ? frames : held) {
         rate_ = rate, channels_ = channels, frames_ = frames;
     }
     bool seek(int64_t f) override { return next = f, ++seeks, true; }
@@ -307,6 +307,6 @@ TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioOutput::Automatic, AudioOutput::WallClock),
-                         [](const auto& info) { return std::string(info.param == AudioOutput::Automatic ? "Sdl" : "Clock"); });
+                         [](const auto& instance) { return std::string(instance.param == AudioOutput::Automatic ? "Sdl" : "Clock"); });
 
 }  // namespace

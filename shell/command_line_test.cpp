@@ -29,9 +29,13 @@ TEST(CommandLine, AnswersVersionAndHelpAndLeavesTheRestToTheGame) {
         const auto status = vrh::answerCommandLine(int(c.args.size()), c.args.data(), out);
         SCOPED_TRACE(c.args.back());
         EXPECT_EQ(status.has_value(), c.answered);
-        if (status) EXPECT_EQ(*status, 0);
+        if (status) {
+            EXPECT_EQ(*status, 0);
+        }
         EXPECT_EQ(out.str().substr(0, c.expectedStart.size()), c.expectedStart);
-        if (!c.answered) EXPECT_TRUE(out.str().empty());
+        if (!c.answered) {
+            EXPECT_TRUE(out.str().empty());
+        }
     }
     EXPECT_STRNE(vrh::programVersion(), "unknown");  // the build passes its version in
 }
