@@ -115,14 +115,14 @@ struct Kit {
 
 // The shell windows over a running game (empty media files unless told).
 struct ShellKit : Kit {
-    explicit ShellKit(bool mediaFiles = true, std::string folder = {})
-        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folder)}) {}
+    explicit ShellKit(bool mediaFiles = true, std::string folderPath = {})
+        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folderPath)}) {}
 };
 
 // A dialog opened from the running game's menu, which freezes the game.
 struct OverGame : ShellKit {
-    explicit OverGame(void (FrmVarnholt::*menuItem)(), std::string folder = {})
-        : ShellKit(true, std::move(folder)), menu(menuItem) {
+    explicit OverGame(void (FrmVarnholt::*menuItem)(), std::string folderPath = {})
+        : ShellKit(true, std::move(folderPath)), menu(menuItem) {
         forms->show(FormId::frmVarnholt);
         game = Kit::game();
         open();
@@ -135,8 +135,8 @@ struct OverGame : ShellKit {
 
 // The meta windows, with or without the game window and a title stand-in.
 struct Rig : Kit {
-    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folder = {})
-        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folder)}) {}
+    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folderPath = {})
+        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folderPath)}) {}
 };
 
 }  // namespace vrh::test
