@@ -52,7 +52,7 @@ struct Kit {
         bool gameWindow = true;
         bool titleStandIn = true;   // meta windows only
         bool mediaFiles = false;    // empty files: every player gets a device name of its own
-        std::string folder;         // empty: a fresh one of its own
+        std::string folder{};       // empty: a fresh one of its own
         bool liveForeground = false;  // the window in front is Qt's active window, not scripted
     };
     explicit Kit(Setup s) : folder(std::move(s.folder)) {

@@ -19,7 +19,7 @@ using namespace vrh;
 using namespace vrh::test;
 
 struct Options : OverGame {
-    explicit Options(std::string folder = {}) : OverGame(&FrmVarnholt::mnuOptionss_Click, std::move(folder)) {
+    explicit Options(std::string folderPath = {}) : OverGame(&FrmVarnholt::mnuOptionss_Click, std::move(folderPath)) {
         game->tmrTankShot.Tag = "1";
     }
     FrmOptions* w() { return get<FrmOptions>(FormId::frmOptions); }
