@@ -37,6 +37,7 @@ TEST(SaveSlotFile, NumbersTakeTheNearestIntegerAndSaturate) {
     ASSERT_FALSE(loadRunFromSlot(slots, 0, run, name).has_value());
     EXPECT_EQ(int(run.level), 2) << "ties go to the even neighbour";
     EXPECT_EQ(int(run.playerMaxHP), 4);
+    EXPECT_EQ(int(run.playerHP), 4) << "a loaded run starts with full HP";
     EXPECT_EQ(int(run.attackPower), -2);
     EXPECT_EQ(int(run.playerDefense), 32767);
     EXPECT_EQ(int64_t(run.money), 2147483647);

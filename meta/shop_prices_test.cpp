@@ -158,6 +158,20 @@ TEST(ShopBuyGun, AnyEnabledGunCanBeBoughtAndKeepsItsOwnBonus) {
     EXPECT_EQ(enabledMask(t), "111111001");
 }
 
+// The shot prices follow the gun.
+TEST(ShopRefresh, ShotPricesFollowTheGun) {
+    const std::pair<const char*, const char*> cases[] = {{"Regular", "500/1000/2000"},
+                                                         {"Ninja", "1000/2000/3000"},
+                                                         {"Shocker", "2000/3000/4000"},
+                                                         {"Psychic", "3000/5000/8000"}};
+    for (const auto& [gun, prices] : cases) {
+        ShopState s = freshShop(0);
+        s.gunType = gun;
+        refreshShop(s);
+        EXPECT_EQ(shotCaptions(s), prices) << gun;
+    }
+}
+
 // An unknown gun name leaves the shot prices alone.
 TEST(ShopRefresh, UnknownGunChangesNoPrices) {
     ShopState s = freshShop(0);
