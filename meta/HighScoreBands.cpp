@@ -4,7 +4,7 @@
 
 namespace vrh {
 
-ScrollBand::ScrollBand(int y, int step, int appendX, std::vector<int> startX, int viewWidth,
+ScrollBand::ScrollBand(int y, int step, int appendX, const std::vector<int>& startX, int viewWidth,
                        int tileWidth)
     : y_(y), step_(step), appendX_(appendX), viewWidth_(viewWidth), tileWidth_(tileWidth) {
     for (int x : startX) {

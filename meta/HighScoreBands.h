@@ -18,7 +18,7 @@ class ScrollBand {
 public:
     // step: pixels per tick (negative = to the left). appendX: where a new
     // tile starts. The view is [0, viewWidth); a tile is tileWidth wide.
-    ScrollBand(int y, int step, int appendX, std::vector<int> startX, int viewWidth, int tileWidth);
+    ScrollBand(int y, int step, int appendX, const std::vector<int>& startX, int viewWidth, int tileWidth);
 
     void tick();
 

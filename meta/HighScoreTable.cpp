@@ -74,8 +74,8 @@ HighScoreRead parseHighScores(const FileItems& file) {
         HighScoreEntry& entry = out.table.entries[size_t(e)];
         const int k = e * kItemsPerEntry;
         entry.name = items[size_t(k)];
-        entry.score = k + 1 < count ? items[size_t(k + 1)] : std::string("0");
-        entry.level = k + 2 < count ? items[size_t(k + 2)] : std::string("0");
+        entry.score = k + 1 < count ? items[size_t(k) + 1] : std::string("0");
+        entry.level = k + 2 < count ? items[size_t(k) + 2] : std::string("0");
         if (k + 2 >= count)
             out.repairs.push_back("vrhhs.txt: " + place(e) + " is cut short: missing " +
                                   (k + 1 < count ? "level" : "score and level") + " set to 0");

@@ -147,35 +147,53 @@ std::string quoteItem(std::string_view text) {
     return out;
 }
 
-std::optional<double> toNumber(std::string_view text) {
+namespace {
+
+std::string_view withoutBlanksAround(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b])) ++b;
     while (e > b && isBlank(text[e - 1])) --e;
-    std::string_view t = text.substr(b, e - b);
+    return text.substr(b, e - b);
+}
 
-    // Check the shape first: from_chars alone would accept "inf", "nan" and
-    // hexadecimal forms.
+// A number's text read left to right into the form from_chars takes:
+// sign-less, with 'e' as exponent letter.
+struct NumberText {
+    std::string_view t;
     size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-    std::string clean;  // sign-less, with 'e' as exponent letter
-    size_t digits = 0;
-    while (i < t.size() && isDigit(t[i])) clean += t[i++], ++digits;
-    if (i < t.size() && t[i] == '.') {
-        clean += t[i++];
-        while (i < t.size() && isDigit(t[i])) clean += t[i++], ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
-        clean += 'e';
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) clean += t[i++];
-        size_t expDigits = 0;
-        while (i < t.size() && isDigit(t[i])) clean += t[i++], ++expDigits;
-        if (expDigits == 0) return std::nullopt;
-    }
-    if (i != t.size()) return std::nullopt;
+    std::string clean;
+};
 
+size_t takeDigits(NumberText& n) {
+    size_t digits = 0;
+    while (n.i < n.t.size() && isDigit(n.t[n.i])) n.clean += n.t[n.i++], ++digits;
+    return digits;
+}
+
+// Digits with an optional point among them; false when there is no digit.
+bool takeMantissa(NumberText& n) {
+    size_t digits = takeDigits(n);
+    if (n.i < n.t.size() && n.t[n.i] == '.') {
+        n.clean += n.t[n.i++];
+        digits += takeDigits(n);
+    }
+    return digits > 0;
+}
+
+// An optional exponent, its letter E or D; false when the letter has no digits.
+bool takeExponent(NumberText& n) {
+    const std::string_view t = n.t;
+    size_t& i = n.i;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        n.clean += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) n.clean += t[i++];
+        if (takeDigits(n) == 0) return false;
+    }
+    return true;
+}
+
+std::optional<double> convert(const std::string& clean, bool negative) {
     double v = 0;
     auto [end, ec] = std::from_chars(clean.data(), clean.data() + clean.size(), v);
     if (ec == std::errc::result_out_of_range) {
@@ -186,6 +204,18 @@ std::optional<double> toNumber(std::string_view text) {
     }
     if (ec != std::errc() || end != clean.data() + clean.size()) return std::nullopt;
     return negative ? -v : v;
+}
+
+}  // namespace
+
+std::optional<double> toNumber(std::string_view text) {
+    // Check the shape first: from_chars alone would accept "inf", "nan" and
+    // hexadecimal forms.
+    NumberText n{withoutBlanksAround(text), 0, {}};
+    bool negative = false;
+    if (n.i < n.t.size() && (n.t[n.i] == '+' || n.t[n.i] == '-')) negative = n.t[n.i++] == '-';
+    if (!takeMantissa(n) || !takeExponent(n) || n.i != n.t.size()) return std::nullopt;
+    return convert(n.clean, negative);
 }
 
 double toNumberOr0(std::string_view text) { return toNumber(text).value_or(0.0); }

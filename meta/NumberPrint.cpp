@@ -27,7 +27,7 @@ std::string numberText(double value) {
 }
 
 namespace {
-std::string wrap(std::string digits, bool negative) {
+std::string wrap(const std::string& digits, bool negative) {
     return negative ? digits + " " : " " + digits + " ";
 }
 }  // namespace

@@ -41,7 +41,7 @@ fs::path xdgDataFolder() {
 
 fs::path chooseAppFolder(const fs::path& exeFolder) {
     if (folderWritable(exeFolder)) return exeFolder;
-    const fs::path fallback = xdgDataFolder();
+    fs::path fallback = xdgDataFolder();  // not const: returned by move
     std::error_code ec;
     fs::create_directories(fallback, ec);
     return fallback;

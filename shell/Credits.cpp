@@ -62,6 +62,7 @@ std::vector<std::string> musicCreditLines(std::string_view fileText) {
     };
 
     std::vector<std::string> lines;
+    lines.reserve(kTrackTitles.size() + 1);
     for (std::string_view title : kTrackTitles) lines.push_back(std::string(title) + " ~ " + creditOf(title));
     // The title music: the file's first piece that is not a game track.
     const auto title = std::find_if(credits.begin(), credits.end(),

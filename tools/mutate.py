@@ -68,7 +68,7 @@ def test_targets(build, file):
 
 def run(cmd, cwd, timeout, env=None):
     try:
-        p = subprocess.run(cmd, cwd=cwd, timeout=timeout, env=env, text=True, errors="replace",
+        p = subprocess.run(cmd, cwd=cwd, timeout=timeout, env=env, encoding="utf-8", errors="replace",
                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         return p.returncode, p.stdout
     except subprocess.TimeoutExpired as e:

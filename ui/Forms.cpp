@@ -58,7 +58,7 @@ void Form::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
-Forms::Forms(App& app, TimerDriver& timers) : app(app), timers(timers) {}
+Forms::Forms(App& appState, TimerDriver& timerDriver) : app(appState), timers(timerDriver) {}
 
 Forms::~Forms() { unloadAll(); }
 

@@ -76,7 +76,7 @@ class Forms {
 public:
     using Factory = std::function<Form*(Forms&)>;
 
-    Forms(App& app, TimerDriver& timers);
+    Forms(App& appState, TimerDriver& timerDriver);
     ~Forms();
 
     void setFactory(FormId id, Factory f) { factories_[size_t(id)] = std::move(f); }

@@ -47,7 +47,7 @@ const QImage& SpriteSheet::image(SpriteRef r) const {
     return frames[r.frame < frames.size() ? r.frame : 0];
 }
 
-void SpriteSheet::replace(SpriteRef r, QImage image) {
+void SpriteSheet::replace(SpriteRef r, const QImage& image) {
     auto& frames = images_[size_t(r.pic)];
     if (r.frame < frames.size()) frames[r.frame] = image.convertToFormat(QImage::Format_RGB32);
 }

@@ -18,7 +18,7 @@ public:
     // The shared instance (loaded on first use).
     static const SpriteSheet& instance();
     // Puts another image in the place of one picture (tests, tools).
-    void replace(SpriteRef r, QImage image);
+    void replace(SpriteRef r, const QImage& image);
     // Masks: the pictures whose name ends in "mask" and the shot masks
     // named with a trailing "m" (imgnsrm ..); a missing mask loads white.
     static bool isMask(Pic p);

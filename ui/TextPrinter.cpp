@@ -6,7 +6,7 @@
 
 namespace vrh {
 
-TextPrinter::TextPrinter(QFont font, Rim rim) : font_(std::move(font)), rim_(rim) {}
+TextPrinter::TextPrinter(const QFont& font, Rim rim) : font_(font), rim_(rim) {}
 
 void TextPrinter::print(QPainter& p, const QRect& box, const QColor& color, const std::string& text) {
     auto it = texts_.find(text);

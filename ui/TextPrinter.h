@@ -19,7 +19,7 @@ namespace vrh {
 class TextPrinter {
 public:
     enum class Rim { None, Contrasting };
-    explicit TextPrinter(QFont font, Rim rim = Rim::None);
+    explicit TextPrinter(const QFont& font, Rim rim = Rim::None);
     void print(QPainter& p, const QRect& box, const QColor& color, const std::string& text);
     const QFont& font() const { return font_; }
 

@@ -52,7 +52,7 @@ struct Kit {
         bool gameWindow = true;
         bool titleStandIn = true;   // meta windows only
         bool mediaFiles = false;    // empty files: every player opens a file of its own
-        std::string folder;         // empty: a fresh one of its own
+        std::string folder{};         // empty: a fresh one of its own
         bool liveForeground = false;  // the window in front is Qt's active window, not scripted
     };
     explicit Kit(Setup s) : folder(std::move(s.folder)) {
@@ -115,14 +115,14 @@ struct Kit {
 
 // The shell windows over a running game (empty media files unless told).
 struct ShellKit : Kit {
-    explicit ShellKit(bool mediaFiles = true, std::string folder = {})
-        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folder)}) {}
+    explicit ShellKit(bool mediaFiles = true, std::string folderPath = {})
+        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folderPath)}) {}
 };
 
 // A dialog opened from the running game's menu, which freezes the game.
 struct OverGame : ShellKit {
-    explicit OverGame(void (GameWindowWidget::*menuItem)(), std::string folder = {})
-        : ShellKit(true, std::move(folder)), menu(menuItem) {
+    explicit OverGame(void (GameWindowWidget::*menuItem)(), std::string folderPath = {})
+        : ShellKit(true, std::move(folderPath)), menu(menuItem) {
         forms->show(FormId::game);
         game = Kit::game();
         open();
@@ -135,8 +135,8 @@ struct OverGame : ShellKit {
 
 // The meta windows, with or without the game window and a title stand-in.
 struct Rig : Kit {
-    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folder = {})
-        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folder)}) {}
+    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folderPath = {})
+        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folderPath)}) {}
 };
 
 }  // namespace vrh::test

@@ -19,7 +19,7 @@ using namespace vrh;
 using namespace vrh::test;
 
 struct Options : OverGame {
-    explicit Options(std::string folder = {}) : OverGame(&GameWindowWidget::onOptionsChosen, std::move(folder)) {
+    explicit Options(std::string folderPath = {}) : OverGame(&GameWindowWidget::onOptionsChosen, std::move(folderPath)) {
         game->volleyUnderway = true;
     }
     OptionsWindow* w() { return get<OptionsWindow>(FormId::options); }
