@@ -103,44 +103,60 @@ void drawVolley(const GameState& g, Frame& frame) {
                          g.shotH);
 }
 
-void drawGroup(GameState& g, EnemyGroup& grp, bool leftGroup, Frame& frame) {
-    // The left group faces right and is drawn with the "enemyright" pictures.
-    const Pic mask = leftGroup ? Pic::enemyrightmask : Pic::enemyleftmask;
-    const Pic body = leftGroup ? Pic::enemyright : Pic::enemyleft;
-    const Pic flash = leftGroup ? Pic::enemyrightf : Pic::enemyleftf;
-    const Pic shootMask = leftGroup ? Pic::enemyrightshotmask : Pic::enemyleftshotmask;
-    const Pic shoot = leftGroup ? Pic::enemyrightshot : Pic::enemyleftshot;
-    const Pic shootFlash = leftGroup ? Pic::enemyrightshotf : Pic::enemyleftshotf;
-    const uint8_t ef = uint8_t(g.enemyFrame - 1);
-    const int w = g.enemyW, h = g.enemyH;
+namespace {
 
+// The pictures of one group: the left group faces right and is drawn with
+// the "enemyright" pictures.
+struct GroupPictures {
+    Pic mask, body, flash, shootMask, shoot, shootFlash;
+};
+
+GroupPictures groupPictures(bool leftGroup) {
+    if (leftGroup)
+        return {Pic::enemyrightmask, Pic::enemyright, Pic::enemyrightf,
+                Pic::enemyrightshotmask, Pic::enemyrightshot, Pic::enemyrightshotf};
+    return {Pic::enemyleftmask, Pic::enemyleft, Pic::enemyleftf,
+            Pic::enemyleftshotmask, Pic::enemyleftshot, Pic::enemyleftshotf};
+}
+
+// A hit tank flashes for three drawn ticks.
+void countHitFlash(EnemyGroup& grp, int i) {
+    grp.hitTicks[i] += 1;
+    if (grp.hitTicks[i] >= 3) {
+        grp.hit[i] = 0;
+        grp.hitTicks[i] = 0;
+    }
+}
+
+// One standing tank: its body, its firing pose (shown for one tick) or
+// either of them flashing after a hit.
+void drawStandingTank(EnemyGroup& grp, int i, const GroupPictures& pics, uint8_t bodyFrame, Frame& frame,
+                      int w, int h) {
+    const int x = grp.x[i], y = grp.y[i];
+    const bool flashing = grp.hit[i] == 1;
+    if (grp.state[i] == EnemyState::Alive) {
+        frame.masked({pics.mask, 0}, {flashing ? pics.flash : pics.body, bodyFrame}, x, y, w, h);
+    } else {
+        frame.masked({pics.shootMask, 0}, {flashing ? pics.shootFlash : pics.shoot, 0}, x, y, w, h);
+        // A hit tank always stands again; an unhit one only while it has HP.
+        if (flashing || grp.hp[i] > 0) grp.state[i] = EnemyState::Alive;
+    }
+    if (flashing) countHitFlash(grp, i);
+}
+
+}  // namespace
+
+void drawGroup(GameState& g, EnemyGroup& grp, bool leftGroup, Frame& frame) {
+    const GroupPictures pics = groupPictures(leftGroup);
+    const uint8_t bodyFrame = uint8_t(g.enemyFrame - 1);
     for (int i = 0; i < grp.count; ++i) {
         flyEnemyShot(g, grp, leftGroup, i, frame);
         const EnemyState state = grp.state[i];
-        const int x = grp.x[i], y = grp.y[i];
-        if (state == EnemyState::Alive && grp.hit[i] == 0) {
-            frame.masked({mask, 0}, {body, ef}, x, y, w, h);
-        } else if (state == EnemyState::Shooting && grp.hit[i] == 0) {
-            frame.masked({shootMask, 0}, {shoot, 0}, x, y, w, h);
-            if (grp.hp[i] > 0) grp.state[i] = EnemyState::Alive;  // the pose shows for one tick
-        } else if (state == EnemyState::Alive && grp.hit[i] == 1) {
-            frame.masked({mask, 0}, {flash, ef}, x, y, w, h);
-            grp.hitTicks[i] += 1;
-            if (grp.hitTicks[i] >= 3) {
-                grp.hit[i] = 0;
-                grp.hitTicks[i] = 0;
-            }
-        } else if (state == EnemyState::Shooting && grp.hit[i] == 1) {
-            frame.masked({shootMask, 0}, {shootFlash, 0}, x, y, w, h);
-            grp.state[i] = EnemyState::Alive;
-            grp.hitTicks[i] += 1;
-            if (grp.hitTicks[i] >= 3) {
-                grp.hit[i] = 0;
-                grp.hitTicks[i] = 0;
-            }
-        } else if (const int stage = explosionStage(state)) {
+        const bool standing = state == EnemyState::Alive || state == EnemyState::Shooting;
+        if (standing && (grp.hit[i] == 0 || grp.hit[i] == 1))
+            drawStandingTank(grp, i, pics, bodyFrame, frame, g.enemyW, g.enemyH);
+        else if (const int stage = explosionStage(state))
             advanceEnemyExplosion(grp, i, stage, frame);
-        }
     }
 }
 
