@@ -14,7 +14,7 @@
 #include "shell/App.h"
 #include "shell/CommandLine.h"
 #include "ui/Forms.h"
-#include "windows/RegisterForms.h"
+#include "windows/RegisterWindows.h"
 #include "ui/Theme.h"
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 #pragma once
 // One media file played through the audio device. The player keeps the file
-// name, its volume and mute; the device (platform/audio) decodes and plays.
+// name, its volume and mute; the device (audio/AudioDevice) decodes and plays.
 #include <cstdint>
 #include <string>
 

@@ -36,7 +36,7 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // A reader of a ramp: frame f, channel c holds (f + 1) * (c ? -1 : 1) / 1e5; it may hold fewer
 // frames than it announces.
 struct Ramp : audio::Decoder {
-    Ramp(int rate, int channels, int64_t frames, int64_t actual) : actual(actual) {
+    Ramp(int rate, int channels, int64_t frames, int64_t framesHeld) : actual(framesHeld) {
         rate_ = rate, channels_ = channels, frames_ = frames;
     }
     bool seek(int64_t f) override { return next = f, ++seeks, true; }
@@ -179,7 +179,7 @@ TEST_P(AudioDeviceTest, PlaysInTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioBackend::Automatic, AudioBackend::WallClock),
-                         [](const auto& info) { return std::string(info.param == AudioBackend::Automatic ? "Sdl" : "Clock"); });
+                         [](const auto& param) { return std::string(param.param == AudioBackend::Automatic ? "Sdl" : "Clock"); });
 
 // Guards the game failing, or time standing still, when SDL can open no sound driver at all.
 TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {

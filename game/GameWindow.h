@@ -1,7 +1,7 @@
 #pragma once
 // The game window as the rules see it: its timers, its pause labels, its
 // caption and the handlers of its timer events. Plain C++: the Qt window
-// (combat/ui) shows the caption, the labels and each composed frame, and
+// (windows/play/GameWindowWidget) shows the caption, the labels and each composed frame, and
 // drives the timers; tests drive them with a VirtualClock.
 #include <string>
 

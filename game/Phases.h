@@ -41,12 +41,12 @@ void pauseKey(GameWindow& w);               // 20
 void movePlayer(GameWindow& w);             // 21: left, right, down, up
 void fireKey(GameWindow& w);                // 22 (first half): launch and release
 
-// ---- combat/Shots.cpp: the player's shot ----
+// ---- game/Shots.cpp: the player's shot ----
 void playerShotHitsEnemies(GameWindow& w);  // 14: right group, then left group
 void shotLeavesFieldAndFlies(GameState& g); // 22 (second half): leaving tests, then flight
 void playerShotHitsTank(GameWindow& w);     // 23
 
-// ---- combat/Compose.cpp ----
+// ---- game/Compose.cpp ----
 void composeFrame(GameWindow& w);           // 25
 
 }  // namespace vrh

@@ -15,7 +15,7 @@
 //
 // This header is the controller-neutral part: PadInput turns controller
 // button and stick changes into key presses and releases. The controller
-// service that reads real devices (platform/audio/SdlGamepad.h) feeds it.
+// service that reads real devices (platform/SdlGamepad.h) feeds it.
 #include <array>
 #include <cstdint>
 #include <functional>

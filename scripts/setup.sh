@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev libmpg123-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14 clang-tidy-14
   fonts-dejavu-core desktop-file-utils
   dpkg-dev file lintian appstream
   xvfb openbox xdotool x11-utils imagemagick

@@ -131,13 +131,13 @@ bool TitleScene::startAction() {
     }
 }
 
-bool TitleScene::onAnimationTick(bool inFront) {
+bool TitleScene::onAnimationTick(bool windowInFront) {
     ++frameTick;
     ++spriteFrame;
     if (ticksSinceLoad < kArmTick) ++ticksSinceLoad;
 
-    this->inFront = inFront;
-    const bool active = inFront;
+    inFront = windowInFront;
+    const bool active = windowInFront;
     if (active && ticksSinceLoad == kArmTick) inputArmed = true;
 
     if (frameTick >= 11) frameTick = 1;

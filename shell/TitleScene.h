@@ -2,7 +2,7 @@
 // The title menu as the rules see it: the animated scene (ship bobbing,
 // scrolling strips), the four menu entries with their highlight, input
 // arming, the menu actions and the title music loop. Plain C++: the window
-// (shell/ui/TitleMenuWindow) drives the timers, answers whether it is in front,
+// (windows/title/TitleMenuWindow) drives the timers, answers whether it is in front,
 // draws the composed frames and opens the other windows.
 #include <array>
 #include <cstdint>
@@ -59,10 +59,10 @@ public:
     // Destruction: title music stopped and closed, mainMenuShowing False.
     void onUnload();
 
-    // animationTimer, every 100 ms. `inFront`: the title window is the foreground
+    // animationTimer, every 100 ms. `windowInFront`: the title window is the foreground
     // window. Returns false when the tick destroyed the title window (Load,
     // High Scores); nothing may be drawn then.
-    bool onAnimationTick(bool inFront);
+    bool onAnimationTick(bool windowInFront);
     // themeTimer: hands the opening part over to the looping part of the theme,
     // and restarts the looping part when it has played to its end.
     void onThemeTick();

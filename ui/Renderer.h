@@ -29,7 +29,7 @@ public:
 
     // Shows the top-left `source` part of the canvas in `client` (nearest
     // neighbour), drawn with `p` at (0, 0): stretched over all of it, or
-    // enlarged by a whole number and centred on black (see combat/Scaling.h).
+    // enlarged by a whole number and centred on black (see draw/Scaling.h).
     // When `p` paints into a 32-bit picture (a window's backing store, which
     // on X is shared memory read by the server), the enlarged field is
     // written straight into it, only where the painter may paint.

@@ -24,7 +24,7 @@
 #include "shell/App.h"
 #include "audio/MediaTable.h"
 #include "ui/Forms.h"
-#include "windows/RegisterForms.h"
+#include "windows/RegisterWindows.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
@@ -61,13 +61,13 @@ struct Kit {
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
         app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
-        if (s.gameWindow) registerGameForms(*forms);
+        if (s.gameWindow) registerPlayWindows(*forms);
         std::vector<FormId> standIns;
         if (s.shellWindows) {
-            registerShellForms(*forms);
+            registerTitleWindows(*forms);
             standIns = {FormId::namePrompt, FormId::saveSlots, FormId::highScores, FormId::upgradeShop};
         } else {
-            registerMetaForms(*forms);
+            registerProgressWindows(*forms);
             if (s.titleStandIn) standIns = {FormId::titleMenu};
         }
         for (FormId id : standIns)

@@ -114,7 +114,7 @@ void GameWindowWidget::buildMenu() {
     for (QMenu* m : {fileMenu, optionsMenu, helpMenu})
         connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
 
-    auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (GameWindowWidget::*slot)()) {
+    auto add = [this](QMenu* menu, const char* text, const QKeySequence& key, void (GameWindowWidget::*slot)()) {
         QAction* a = menu->addAction(QString::fromLatin1(text));
         if (!key.isEmpty()) {
             a->setShortcut(key);

@@ -4,10 +4,10 @@
 #include "windows/title/OptionsWindow.h"
 #include "windows/title/StartupWindow.h"
 #include "ui/Forms.h"
-#include "windows/RegisterForms.h"
+#include "windows/RegisterWindows.h"
 
 namespace vrh {
-void registerShellForms(Forms& forms) {
+void registerTitleWindows(Forms& forms) {
     forms.setFactory(FormId::startup, [](Forms& f) -> Form* { return new StartupWindow(f); });
     forms.setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
     forms.setFactory(FormId::options, [](Forms& f) -> Form* { return new OptionsWindow(f); });

@@ -1,9 +1,9 @@
 #include "windows/play/GameWindowWidget.h"
 #include "ui/Forms.h"
-#include "windows/RegisterForms.h"
+#include "windows/RegisterWindows.h"
 
 namespace vrh {
-void registerGameForms(Forms& forms) {
+void registerPlayWindows(Forms& forms) {
     forms.setFactory(FormId::game, [](Forms& f) -> Form* { return new GameWindowWidget(f); });
 }
 }  // namespace vrh

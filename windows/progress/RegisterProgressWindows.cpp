@@ -3,10 +3,10 @@
 #include "windows/progress/NamePromptWindow.h"
 #include "windows/progress/UpgradeShopWindow.h"
 #include "ui/Forms.h"
-#include "windows/RegisterForms.h"
+#include "windows/RegisterWindows.h"
 
 namespace vrh {
-void registerMetaForms(Forms& forms) {
+void registerProgressWindows(Forms& forms) {
     forms.setFactory(FormId::upgradeShop, [](Forms& f) -> Form* { return new UpgradeShopWindow(f); });
     forms.setFactory(FormId::highScores, [](Forms& f) -> Form* { return new HighScoresWindow(f); });
     forms.setFactory(FormId::namePrompt, [](Forms& f) -> Form* { return new NamePromptWindow(f); });
