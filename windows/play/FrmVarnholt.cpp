@@ -6,11 +6,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include "ui/QtKeyboard.h"
 #include "ui/Theme.h"
+#include "ui/XRenderPresenter.h"
 
 namespace vrh {
 namespace {
@@ -39,16 +41,37 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
+        if (XRenderPresenter::available()) {
+            // The X server enlarges the field: the canvas is an X window of
+            // its own, painted without Qt's backing store.
+            setAttribute(Qt::WA_NativeWindow);
+            setAttribute(Qt::WA_PaintOnScreen);
+        }
+    }
+    QPaintEngine* paintEngine() const override {
+        return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : QWidget::paintEngine();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
+        if (testAttribute(Qt::WA_PaintOnScreen)) return presentOnServer(e->region());
         QPainter p(this);
         const ScaleMode mode = w_.app().settings.scaleMode();
         w_.renderer().present(p, kField, size(), mode);
         const PixelRect field = presentRect(mode, kField.width(), kField.height(), width(), height());
         p.translate(field.x, field.y);
         p.scale(double(field.w) / kField.width(), double(field.h) / kField.height());
+        drawPauseLabels(p);
+    }
+    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
+
+private:
+    bool pauseLabelsShown() const {
+        const GameWindow& m = w_.model();
+        return m.lblPause.Visible || m.lblResume.Visible || m.lblMainMenu.Visible;
+    }
+    // The pause texts, with `p` in field pixels.
+    void drawPauseLabels(QPainter& p) const {
         p.setFont(font_);
         const GameWindow& m = w_.model();
         for (const PauseLabelBox& l : kPauseLabels) {
@@ -58,11 +81,28 @@ protected:
             p.drawText(l.box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(label.Caption));
         }
     }
-    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // Form_Click
+    // The field goes to the server, which enlarges it; the pause texts are
+    // drawn into a copy of the field first.
+    void presentOnServer(const QRegion& area) {
+        if (!server_ || server_->window() != winId()) server_ = XRenderPresenter::create(winId(), kField);
+        if (!server_) {  // the game draws the enlarged field itself from now on
+            setAttribute(Qt::WA_PaintOnScreen, false);
+            update();
+            return;
+        }
+        const ScaleMode mode = w_.app().settings.scaleMode();
+        const QImage& canvas = w_.renderer().canvas();
+        if (!pauseLabelsShown()) return server_->present(canvas, size(), mode, area);
+        QImage withLabels = canvas.copy();
+        QPainter p(&withLabels);
+        drawPauseLabels(p);
+        p.end();
+        server_->present(withLabels, size(), mode, area);
+    }
 
-private:
     FrmVarnholt& w_;
     QFont font_;
+    std::unique_ptr<XRenderPresenter> server_;  // null while the game enlarges the field itself
 };
 
 }  // namespace
