@@ -49,7 +49,7 @@ struct XRenderPresenter::Server {
     GC gc = nullptr;       // for sending them
     Picture source = 0;    // the pixmap, read through the enlarging transform
     Picture target = 0;    // the window
-    PixelRect transformFor;  // the rectangle the transform was set for
+    QSize transformFor;    // the enlarged size the transform was set for
 
     ~Server() {
         if (target) XRenderFreePicture(display, target);
@@ -98,7 +98,7 @@ XRenderPresenter::~XRenderPresenter() = default;
 
 WId XRenderPresenter::window() const { return WId(server_->window); }
 
-QRegion XRenderPresenter::upload(const QImage& field, const PixelRect& target) {
+QRegion XRenderPresenter::upload(const QImage& field, const QRect& shown) {
     const int w = server_->field.width(), h = server_->field.height();
     if (field.size() != server_->field || field.depth() != 32) return {};
     std::vector<bool> changed(size_t(h), true);
@@ -139,43 +139,42 @@ QRegion XRenderPresenter::upload(const QImage& field, const PixelRect& target) {
         while (end < h && changed[size_t(end)]) ++end;
         if (end > y) {
             XPutImage(server_->display, server_->pixmap, server_->gc, &image, 0, y, 0, y, unsigned(w), unsigned(end - y));
-            const int top = int(int64_t(y) * target.h / h) - 1;
-            const int bottom = int((int64_t(end) * target.h + h - 1) / h) + 1;
-            shows += QRect(target.x, target.y + top, target.w, bottom - top);
+            const int top = int(int64_t(y) * shown.height() / h) - 1;
+            const int bottom = int((int64_t(end) * shown.height() + h - 1) / h) + 1;
+            shows += QRect(shown.x(), shown.y() + top, shown.width(), bottom - top);
         }
         y = std::max(end, y + 1);
     }
-    return shows & QRect(target.x, target.y, target.w, target.h);
+    return shows & shown;
 }
 
-void XRenderPresenter::present(const QImage& field, QSize client, ScaleMode mode, const QRegion& area) {
+void XRenderPresenter::present(const QImage& field, QSize client, const QRect& shown, const QRegion& area) {
     Server& s = *server_;
-    const PixelRect r = presentRect(mode, s.field.width(), s.field.height(), client.width(), client.height());
     const QRect all(QPoint(0, 0), client);
-    const QRegion paint = (area + upload(field, r)) & all;
-    if (paint.isEmpty() || r.w <= 0 || r.h <= 0) return;
+    const QRegion paint = (area + upload(field, shown)) & all;
+    if (paint.isEmpty() || shown.isEmpty()) return;
 
     // Nothing outside `paint` changes: it is the target's clip.
     const std::vector<XRectangle> clip = rectanglesOf(paint);
     XRenderSetPictureClipRectangles(s.display, s.target, 0, 0, clip.data(), int(clip.size()));
-    const QRect shown(r.x, r.y, r.w, r.h);
     if (shown != all) {  // the border around a centred field is black
         const XRenderColor black{0, 0, 0, 0xffff};
         const std::vector<XRectangle> border = rectanglesOf(QRegion(all).subtracted(QRegion(shown)) & paint);
         if (!border.empty())
             XRenderFillRectangles(s.display, PictOpSrc, s.target, &black, border.data(), int(border.size()));
     }
-    if (!(s.transformFor == r)) {
+    if (s.transformFor != shown.size()) {
         // Client pixel -> field pixel: the transform maps the target's
         // coordinates into the source's.
         XTransform t{};
-        t.matrix[0][0] = stepOf(s.field.width(), r.w);
-        t.matrix[1][1] = stepOf(s.field.height(), r.h);
+        t.matrix[0][0] = stepOf(s.field.width(), shown.width());
+        t.matrix[1][1] = stepOf(s.field.height(), shown.height());
         t.matrix[2][2] = XDoubleToFixed(1);
         XRenderSetPictureTransform(s.display, s.source, &t);
-        s.transformFor = r;
+        s.transformFor = shown.size();
     }
-    XRenderComposite(s.display, PictOpSrc, s.source, 0, s.target, 0, 0, 0, 0, r.x, r.y, unsigned(r.w), unsigned(r.h));
+    XRenderComposite(s.display, PictOpSrc, s.source, 0, s.target, 0, 0, 0, 0, shown.x(), shown.y(),
+                     unsigned(shown.width()), unsigned(shown.height()));
     XFlush(s.display);
 }
 

@@ -5,8 +5,7 @@
 // writes the millions of enlarged pixels. A full-screen window on a 4K
 // screen then costs the game about what the normal window does.
 //
-// The same geometry as Renderer::present: stretched over the client area, or
-// enlarged by a whole number and centred on black (draw/Scaling.h).
+// The caller places the field as Renderer::present does (draw/Scaling.h).
 // Without X (another Qt platform, no RENDER) or with VARNHOLT_PRESENT=cpu in
 // the environment the game draws the enlarged field itself (Renderer).
 #include <QImage>
@@ -15,8 +14,6 @@
 #include <qwindowdefs.h>  // WId
 
 #include <memory>
-
-#include "draw/Scaling.h"
 
 namespace vrh {
 
@@ -36,17 +33,17 @@ public:
 
     WId window() const;
 
-    // Shows `field` (32 bits a pixel, the size given at creation) in the
-    // `client` area: sends the field's rows that differ from those sent
-    // before, and repaints where they show plus `area` (client pixels, e.g.
-    // an exposed part).
-    void present(const QImage& field, QSize client, ScaleMode mode, const QRegion& area);
+    // Shows `field` (32 bits a pixel, the size given at creation) enlarged
+    // over `shown` of the `client` area, black around it: sends the field's
+    // rows that differ from those sent before, and repaints where they show
+    // plus `area` (e.g. an exposed part). All in the window's own pixels.
+    void present(const QImage& field, QSize client, const QRect& shown, const QRegion& area);
 
 private:
     struct Server;
     explicit XRenderPresenter(std::unique_ptr<Server> server);
     // Sends the changed rows; returns the client rows that show them.
-    QRegion upload(const QImage& field, const PixelRect& target);
+    QRegion upload(const QImage& field, const QRect& shown);
 
     std::unique_ptr<Server> server_;
     QImage sent_;  // what the server's copy of the field holds

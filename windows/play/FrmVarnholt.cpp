@@ -54,7 +54,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override {
-        if (testAttribute(Qt::WA_PaintOnScreen)) return presentOnServer(e->region());
+        if (testAttribute(Qt::WA_PaintOnScreen)) {
+            presentOnServer(e->region());
+            return;
+        }
         QPainter p(this);
         const ScaleMode mode = w_.app().settings.scaleMode();
         w_.renderer().present(p, kField, size(), mode);
@@ -82,7 +85,9 @@ private:
         }
     }
     // The field goes to the server, which enlarges it; the pause texts are
-    // drawn into a copy of the field first.
+    // drawn into a copy of the field first. The field is placed in the
+    // widget's coordinates, as the game's own drawing does, and shown in the
+    // window's pixels (more of them on a high-density screen).
     void presentOnServer(const QRegion& area) {
         if (!server_ || server_->window() != winId()) server_ = XRenderPresenter::create(winId(), kField);
         if (!server_) {  // the game draws the enlarged field itself from now on
@@ -90,14 +95,21 @@ private:
             update();
             return;
         }
+        const qreal dpr = devicePixelRatioF();
+        auto inPixels = [dpr](const QRect& r) {
+            return QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect();
+        };
         const ScaleMode mode = w_.app().settings.scaleMode();
-        const QImage& canvas = w_.renderer().canvas();
-        if (!pauseLabelsShown()) return server_->present(canvas, size(), mode, area);
-        QImage withLabels = canvas.copy();
-        QPainter p(&withLabels);
-        drawPauseLabels(p);
-        p.end();
-        server_->present(withLabels, size(), mode, area);
+        const PixelRect f = presentRect(mode, kField.width(), kField.height(), width(), height());
+        const QRect shown = inPixels(QRect(f.x, f.y, f.w, f.h));
+        QRegion areaInPixels;
+        for (const QRect& r : area) areaInPixels += inPixels(r);
+        QImage field = w_.renderer().canvas();  // shares the pixels unless labels are drawn
+        if (pauseLabelsShown()) {
+            QPainter p(&field);
+            drawPauseLabels(p);
+        }
+        server_->present(field, inPixels(rect()).size(), shown, areaInPixels);
     }
 
     FrmVarnholt& w_;
