@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxrender-dev
   libsdl2-dev libmpg123-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14 clang-tidy-14

@@ -33,7 +33,9 @@ constexpr std::string_view kUsage =
     "  HOME              used when XDG_DATA_HOME is unset\n"
     "  DISPLAY           the X display to open the windows on\n"
     "  QT_QPA_PLATFORM   Qt's window-system plugin (xcb by default)\n"
-    "  SDL_AUDIODRIVER   SDL's sound driver (\"dummy\" for silence)\n";
+    "  SDL_AUDIODRIVER   SDL's sound driver (\"dummy\" for silence)\n"
+    "  VARNHOLT_PRESENT  \"cpu\": the game enlarges the play field itself instead of\n"
+    "                    leaving it to the X server (RENDER), to compare the two\n";
 
 }  // namespace
 

@@ -6,11 +6,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include "ui/QtKeyboard.h"
 #include "ui/Theme.h"
+#include "ui/XRenderPresenter.h"
 
 namespace vrh {
 namespace {
@@ -39,16 +41,40 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(kClient);
+        if (XRenderPresenter::available()) {
+            // The X server enlarges the field: the canvas is an X window of
+            // its own, painted without Qt's backing store.
+            setAttribute(Qt::WA_NativeWindow);
+            setAttribute(Qt::WA_PaintOnScreen);
+        }
+    }
+    QPaintEngine* paintEngine() const override {
+        return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : QWidget::paintEngine();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
+        if (testAttribute(Qt::WA_PaintOnScreen)) {
+            presentOnServer(e->region());
+            return;
+        }
         QPainter p(this);
         const ScaleMode mode = w_.app().settings.scaleMode();
         w_.renderer().present(p, kField, size(), mode);
         const PixelRect field = presentRect(mode, kField.width(), kField.height(), width(), height());
         p.translate(field.x, field.y);
         p.scale(double(field.w) / kField.width(), double(field.h) / kField.height());
+        drawPauseLabels(p);
+    }
+    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // a click resumes
+
+private:
+    bool pauseLabelsShown() const {
+        const GameWindow& m = w_.model();
+        return m.pausedLabel.Visible || m.resumeLabel.Visible || m.mainMenuLabel.Visible;
+    }
+    // The pause texts, with `p` in field pixels.
+    void drawPauseLabels(QPainter& p) const {
         p.setFont(font_);
         const GameWindow& m = w_.model();
         for (const PauseLabelBox& l : kPauseLabels) {
@@ -58,11 +84,38 @@ protected:
             p.drawText(l.box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(label.Caption));
         }
     }
-    void mousePressEvent(QMouseEvent*) override { w_.model().resume(); }  // onClicked
 
-private:
+    // The field goes to the server, which enlarges it; the pause texts are
+    // drawn into a copy of the field first. The field is placed in the
+    // widget's coordinates, as the game's own drawing does, and shown in the
+    // window's pixels (more of them on a high-density screen).
+    void presentOnServer(const QRegion& area) {
+        if (!server_ || server_->window() != winId()) server_ = XRenderPresenter::create(winId(), kField);
+        if (!server_) {  // the game draws the enlarged field itself from now on
+            setAttribute(Qt::WA_PaintOnScreen, false);
+            update();
+            return;
+        }
+        const qreal dpr = devicePixelRatioF();
+        auto inPixels = [dpr](const QRect& r) {
+            return QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect();
+        };
+        const ScaleMode mode = w_.app().settings.scaleMode();
+        const PixelRect f = presentRect(mode, kField.width(), kField.height(), width(), height());
+        const QRect shown = inPixels(QRect(f.x, f.y, f.w, f.h));
+        QRegion areaInPixels;
+        for (const QRect& r : area) areaInPixels += inPixels(r);
+        QImage field = w_.renderer().canvas();  // shares the pixels unless labels are drawn
+        if (pauseLabelsShown()) {
+            QPainter p(&field);
+            drawPauseLabels(p);
+        }
+        server_->present(field, inPixels(rect()).size(), shown, areaInPixels);
+    }
+
     GameWindowWidget& w_;
     QFont font_;
+    std::unique_ptr<XRenderPresenter> server_;  // null while the game enlarges the field itself
 };
 
 }  // namespace
