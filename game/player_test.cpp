@@ -41,7 +41,7 @@ struct ArmedHarness : Harness {
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
     struct Case { int x, y; std::vector<Button> held; int wantX, wantY; bool left; };
     const Case cases[] = {{-8, 100, {Button::Left}, -8, 100, true},      {2, 100, {Button::Left}, -8, 100, true},
-                          {292, 100, {Button::Right}, 292, 100, false},  {282, 100, {Button::Right}, 292, 100, false},
+                          {291, 100, {Button::Right}, 291, 100, false},  {282, 100, {Button::Right}, 292, 100, false},
                           {162, 240, {Button::Down}, 162, 240, true},    {162, 230, {Button::Down}, 162, 240, true},
                           {162, 0, {Button::Up}, 162, 0, true},          {162, 10, {Button::Up}, 162, 0, true},
                           {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};

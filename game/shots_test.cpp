@@ -72,16 +72,18 @@ TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
 // Guards the flight step and the right edge (tested with width 14 whatever the picture); relaunch next tick.
 TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     Armed h;
-    h.g.playerX = 292;
-    h.g.shotHomeX = h.g.shotX = 308;
+    h.g.playerX = 291;
+    h.g.shotHomeX = h.g.shotX = 307;
     h.g.gunType = "Ninja";
     h.g.shotType = "Omega";  // 20 px
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY)), std::make_tuple(315, 39));
+    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY)), std::make_tuple(314, 39));
     h.tick();
-    EXPECT_EQ(h.g.shotInFlight, 0) << "315 + 14 > 328";
-    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.shotRight), std::make_tuple(308, 32, false));
+    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 321)) << "314 + 14 = 328 is inside";
+    h.tick();
+    EXPECT_EQ(h.g.shotInFlight, 0) << "321 + 14 > 328";
+    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.shotRight), std::make_tuple(307, 32, false));
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
