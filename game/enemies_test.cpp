@@ -94,6 +94,12 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     l.addEnemy(true, -5, 100);
     l.tick();  // the pass runs before the driving step
     EXPECT_EQ(std::make_pair(int(l.g.enemyShotsInAir), int(l.g.left.x[0])), std::make_pair(0, -1));
+    FiringHarness full;  // a late level: 14 shots in the air at most, whatever level + 1 allows
+    full.g.level = 20;
+    full.addEnemy(true, 3, 100);
+    full.g.enemyShotsInAir = 14;
+    full.tick();
+    EXPECT_FALSE(full.g.left.shotFlying[0]);
 }
 
 // Guards the damage to the player (attack - defence, at least one) and the shot's return to its owner.
@@ -117,7 +123,8 @@ TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
     }
 }
 
-// Guards rams: both explode, only a left-group ram zeroes the HP, rams pay nothing, a firing pose cannot ram.
+// Guards rams: both explode, only a left-group ram zeroes the HP, rams pay nothing, a firing pose cannot
+// ram, and a shot landing in the same tick hits first.
 TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
     for (int from : {0, 1, 2}) {
         SCOPED_TRACE(from);
@@ -128,6 +135,13 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
         h.g.playerHP = 4;
         const bool left = from != 1;
         const int n = h.addEnemy(left, -9, 50, from == 2 ? EnemyState::Shooting : EnemyState::Alive);
+        if (from == 1) {  // a shot lands in the same tick: shots hit before the rams
+            const int s = h.addEnemy(true, 3, 200);
+            h.g.left.shotFlying[s] = true;
+            h.g.left.shotX[s] = -3;
+            h.g.left.shotY[s] = 45;
+            h.g.enemyShotsInAir = 1;
+        }
         h.clearSounds();
         h.tick();
         const EnemyGroup& grp = left ? h.g.left : h.g.right;
@@ -136,7 +150,7 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
             continue;
         }
         EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.playerHP), int(grp.hp[n]), grp.state[n]),
-                  std::make_tuple(PlayerState::Exploding, left ? 0 : 4, 0, EnemyState::Explode2));
+                  std::make_tuple(PlayerState::Exploding, left ? 0 : 3, 0, EnemyState::Explode2));
         EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int64_t(h.g.score), int64_t(h.g.money)), std::make_tuple(13, int64_t(0), int64_t(0)));
         EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     }

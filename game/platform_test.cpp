@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/NearestScaler.h"
 #include "game/Int16.h"
 #include "platform/KeyState.h"
 #include "platform/ShortPath.h"
@@ -120,4 +121,16 @@ TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     EXPECT_EQ(GetShortName(lower), file);
     EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()), "");
     EXPECT_EQ(GetShortName(""), "");
+}
+
+// Guards the scaler sampling the middle of each source step (as Qt's own stretch does), and its rows.
+TEST(NearestScaler, SamplesTheMiddleOfEachStep) {
+    NearestScaler s;
+    s.resize(4, 3, 2, 9);
+    uint32_t src[12], out[18] = {};
+    for (uint32_t i = 0; i < 12; ++i) src[i] = i;
+    s.scale(src, 4, out, 2, {0, 0, 2, 9});
+    std::string seen;
+    for (uint32_t v : out) seen += std::to_string(v) + " ";
+    EXPECT_EQ(seen, "1 3 1 3 1 3 5 7 5 7 5 7 9 11 9 11 9 11 ");
 }

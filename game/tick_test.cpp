@@ -78,9 +78,11 @@ TEST(ExtraLife, OneLifePerTickWhileThePointsLast) {
                          {3000, 300, 8, 0}}) {
         h.g.extraLifeStep = s.step;
         if (s.points >= 0) h.g.extraLifePoints = s.points;
+        const std::string shown = "Lives:" + std::to_string(int(h.g.lives));
         h.tick();
         EXPECT_EQ(h.g.lives, s.lives) << s.points;
         EXPECT_EQ(h.g.extraLifePoints, s.left);
+        EXPECT_NE(h.w().Caption.find(shown + " "), std::string::npos) << "the caption lags one tick";
     }
     EXPECT_EQ(h.plays(h.snd.levelUpSound), 3);
 }
