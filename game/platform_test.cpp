@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/NearestScaler.h"
 #include "game/Int16.h"
 #include "platform/KeyState.h"
 #include "platform/ShortPath.h"
@@ -30,13 +31,14 @@ TEST(Int16Policy, SaturatesAtTheLimitsAndRoundsHalvesToEven) {
     for (auto [from, to] : {std::pair{2.5, 2}, {3.5, 4}, {1e9, 32767}}) EXPECT_EQ(int(Int16(from)), to) << from;
 }
 
-// Guards one window's query using up the tap another window is waiting for, and bad codes.
-TEST(KeyState, EachReaderSeesATapOnce) {
+// Guards one window's query using up the tap another window is waiting for, bad codes, and presses
+// made while another window is in front acting in this one.
+TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
     ScriptedKeys keyboard;
-    EXPECT_EQ(keyboard.GetAsyncKeyState(-5), 0);
-    EXPECT_EQ(keyboard.GetAsyncKeyState(9999), 0);
+    EXPECT_EQ(keyboard.GetAsyncKeyState(-5) | keyboard.GetAsyncKeyState(9999), 0);
     keyboard.tap(13);  // before the readers exist: neither sees it
-    KeyReader title(keyboard), prompt(keyboard);
+    bool inFront = false;
+    KeyReader title(keyboard), prompt(keyboard), game(keyboard, [&] { return inFront; });
     EXPECT_EQ(title.GetAsyncKeyState(13), 0);
     keyboard.tap(13);
     EXPECT_EQ(title.GetAsyncKeyState(13), kKeyPressedBit);
@@ -45,6 +47,9 @@ TEST(KeyState, EachReaderSeesATapOnce) {
     keyboard.keyDown(13);
     EXPECT_EQ(title.GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit);
     EXPECT_EQ(title.GetAsyncKeyState(13), kKeyHeldBit) << "held, no new press";
+    EXPECT_EQ(game.GetAsyncKeyState(13), 0);
+    inFront = true;
+    EXPECT_EQ(game.GetAsyncKeyState(13), kKeyHeldBit) << "the press was used up while away";
     keyboard.keyUp(13);
     EXPECT_EQ(title.GetAsyncKeyState(13), 0) << "up the moment it is released";
 }
@@ -82,17 +87,6 @@ TEST(KeyState, AKeyHeldWhenAReaderTakesOverActsOnlyAfterANewPress) {
     }
 }
 
-// Guards presses made while another window is in front acting in this one.
-TEST(KeyState, AReaderNotListeningAnswersNothing) {
-    ScriptedKeys keyboard;
-    bool inFront = false;
-    KeyReader game(keyboard, [&] { return inFront; });
-    keyboard.keyDown(32);
-    EXPECT_EQ(game.GetAsyncKeyState(32), 0);
-    inFront = true;
-    EXPECT_EQ(game.GetAsyncKeyState(32), kKeyHeldBit) << "the press was used up while away";
-}
-
 // Guards a menu moving twice for one press, or never repeating for a held key.
 TEST(PressRepeat, OneMoveAPressThenTenASecondPastTheDelay) {
     constexpr int16_t held = kKeyHeldBit, press = kKeyHeldBit | kKeyPressedBit, tap = kKeyPressedBit;
@@ -116,26 +110,6 @@ TEST(PressRepeat, OneMoveAPressThenTenASecondPastTheDelay) {
     }
 }
 
-// Guards the firing order of due timers and disabled timers firing.
-TEST(VirtualClock, FiresDueTimersInOrder) {
-    VirtualClock clock;
-    Timer fast(50, true), slow(100, true), off(10, false);
-    std::string log;
-    fast.handler = [&] { log += 'f'; };
-    slow.handler = [&] { log += 's'; };
-    off.handler = [&] { log += 'o'; };
-    clock.add(fast);
-    clock.add(slow);
-    clock.add(off);
-    clock.advance(200);
-    EXPECT_EQ(log, "ffsffs");
-    log.clear();
-    fast.setEnabled(false);
-    off.setEnabled(true);
-    clock.advance(30);
-    EXPECT_EQ(log, "ooo");
-}
-
 // Guards media files not being found when the case of the name differs.
 TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     const vrh::test::ScratchFolder dir("vrh_ShortPath_Dir");
@@ -147,4 +121,16 @@ TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     EXPECT_EQ(GetShortName(lower), file);
     EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()), "");
     EXPECT_EQ(GetShortName(""), "");
+}
+
+// Guards the scaler sampling the middle of each source step (as Qt's own stretch does), and its rows.
+TEST(NearestScaler, SamplesTheMiddleOfEachStep) {
+    NearestScaler s;
+    s.resize(4, 3, 2, 9);
+    uint32_t src[12], out[18] = {};
+    for (uint32_t i = 0; i < 12; ++i) src[i] = i;
+    s.scale(src, 4, out, 2, {0, 0, 2, 9});
+    std::string seen;
+    for (uint32_t v : out) seen += std::to_string(v) + " ";
+    EXPECT_EQ(seen, "1 3 1 3 1 3 5 7 5 7 5 7 9 11 9 11 9 11 ");
 }

@@ -1,5 +1,5 @@
-// The pad in the tick: movement limits, facing, fire, and the player's timed
-// states (flash, explosion, blinking).
+// The pad in the tick: movement limits, facing, fire, and the player's timed states
+// (flash, explosion, blinking).
 #include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
@@ -14,13 +14,6 @@ struct ArmedHarness : Harness {
     ArmedHarness() {
         noSpawns();
         tick(2);
-    }
-    void placePlayer(int x, int y) {
-        g.playerX = x;
-        g.playerY = y;
-        g.shotX = g.shotHomeX = x + 16;
-        g.shotY = g.shotHomeY = y + 32;
-        g.volleyTicks = (327 - y) / 4.0;
     }
     // An enemy shot from the left group parked on the player's box.
     void shootPlayer(int attack = 1) {
@@ -43,179 +36,98 @@ struct ArmedHarness : Harness {
 
 }  // namespace
 
-// The first tick of a run ignores the pad; the waiting shot follows the muzzle.
-TEST(PlayerMovement, ControlsAreDeadOnTheFirstTickOfARun) {
-    Harness h;
-    h.noSpawns();
-    h.hold(Button::Right);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, 162);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, 172) << "armed in step 5, moved in step 21 of the same tick";
-    EXPECT_EQ(h.g.shotHomeX, 188);
-    EXPECT_EQ(h.g.shotX, 188);
-}
-
-// Field limits at each edge (strict comparisons), turning without moving, volley timing kept.
+// Guards the field limits at each edge (strict comparisons), turning without moving, opposite keys
+// cancelling, and the volley timing and the muzzle following the player.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
-    struct Case { int x, y; Button b; int wantX, wantY; };
-    const Case cases[] = {{-8, 100, Button::Left, -8, 100},  {2, 100, Button::Left, -8, 100},
-                          {292, 100, Button::Right, 292, 100}, {162, 240, Button::Down, 162, 240},
-                          {162, 0, Button::Up, 162, 0}};
+    struct Case { int x, y; std::vector<Button> held; int wantX, wantY; bool left; };
+    const Case cases[] = {{-8, 100, {Button::Left}, -8, 100, true},      {2, 100, {Button::Left}, -8, 100, true},
+                          {291, 100, {Button::Right}, 291, 100, false},  {282, 100, {Button::Right}, 292, 100, false},
+                          {162, 240, {Button::Down}, 162, 240, true},    {162, 230, {Button::Down}, 162, 240, true},
+                          {162, 0, {Button::Up}, 162, 0, true},          {162, 10, {Button::Up}, 162, 0, true},
+                          {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
         ArmedHarness h;
-        h.placePlayer(c.x, c.y);
-        h.g.facingLeft = c.b == Button::Right;  // facing away: a press turns the player
-        h.g.facingRight = !h.g.facingLeft;
-        h.hold(c.b);
+        h.g.playerX = c.x;
+        h.g.playerY = c.y;
+        h.g.shotX = h.g.shotHomeX = c.x + 16;
+        h.g.shotY = h.g.shotHomeY = c.y + 32;
+        h.g.volleyTicks = (327 - c.y) / 4.0;
+        h.g.facingLeft = true;  // facing left: Right turns the player, Left keeps the facing
+        h.g.facingRight = false;
+        for (Button b : c.held) h.hold(b);
         h.tick();
-        EXPECT_EQ(h.g.playerX, c.wantX);
-        EXPECT_EQ(h.g.playerY, c.wantY);
+        EXPECT_EQ(std::make_pair(int(h.g.playerX), int(h.g.playerY)), std::make_pair(c.wantX, c.wantY));
+        EXPECT_EQ(std::make_pair(int(h.g.shotX), int(h.g.shotY)), std::make_pair(c.wantX + 16, c.wantY + 32));
         EXPECT_EQ(h.g.volleyTicks, (327 - c.wantY) / 4.0);
-        if (c.b == Button::Left || c.b == Button::Right) {
-            EXPECT_EQ(h.g.facingLeft, c.b == Button::Left);
-            EXPECT_EQ(h.g.facingRight, c.b == Button::Right);
-        }
+        EXPECT_EQ(std::make_pair(h.g.facingLeft, h.g.facingRight), std::make_pair(c.left, !c.left));
     }
 }
 
-// Vertical moves keep the volley timing and the waiting shot in step.
-TEST(PlayerMovement, DownAndUpKeepTheVolleyTimingAndTheMuzzle) {
-    ArmedHarness h;
-    h.hold(Button::Down);
-    h.tick(3);
-    EXPECT_EQ(h.g.playerY, 30);
-    EXPECT_EQ(h.g.volleyTicks, (327 - 30) / 4.0);
-    EXPECT_EQ(h.g.shotHomeY, 62);
-    EXPECT_EQ(h.g.shotY, 62);
-    h.release(Button::Down);
-    h.hold(Button::Up);
-    h.tick();
-    EXPECT_EQ(h.g.playerY, 20);
-    EXPECT_EQ(h.g.volleyTicks, (327 - 20) / 4.0);
-    EXPECT_EQ(h.g.shotHomeY, 52);
-}
-
-// Opposite keys cancel and leave the facing alone.
-TEST(PlayerMovement, OppositeKeysTogetherDoNothing) {
-    ArmedHarness h;
-    for (Button b : {Button::Left, Button::Right, Button::Up, Button::Down}) h.hold(b);
-    h.tick(2);
-    EXPECT_EQ(h.g.playerX, 162);
-    EXPECT_EQ(h.g.playerY, 0);
-    EXPECT_TRUE(h.g.facingRight);
-    EXPECT_FALSE(h.g.facingLeft);
-}
-
-// A shot in flight flies on its own; only its home follows the player.
-TEST(PlayerMovement, AShotInFlightIsNotMovedByThePlayer) {
+// Guards one shot per flight, the fire pose cleared by a key-up of any key, and the states that may act:
+// an exploding player can neither move nor fire, a blinking one can.
+TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     ArmedHarness h;
     h.hold(Button::A);
     h.tick();
-    ASSERT_EQ(h.g.shotInFlight, 1);
-    const int shotX = h.g.shotX;
-    h.release(Button::A);
-    h.hold(Button::Left);
-    h.tick();
-    EXPECT_EQ(h.g.shotX, shotX + 7);
-    EXPECT_EQ(h.g.shotHomeX, 168);
-}
-
-// An exploding player cannot move or fire; a blinking one can.
-TEST(PlayerStates, ExplodingPlayerOnlyPausesAndBlinkingPlayerMovesAndFires) {
-    ArmedHarness h;
-    h.g.playerState = PlayerState::Exploding;
-    h.hold(Button::Right);
-    h.hold(Button::A);
-    h.tick();
-    EXPECT_EQ(h.g.playerX, 162);
-    EXPECT_EQ(h.g.shotInFlight, 0);
-    EXPECT_FALSE(h.g.fireHeld);
-    h.g.playerState = PlayerState::Blinking;
-    h.g.carried.explodeFrame = 0;
-    h.tick();
-    EXPECT_EQ(h.g.playerX, 172);
-    EXPECT_EQ(h.g.shotInFlight, 1);
-    EXPECT_TRUE(h.g.fireHeld);
-}
-
-// One shot per flight; the fire pose is cleared by a key-up of any key.
-TEST(PlayerFire, HoldingAFiresOnceAndAnyKeyUpClearsThePose) {
-    ArmedHarness h;
-    h.hold(Button::A);
-    h.tick();
-    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
-    EXPECT_TRUE(h.g.fireHeld);
-    EXPECT_TRUE(h.g.carried.shotRight);
+    EXPECT_EQ(std::make_tuple(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight), std::make_tuple(1, true, true));
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
     h.w().onKeyReleased();
     EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";
-    h.release(Button::A);
-    h.tick();
-    EXPECT_FALSE(h.g.fireHeld);
+
+    ArmedHarness e;
+    e.g.playerState = PlayerState::Exploding;
+    e.hold(Button::Right);
+    e.hold(Button::A);
+    e.tick();
+    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld), std::make_tuple(162, 0, false));
+    e.g.playerState = PlayerState::Blinking;
+    e.g.carried.explodeFrame = 0;
+    e.tick();
+    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld), std::make_tuple(172, 1, true));
 }
 
-// A hit flashes on two ticks, the third is blank, then the normal picture.
-TEST(PlayerStates, AHitFlashesOnTwoTicksAndTheThirdIsBlank) {
+// Guards the flash (two ticks, the third blank), the four explosion frames, the life lost with the HP
+// refilled to the raised maximum, the 40 blink ticks drawn on even counts, and a blinking player being immune.
+TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     ArmedHarness h;
+    h.g.playerMaxHP = 8;
+    h.g.playerHP = 2;
     h.shootPlayer();
-    h.tick();
-    EXPECT_EQ(h.g.playerHP, 4);
-    EXPECT_EQ(h.g.playerState, PlayerState::Flashing);
-    EXPECT_EQ(h.countOps(Pic::beerightf), 1);
-    EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
-    h.tick();
-    EXPECT_EQ(h.countOps(Pic::beerightf), 1);
+    for (int t = 0; t < 2; ++t) {
+        h.tick();
+        ASSERT_EQ(h.countOps(Pic::beerightf), 1) << t;
+        EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
+    }
+    EXPECT_EQ(std::make_pair(int(h.g.playerHP), h.g.playerState), std::make_pair(1, PlayerState::Flashing));
     h.tick();
     EXPECT_EQ(h.g.playerState, PlayerState::Alive);
     EXPECT_FALSE(h.beeDrawn());
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beeright), 1);
-}
-
-// Four explosion frames, then a life lost, HP refilled to the raised maximum, 40 blink ticks.
-TEST(PlayerStates, ExplosionShowsFourFramesThenTheLifeIsLostAndThePlayerBlinks) {
-    ArmedHarness h;
-    h.g.playerMaxHP = 8;
-    h.g.playerHP = 1;
     h.shootPlayer();
     h.clearSounds();
     for (int f = 0; f <= 3; ++f) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::explode), 1) << "frame " << f;
-        EXPECT_EQ(h.opsOf(Pic::explode)[0].picture.frame, f);
-        EXPECT_EQ(h.g.lives, 5);
+        EXPECT_EQ(std::make_pair(int(h.opsOf(Pic::explode)[0].picture.frame), int(h.g.lives)), std::make_pair(f, 5));
     }
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     h.tick();
-    EXPECT_EQ(h.g.playerState, PlayerState::Blinking);
-    EXPECT_EQ(h.g.lives, 4);
-    EXPECT_EQ(h.g.playerHP, 8);
+    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.lives), int(h.g.playerHP)), std::make_tuple(PlayerState::Blinking, 4, 8));
     EXPECT_FALSE(h.beeDrawn());
-    for (int b = 1; b <= 40; ++b) {  // drawn on even blinkTicks only
+    h.shootPlayer(3);
+    for (int b = 1; b <= 40; ++b) {
         h.tick();
         ASSERT_EQ(h.g.blinkTicks, b);
         EXPECT_EQ(h.beeDrawn(), b % 2 == 0) << "blinkTicks " << b;
     }
+    EXPECT_EQ(h.g.playerHP, 8) << "nothing hits a blinking player";
     h.tick();
-    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
-    EXPECT_EQ(h.g.blinkTicks, 0);
-    EXPECT_FALSE(h.beeDrawn());
+    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.blinkTicks), h.beeDrawn()), std::make_tuple(PlayerState::Alive, 0, false));
     h.tick();
     EXPECT_TRUE(h.beeDrawn());
-}
-
-// A blinking player is not hit, and the shot flies on.
-TEST(PlayerStates, NothingHitsABlinkingPlayer) {
-    ArmedHarness h;
-    h.g.playerState = PlayerState::Blinking;
-    h.shootPlayer(3);
-    h.tick();
-    EXPECT_EQ(h.g.playerHP, 5);
-    EXPECT_TRUE(h.g.left.shotFlying[0]);
-    EXPECT_EQ(h.g.enemyShotsInAir, 1);
 }

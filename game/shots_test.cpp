@@ -1,5 +1,5 @@
-// The player's shot: the box test, pictures and sizes, flight, leaving the
-// field, hits on small enemies and on the big tank; the enemies' shots.
+// The player's shot and the big tank's volley: the box test, pictures and sizes, flight, hits on
+// small enemies, the tank and the player, payouts and their 16-bit limits.
 #include <gtest/gtest.h>
 
 #include "game/Shots.h"
@@ -28,30 +28,27 @@ struct Armed : Harness {
 
 }  // namespace
 
-// Only the top-left and bottom-right corners count, bounds included, fractions exact.
+// Guards the box test: only the top-left and bottom-right corners count, bounds included.
 TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
-    GameState g;
-    EXPECT_TRUE(boxHit(g, 0, 0, 33, 24, 33, 24, 14, 14));
-    EXPECT_TRUE(g.carried.hitFlag);
-    EXPECT_TRUE(boxHit(g, 100, 100, 33, 24, 86, 86, 14, 14));
-    EXPECT_FALSE(boxHit(g, 100, 100, 33, 24, 90, 110, 14, 14 + 20)) << "top-right corner only";
-    EXPECT_FALSE(g.carried.hitFlag) << "the test clears the flag first";
-    EXPECT_FALSE(boxHit(g, 100, 100, 33, 24, 120, 90, 20, 14)) << "bottom-left corner only";
-    EXPECT_FALSE(boxHit(g, 0, 0, 33, 24, 34, 10, 5, 5)) << "one pixel beyond";
-    EXPECT_FALSE(boxHit(g, 162, 0, 33, 42, 195.09, 26, 14, 14));
-    EXPECT_TRUE(boxHit(g, 162, 0, 33, 42, 195.0, 26, 14, 14));
+    struct Case { double x1, y1, w1, h1, x2, y2, w2, h2; bool hit; };
+    for (const Case& c : {Case{0, 0, 33, 24, 33, 24, 14, 14, true}, {100, 100, 33, 24, 86, 86, 14, 14, true},
+                         {100, 100, 33, 24, 90, 110, 14, 34, false}, {100, 100, 33, 24, 120, 90, 20, 14, false},
+                         {0, 0, 33, 24, 34, 10, 5, 5, false}, {162, 0, 33, 42, 195.09, 26, 14, 14, false},
+                         {162, 0, 33, 42, 195.0, 26, 14, 14, true}}) {
+        GameState g;
+        g.carried.hitFlag = !c.hit;  // the test sets or clears it
+        EXPECT_EQ(boxHit(g, c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.hit) << c.x2 << "," << c.y2;
+        EXPECT_EQ(g.carried.hitFlag, c.hit);
+    }
 }
 
-// Wrong picture, mask or hit-box size for a gun and shot; frames not alternating.
+// Guards the picture, mask and square hit box of each gun and shot, and the alternating frames.
 TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
     struct Case { const char* gun; const char* shot; Pic picture, mask; int size; };
-    const Case cases[] = {
-        {"Regular", "Regular", Pic::shot, Pic::shotmask, 14},   {"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
-        {"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18},    {"Regular", "Omega", Pic::shot4, Pic::shot4mask, 18},
-        {"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},    {"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20},
-        {"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},     {"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18},
-    };
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{"Regular", "Regular", Pic::shot, Pic::shotmask, 14}, {"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
+                          {"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18}, {"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},
+                          {"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20}, {"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},
+                          {"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18}, {"regular", "Regular", Pic::shot, Pic::shotmask, 0}}) {
         SCOPED_TRACE(std::string(c.gun) + " " + c.shot);
         Armed h;
         h.g.gunType = c.gun;
@@ -59,93 +56,42 @@ TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
         h.hold(Button::A);
         h.tick();
         ASSERT_EQ(h.g.shotInFlight, 1);
-        EXPECT_EQ(h.g.shotW, c.size);
-        EXPECT_EQ(h.g.shotH, c.size);
+        EXPECT_EQ(std::make_tuple(int(h.g.shotW), int(h.g.shotH)), c.size ? std::make_tuple(c.size, c.size) : std::make_tuple(14, 14));
         const auto ops = h.opsOf(c.picture);
-        ASSERT_EQ(ops.size(), 1u);
-        EXPECT_EQ(ops[0].mask.pic, c.mask);
-        EXPECT_EQ(ops[0].kind, DrawOp::Masked);
+        ASSERT_EQ(ops.size(), c.size ? 1u : 0u) << "an unknown gun draws nothing";
+        if (!c.size) continue;
+        EXPECT_EQ(std::make_tuple(ops[0].mask.pic, ops[0].kind, ops[0].picture.frame, ops[0].mask.frame),
+                  std::make_tuple(c.mask, DrawOp::Masked, uint8_t(h.g.carried.shotFrame - 1), uint8_t(h.g.carried.shotFrame - 1)));
         EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h), std::make_tuple(185, 39, c.size, c.size));
-        EXPECT_EQ(ops[0].picture.frame, h.g.carried.shotFrame - 1);
-        EXPECT_EQ(ops[0].mask.frame, h.g.carried.shotFrame - 1);
         h.tick();
         ASSERT_EQ(h.opsOf(c.picture).size(), 1u);
         EXPECT_NE(h.opsOf(c.picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
     }
 }
 
-// A gun name in the wrong case must neither crash the drawing nor change the size.
-TEST(ShotPictures, AnUnknownCombinationDrawsNothingAndKeepsTheSize) {
-    Armed h;
-    h.g.gunType = "regular";
-    h.hold(Button::A);
-    h.tick();
-    EXPECT_EQ(h.g.shotInFlight, 1);
-    EXPECT_EQ(h.g.shotW, 14);
-    EXPECT_EQ(h.countOps(Pic::shot), 0);
-    EXPECT_FALSE(shotPictures("Ninja", "Ultra").has_value());
-}
-
-// The right-edge test uses width 14 whatever the picture; relaunch on the next tick.
+// Guards the flight step and the right edge (tested with width 14 whatever the picture); relaunch next tick.
 TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     Armed h;
-    h.g.playerX = 292;
-    h.g.shotHomeX = h.g.shotX = 308;
+    h.g.playerX = 291;
+    h.g.shotHomeX = h.g.shotX = 307;
     h.g.gunType = "Ninja";
     h.g.shotType = "Omega";  // 20 px
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(h.g.shotX, 315);
-    EXPECT_EQ(h.g.shotY, 39);
+    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY)), std::make_tuple(314, 39));
     h.tick();
-    EXPECT_EQ(h.g.shotInFlight, 0) << "315 + 14 > 328";
-    EXPECT_EQ(h.g.shotX, 308);
-    EXPECT_EQ(h.g.shotY, 32);
-    EXPECT_FALSE(h.g.carried.shotRight);
-    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
+    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 321)) << "314 + 14 = 328 is inside";
+    h.tick();
+    EXPECT_EQ(h.g.shotInFlight, 0) << "321 + 14 > 328";
+    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.carried.shotRight), std::make_tuple(307, 32, false));
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
 }
 
-// Facing left launches down-left; x = 178 - 7k is first below 0 on tick 26, left on 27.
-TEST(ShotFlight, LeavesAtTheLeftEdgeAndReachesTheTankRow) {
-    Armed h;
-    h.g.facingLeft = true;
-    h.g.facingRight = false;
-    h.hold(Button::A);
-    h.tick();
-    EXPECT_TRUE(h.g.carried.shotLeft);
-    EXPECT_FALSE(h.g.carried.shotRight);
-    EXPECT_EQ(h.g.shotX, 178 - 7);
-    EXPECT_EQ(h.g.shotY, 32 + 7);
-    h.release(Button::A);
-    int ticks = 1;
-    for (; h.g.shotInFlight == 1 && ticks < 100; ++ticks) h.tick();
-    EXPECT_EQ(ticks, 27);
-    EXPECT_EQ(h.g.tankHP, 100);
-}
-
-// Payout, explosion stage and shot reset of a kill.
-TEST(ShotHits, DamagePayoutAndExplosionOfASmallEnemy) {
-    Armed h;
-    const int n = h.addEnemy(false, 180, 100);  // right group, level 1: 1 HP
-    h.clearSounds();
-    h.shootFrom(190, 90);  // bottom-right corner (204, 104) inside the enemy
-    EXPECT_EQ(h.g.right.state[n], EnemyState::Explode2) << "Explode1 drawn in the same tick";
-    EXPECT_EQ(h.g.right.hp[n], 0);
-    EXPECT_EQ(h.g.score, 5);
-    EXPECT_EQ(h.g.money, 1);
-    EXPECT_EQ(h.g.extraLifePoints, 0.5);
-    EXPECT_EQ(h.g.enemiesOnField, 13);
-    EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
-    EXPECT_EQ(h.g.shotInFlight, 0);
-    EXPECT_EQ(h.g.shotX, h.g.shotHomeX);
-    EXPECT_TRUE(h.g.carried.shotRight) << "a hit on an enemy leaves the direction flags";
-}
-
-// Damage is attack - defence, but at least one.
-TEST(ShotHits, DefenceLowersTheDamageButAHitCostsAtLeastOne) {
+// Guards the damage (attack - defence, at least one), the payout of a kill, its explosion stage, the
+// right group being tested first, a firing pose being immune, and a relaunch in the same tick.
+TEST(ShotHits, DamageKillsPayoutsAndOrder) {
     for (auto [attack, defence, hpAfter] : {std::tuple{3, 5, 9}, std::tuple{8, 5, 7}, std::tuple{2, 2, 9}}) {
         Armed h;
         const int n = h.addEnemy(true, 100, 100);
@@ -154,91 +100,86 @@ TEST(ShotHits, DefenceLowersTheDamageButAHitCostsAtLeastOne) {
         h.g.attackPower = attack;
         h.shootFrom(100, 93);
         EXPECT_EQ(h.g.left.hp[n], hpAfter) << "attack " << attack << " defence " << defence;
-        EXPECT_EQ(h.g.left.hit[n], 1) << "a survivor flashes";
-        EXPECT_EQ(h.g.left.state[n], EnemyState::Alive);
-        EXPECT_EQ(h.g.score, 0);
+        EXPECT_EQ(std::make_tuple(int(h.g.left.hit[n]), h.g.left.state[n], int64_t(h.g.score)),
+                  std::make_tuple(1, EnemyState::Alive, int64_t(0)));
     }
-}
-
-// One shot hits one enemy (right group first), never a firing pose; A held relaunches at once.
-TEST(ShotHits, RightGroupFirstAndTheShotIsRelaunchedAtOnceWithAHeld) {
     Armed h;
+    h.g.level = 3;
     const int l = h.addEnemy(true, 100, 100);
-    const int r = h.addEnemy(false, 100, 100);
     const int shoot = h.addEnemy(false, 100, 100, EnemyState::Shooting);
+    const int r = h.addEnemy(false, 100, 100);
+    h.g.right.hp[r] = h.g.left.hp[l] = 1;
     h.hold(Button::A);
+    h.clearSounds();
     h.shootFrom(110, 110);
-    EXPECT_EQ(h.g.right.hp[r], 0);
-    EXPECT_EQ(h.g.left.hp[l], 1);
-    EXPECT_EQ(h.g.right.hp[shoot], 1);
-    EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched in the same tick";
-    EXPECT_EQ(h.g.shotX, 185);
-    EXPECT_EQ(h.plays(h.snd.playerShotSound), 1);
+    EXPECT_EQ(std::make_tuple(int(h.g.right.hp[r]), int(h.g.left.hp[l]), int(h.g.right.hp[shoot])), std::make_tuple(0, 1, 3));
+    EXPECT_EQ(h.g.right.state[r], EnemyState::Explode2) << "Explode1 drawn in the same tick";
+    EXPECT_EQ(std::make_tuple(int64_t(h.g.score), int64_t(h.g.money), h.g.extraLifePoints, int(h.g.enemiesOnField)),
+              std::make_tuple(int64_t(5), int64_t(3), 0.5, 13));
+    EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
+    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 185)) << "relaunched at once";
 }
 
-// Tank damage picture by quarters of 100 HP, the per-hit payout, the flash on two ticks.
+// Guards the tank's damage picture by quarters, its per-hit payout and its two-tick flash.
 TEST(TankHits, DamagePicturesByQuarters) {
-    const std::pair<int, int> cases[] = {{77, 0}, {76, 1}, {52, 1}, {51, 2}, {27, 2}, {26, 3}, {2, 3}};
-    for (auto [before, picture] : cases) {
+    for (auto [before, picture] : {std::pair{77, 0}, {76, 1}, {52, 1}, {51, 2}, {27, 2}, {26, 3}, {2, 3}}) {
         Armed h;
         h.g.tankHP = before;
         h.shootFrom(100, 290);  // 297 after the flight step: below the tank's top row
-        EXPECT_EQ(h.g.tankHP, before - 1);
-        EXPECT_EQ(h.g.tankPicIndex, picture) << "at " << before - 1 << " HP";
-        EXPECT_FALSE(h.g.tankShattered);
-        EXPECT_EQ(h.g.score, 10);
-        EXPECT_EQ(h.g.extraLifePoints, 1.0);
-        EXPECT_EQ(h.g.shotInFlight, 0);
-        EXPECT_FALSE(h.g.carried.shotRight);
+        EXPECT_EQ(std::make_tuple(int(h.g.tankHP), int(h.g.tankPicIndex), h.g.tankShattered), std::make_tuple(before - 1, picture, false));
+        EXPECT_EQ(std::make_tuple(int64_t(h.g.score), h.g.extraLifePoints, int(h.g.shotInFlight)), std::make_tuple(int64_t(10), 1.0, 0));
         for (int flashes : {1, 1, 0}) {
-            EXPECT_EQ(h.countOps(Pic::tankflash), flashes);
-            EXPECT_EQ(h.countOps(Pic::tank), 1 - flashes);
+            EXPECT_EQ(std::make_pair(h.countOps(Pic::tankflash), h.countOps(Pic::tank)), std::make_pair(flashes, 1 - flashes));
             h.tick();
         }
     }
 }
 
-// Shattering pays level x 100, shows in the caption at once; a shattered tank takes no hits.
-TEST(TankHits, ShatteringPaysTheLevelTimesHundredAndShowsItAtOnce) {
-    Armed h;
-    h.g.level = 3;
-    h.g.money = 5;
-    h.g.tankMaxHP = 300;
-    h.g.attackPower = 4;
-    h.g.tankHP = 3;
-    h.shootFrom(100, 290);
-    EXPECT_TRUE(h.g.tankShattered);
-    EXPECT_EQ(h.g.tankHP, -1);
-    EXPECT_EQ(h.g.money, 305);
-    EXPECT_EQ(h.w().Caption, "Level:3 Score:10 Lives:5 HP:5 $305");
-    EXPECT_EQ(h.countOps(Pic::tankShatter), 1);
-    h.hold(Button::A);  // keeps the level change waiting
-    h.shootFrom(100, 290);
-    EXPECT_EQ(h.g.level, 3);
-    EXPECT_EQ(h.g.score, 10);
+// Guards the launch tick, the aim, the flight, the sound and its timer, the end and the next launch.
+TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
+    Harness h;
+    h.noSpawns();
+    h.g.playerX = 10;
+    h.g.playerY = 100;
+    h.g.volleyTicks = (327 - 100) / 4.0;
+    h.tick(48);
+    EXPECT_FALSE(h.g.volleyActive);
+    h.tick();  // 49
+    ASSERT_TRUE(h.g.volleyActive);
+    EXPECT_EQ(std::make_tuple(int(h.g.volleyTimer), int(h.g.volleyY), h.g.volleyX[0], h.g.volleyX[3]), std::make_tuple(0, 310, 0.0, 308.0));
+    EXPECT_EQ(std::make_pair(h.g.carried.volleyStepRight, h.g.carried.volleyStepLeft), std::make_pair((10 + 14) / 56.75, (324 - 10 - 33 + 1) / 56.75));
+    EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "the sound starts with the first flight step";
+    h.tick();  // 50: first flight step
+    EXPECT_EQ(h.g.volleyY, 306);
+    EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.carried.volleyStepLeft);
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
+    EXPECT_TRUE(h.w().tankShotTimer.Enabled());
+    h.tick(37);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
+    EXPECT_EQ(h.plays(h.snd.tankShotSound), 2);
+    h.tick(134 - 87);  // tick 134: 85 flight steps, y = -30
+    EXPECT_TRUE(h.g.volleyActive);
+    h.tick();  // 135: y = -34, -34 + 31 < 0
+    EXPECT_FALSE(h.g.volleyActive || h.w().tankShotTimer.Enabled() || h.w().volleyUnderway);
+    EXPECT_EQ(h.stops(h.snd.tankShotSound), 1);
+    EXPECT_EQ(h.countOps(Pic::tankshot), 0);
+    h.tick(12);
+    EXPECT_FALSE(h.g.volleyActive);
+    h.tick();  // 148 = 49 + 99
+    EXPECT_TRUE(h.g.volleyActive);
 }
 
-// Enemy shots move 10 a tick and are re-armed at their owner's muzzle after leaving.
-TEST(EnemyShots, FlyTenPerTickAndAreReArmedAfterLeavingTheField) {
-    Armed h;
-    const int l = h.addEnemy(true, 3, 250);
-    const int r = h.addEnemy(false, 293, 200);
-    h.g.left.shotFlying[l] = h.g.right.shotFlying[r] = true;
-    h.g.left.shotX[l] = 300;
-    h.g.right.shotX[r] = 15;
-    h.g.enemyShotsInAir = 2;
-    h.tick();
-    EXPECT_EQ(h.g.left.shotX[l], 310);
-    EXPECT_EQ(h.g.right.shotX[r], 5);
-    EXPECT_EQ(h.countOps(Pic::enemyshot), 2);
-    h.tick(2);  // left: 320, then 330; right: 5 > 0 -> -5, then re-armed
-    EXPECT_FALSE(h.g.right.shotFlying[r]);
-    EXPECT_EQ(h.g.right.shotX[r], 293);
-    EXPECT_EQ(h.g.right.shotY[r], 204);
-    EXPECT_EQ(h.g.left.shotX[l], 330);
-    EXPECT_EQ(h.g.enemyShotsInAir, 1);
-    h.tick();
-    EXPECT_FALSE(h.g.left.shotFlying[l]);
-    EXPECT_EQ(h.g.left.shotX[l], 35);
-    EXPECT_EQ(h.g.enemyShotsInAir, 0);
+// Guards the player's hit box against the diagonal shots: a still player is hit on flight steps 71 and 72.
+TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
+    Harness h;
+    h.noSpawns();
+    h.tick(119);  // 70 flight steps
+    EXPECT_EQ(h.g.playerHP, 5);
+    h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
+    EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState), std::make_tuple(4, PlayerState::Flashing));
+    EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, true})) << "shot 3 is at x 195.1, just outside";
+    h.tick();  // step 72: shot 3 at x 193.5, y 22
+    EXPECT_EQ(h.g.playerHP, 3);
+    EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, false}));
 }

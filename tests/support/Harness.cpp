@@ -1,6 +1,5 @@
 #include "tests/support/Harness.h"
 
-#include <filesystem>
 #include <fstream>
 
 #include "game/States.h"
@@ -9,14 +8,12 @@ namespace vrh::test {
 
 Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
     audio.forward = media.device;
-    // Empty media files: every player opens a file of its own.
     for (const MediaEntry& e : kMediaTable) std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
     if (media.prepare) media.prepare(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
     fg.setForeground(self());
     host.onUnload = [this] { window_->onUnload(); };
-    // The shop comes to the front while the game window is hidden.
-    host.onOpenShop = [this] { fg.setForeground(&host); };
+    host.onOpenShop = [this] { fg.setForeground(&host); };  // the shop comes to the front
     createWindow();
 }
 
@@ -26,8 +23,7 @@ Harness::~Harness() {
 
 void Harness::createWindow() {
     if (window_) window_->detachTimers();
-    window_ = std::make_unique<GameWindow>(
-        GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, self()});
+    window_ = std::make_unique<GameWindow>(GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, self()});
     GameWindow* win = window_.get();
     win->attachTimers(clock);
     ticks_ = 0;
@@ -38,38 +34,10 @@ void Harness::createWindow() {
     win->onLoad();
 }
 
-void Harness::newRun() { createWindow(); }
-
 int Harness::code(Button b) const {
     const ButtonMap& k = globals.keys;
-    switch (b) {
-        case Button::A: return k.keyA;
-        case Button::Up: return k.keyUp;
-        case Button::Down: return k.keyDown;
-        case Button::Left: return k.keyLeft;
-        case Button::Right: return k.keyRight;
-        case Button::Start: return k.keyStart;
-    }
-    return 0;
-}
-
-void Harness::tick(int n) {
-    for (int i = 0; i < n; ++i) clock.advance(50);
-}
-
-void Harness::tick(int n, const std::function<void(int)>& script) {
-    for (int i = 0; i < n; ++i) {
-        script(i);
-        clock.advance(50);
-    }
-}
-
-int Harness::plays(const Sound& s) const {
-    return audio.count("play " + s.fileName());
-}
-
-int Harness::stops(const Sound& s) const {
-    return audio.count("stop " + s.fileName());
+    const Int16 codes[] = {k.keyA, k.keyUp, k.keyDown, k.keyLeft, k.keyRight, k.keyStart};
+    return codes[int(b)];
 }
 
 void Harness::closeShop() {
@@ -86,8 +54,7 @@ int Harness::addEnemy(bool leftGroup, int x, int y, EnemyState state) {
     grp.defense[n] = g.level == 1 ? 0 : half + 1;
     grp.attack[n] = half + 1;
     grp.hp[n] = g.level;
-    grp.hit[n] = 0;
-    grp.hitTicks[n] = 0;
+    grp.hit[n] = grp.hitTicks[n] = 0;
     grp.state[n] = state;
     grp.x[n] = x;
     grp.y[n] = y;

@@ -1,35 +1,31 @@
 #pragma once
-// Headless harness: one game window with every service scripted, driven by a
-// VirtualClock. Typical use:
+// Headless harness: one game window with every service scripted, driven by a VirtualClock.
 //
 //   Harness h;                       // window created and loaded (onLoad)
 //   h.hold(Button::Right);           // keys stay as scripted until changed
 //   h.tick(3);                       // three 50 ms steps = three game ticks
 //   EXPECT_EQ(h.g.playerX, 192);
-//   EXPECT_EQ(h.plays(h.snd.playerShotSound), 0);
 //
-// tick() advances the clock by 50 ms per step, so every other due timer of
-// the window fires too (musicTimer every 100 ms, pauseTimer, tankShotTimer and
-// the 1 ms levelUpTimer). The game window stays in front (ScriptedForeground)
-// unless a test changes it. Media paths point at a folder of empty files, so
-// every player opens a file of its own and its calls can be told apart.
-#include <filesystem>
+// tick() advances the clock by 50 ms per step, so every other due timer of the window fires too
+// (musicTimer, pauseTimer, tankShotTimer, the 1 ms levelUpTimer). The game window stays in front unless
+// a test changes it. Media paths point at a folder of empty files, one per player, so every player's
+// calls can be told apart.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "audio/MediaTable.h"
+#include "audio/Sounds.h"
 #include "draw/Frame.h"
 #include "game/GameState.h"
 #include "game/GameWindow.h"
 #include "platform/Foreground.h"
 #include "platform/KeyState.h"
-#include "platform/RecordingAudio.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/RecordingAudio.h"
 #include "platform/Timer.h"
-#include "audio/MediaTable.h"
-#include "audio/Sounds.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
@@ -58,14 +54,12 @@ public:
 
     int highScores = 0, unloads = 0, mainMenus = 0, presents = 0;
     std::vector<std::string> shopCaptions, captions;
-    std::function<void()> onUnload;               // the harness runs onUnload here
-    std::function<void()> onOpenShop;             // the harness puts the shop in front
+    std::function<void()> onUnload, onOpenShop;   // set by the harness
     std::function<void(const Frame&)> onPresent;  // optional: look at every frame
 };
 
-// How a harness plays its sounds: `device`, when given, answers the sound
-// commands (they are still recorded); `media` may change the folder of media
-// files (empty files, one per player) before the game opens them.
+// How a harness plays its sounds: `device`, when given, answers the sound commands (still recorded);
+// `prepare` may change the folder of media files before the game opens them.
 struct HarnessMedia {
     AudioOutput* device = nullptr;
     std::function<void(const std::filesystem::path& folder)> prepare;
@@ -79,7 +73,6 @@ public:
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
 
-    // ---- state and services (use freely) ----
     GameState g;
     Globals globals;
     ScriptedKeys keys;
@@ -96,48 +89,38 @@ public:
     // The handle the window compares the foreground window with.
     WindowHandle self() const { return this; }
 
-    // ---- keys: the bound code of each pad button ----
+    // Keys: the bound code of each pad button. A tap is down and up before the next query, which
+    // still reports it once.
     int code(Button b) const;
     void hold(Button b) { keys.keyDown(code(b)); }
     void release(Button b) { keys.keyUp(code(b)); }
-    // Down and up before the next query: the query still reports it once.
     void tap(Button b) { keys.tap(code(b)); }
     void releaseAll() { keys.releaseAll(); }
 
-    // ---- time ----
     // n steps of 50 ms: one game tick each while moveTimer runs.
-    void tick(int n = 1);
-    // The same, calling script(i) before step i (0-based) to set the keys.
-    void tick(int n, const std::function<void(int)>& script);
-    // Any other span of time (pause screen: 100 ms per pauseTimer event).
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) clock.advance(50);
+    }
     void advanceMs(int64_t ms) { clock.advance(ms); }
     // moveTimer events run in this window so far.
     int ticksRun() const { return ticks_; }
 
-    // ---- sounds ----
-    // How often play() started this player ("play <file>" calls).
-    int plays(const Sound& s) const;
-    // How often stop() stopped it.
-    int stops(const Sound& s) const;
-    // Whether the player has an open file.
-    static bool isOpen(const Sound& s) { return s.isOpen(); }
+    // How often play() started, or stop() stopped, a player.
+    int plays(const Sound& s) const { return audio.count("play " + s.fileName()); }
+    int stops(const Sound& s) const { return audio.count("stop " + s.fileName()); }
     void clearSounds() { audio.calls.clear(); }
 
-    // ---- runs and other windows ----
     // A new run after the last one: a freshly created window is loaded.
-    void newRun();
-    // What the shop's "Next Level" does: the game window is shown again (and
-    // is in front), moveTimer runs, tankShotTimer runs if a volley is under way, HP
-    // refilled. While the shop is open it is the foreground window.
+    void newRun() { createWindow(); }
+    // The shop's "Next Level": the game window in front again, moveTimer on, tankShotTimer on if a
+    // volley is under way, HP refilled.
     void closeShop();
 
-    // ---- scenes ----
-    // Appends a small enemy to a group (as a spawn would at the current
-    // level) at (x, y); its shot waits at its muzzle.
+    // Appends a small enemy to a group as a spawn at the current level would, at (x, y).
     int addEnemy(bool leftGroup, int x, int y, EnemyState state = EnemyState::Alive);
     // Keeps spawning shut (enemiesOnField at 14) so a scene stays as built.
     void noSpawns() { g.enemiesOnField = 14; g.spawnOpen = false; }
-    // Draw operations of the last frame using a picture (any frame).
+    // Draw operations of the last frame using a picture.
     std::vector<DrawOp> opsOf(Pic picture) const;
     int countOps(Pic picture) const { return int(opsOf(picture).size()); }
 

@@ -28,10 +28,6 @@ bool oneOf(const std::string& s, std::initializer_list<const char*> allowed) {
     return false;
 }
 
-}  // namespace
-
-namespace {
-
 // Collects the first broken invariant.
 class Findings {
 public:
@@ -187,29 +183,25 @@ std::string InvariantChecker::check(const GameState& g) {
 
 std::string describeState(const GameState& g) {
     std::ostringstream o;
-    o << "level " << g.level << "  score " << int64_t(g.score) << "  money " << int64_t(g.money) << "  lives "
-      << g.lives << "  HP " << g.playerHP << "/" << g.playerMaxHP << "  attack " << g.attackPower << "  defence "
-      << g.playerDefense << "  gun " << g.gunType << "  shot " << g.shotType << "  extraLifePoints "
-      << g.extraLifePoints << "\n";
-    o << "player (" << g.playerX << ", " << g.playerY << ") \"" << g.playerState << "\" facing "
-      << (g.facingRight ? "right" : "left") << "  explodeFrame " << g.carried.explodeFrame << "  flashTicks " << g.flashTicks
-      << "  blinkTicks " << g.blinkTicks << "  volleyTicks " << g.volleyTicks << "\n";
-    o << "shot " << g.shotInFlight << " at (" << g.shotX << ", " << g.shotY << ") muzzle (" << g.shotHomeX << ", "
-      << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\n";
-    o << "tank " << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered
-      << " flashing " << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y "
-      << g.volleyY << " timer " << g.volleyTimer << " shots flying";
+    o << "level " << g.level << "  score " << int64_t(g.score) << "  money " << int64_t(g.money) << "  lives " << g.lives
+      << "  HP " << g.playerHP << "/" << g.playerMaxHP << "  attack " << g.attackPower << "  defence " << g.playerDefense
+      << "  gun " << g.gunType << "  shot " << g.shotType << "  extraLifePoints " << g.extraLifePoints << "\nplayer ("
+      << g.playerX << ", " << g.playerY << ") \"" << g.playerState << "\" facing " << (g.facingRight ? "right" : "left")
+      << "  explodeFrame " << g.carried.explodeFrame << "  flashTicks " << g.flashTicks << "  blinkTicks " << g.blinkTicks
+      << "  volleyTicks " << g.volleyTicks << "\nshot " << g.shotInFlight << " at (" << g.shotX << ", " << g.shotY
+      << ") muzzle (" << g.shotHomeX << ", " << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\ntank "
+      << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered << " flashing "
+      << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y " << g.volleyY << " timer "
+      << g.volleyTimer << " shots flying";
     for (const bool s : g.carried.volleyShotFlying) o << " " << s;
-    o << "\n";
-    o << "enemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
-      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.carried.playerFrame << "/" << g.carried.shotFrame
-      << "/" << g.enemyFrame << "/" << g.carried.volleyFrame << "\n";
+    o << "\nenemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
+      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.carried.playerFrame << "/" << g.carried.shotFrame << "/"
+      << g.enemyFrame << "/" << g.carried.volleyFrame << "\n";
     for (const auto* grp : {&g.left, &g.right}) {
         o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size() << "\n";
-        for (int i = 0; i < grp->count && size_t(i) < grp->state.size(); ++i)
-            o << "  [" << i << "] \"" << grp->state[size_t(i)] << "\" (" << grp->x[size_t(i)] << ", "
-              << grp->y[size_t(i)] << ") hp " << grp->hp[size_t(i)] << " shot " << grp->shotFlying[size_t(i)]
-              << " (" << grp->shotX[size_t(i)] << ", " << grp->shotY[size_t(i)] << ")\n";
+        for (size_t i = 0; i < size_t(grp->count) && i < grp->state.size(); ++i)
+            o << "  [" << i << "] \"" << grp->state[i] << "\" (" << grp->x[i] << ", " << grp->y[i] << ") hp " << grp->hp[i]
+              << " shot " << grp->shotFlying[i] << " (" << grp->shotX[i] << ", " << grp->shotY[i] << ")\n";
     }
     return o.str();
 }

@@ -1,11 +1,8 @@
 #pragma once
-// What must hold for the state of a run after every 50 ms step, whatever the
-// player does: the shared checker of the soak test (tests/soak_test.cpp) and
-// of the long soak (tests/soak/). Plain C++, no test framework: check()
-// returns the first broken invariant as text, empty when all hold.
-//
-// The 16-bit and 32-bit fields stay in their ranges by construction (they
-// saturate, game/Int16.h); what is checked here is how the fields relate.
+// What must hold for the state of a run after every 50 ms step, whatever the player does: the checker
+// of the fast random-play test (game/invariants_test.cpp) and of the long soak (tests/soak). check()
+// returns the first broken invariant as text, empty when all hold. The 16-bit fields stay in range by
+// construction (they saturate, game/Int16.h); what is checked is how the fields relate.
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -22,8 +19,7 @@ namespace vrh::test {
 
 class InvariantChecker {
 public:
-    // Call after each step of the clock (a game tick, or 50 ms of pause or
-    // shop). Also remembers what the next call compares with.
+    // Call after each 50 ms step; remembers what the next call compares with.
     std::string check(const GameState& g);
     // A run was started or loaded: the score and the counts may start over.
     void newRun() { *this = InvariantChecker{}; }

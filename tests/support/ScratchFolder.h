@@ -1,12 +1,7 @@
 #pragma once
-// A fresh folder for one test, removed again at the end.
-//
-// CTest runs every test case as a process of its own and runs several at
-// once, so a fixed name under /tmp is shared by processes that delete it
-// under each other. The name here carries the process id and a counter.
-// It stays in lower case when the tag is: the sound player folds a path to
-// lower case before it opens it.
-
+// A fresh folder for one test, removed again at the end. The name carries the process id and a counter:
+// ctest runs test cases as parallel processes, which would delete a fixed name under each other. It
+// stays in lower case when the tag is (the sound player lower-cases a path before opening it).
 #include <unistd.h>
 
 #include <filesystem>
