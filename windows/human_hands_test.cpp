@@ -4,10 +4,9 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "tests/support/QtTestMain.h"
-
-#include <algorithm>
 #include <random>
+
+#include "tests/support/QtTestMain.h"
 
 #include "windows/progress/NamePromptWindow.h"
 #include "windows/title/TitleMenuWindow.h"
