@@ -1,9 +1,13 @@
-// The start-up window: the button map and flags it resets, the exit watchdog.
+// The start-up window (the flags and button map it resets, the exit watchdog)
+// and the title menu (which keys are its own, its partial redraws).
+
 #include <QtTest>
 
 #include "tests/support/QtTestMain.h"
 #include "windows/ShellTestKit.h"
 #include "windows/title/StartupWindow.h"
+#include "windows/title/TitleCanvas.h"
+#include "windows/title/TitleMenuWindow.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -24,9 +28,46 @@ struct Startup {  // the media flag says No: nothing is extracted
 };
 }  // namespace
 
-class StartupTest : public QObject {
+class TitleWindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Guards the Enter that closed another window also choosing "New Game", and
+    // keys acting on the title while another window is in front.
+    void onlyPressesMadeWithTheTitleInFrontAct() {
+        ShellKit k;
+        k.forms->show(FormId::titleMenu);
+        auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
+        k.clock.advance(1100);  // past the first second, which ignores Start
+        k.keys.tap(13);
+        k.clock.advance(100);
+        QCOMPARE(k.loads[FormId::namePrompt], 0);  // not in front
+        k.front(FormId::titleMenu);
+        k.keys.keyDown(13);  // pressed in the window that just closed
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(w, &activate);
+        k.clock.advance(500);
+        QCOMPARE(k.loads[FormId::namePrompt], 0);
+        k.keys.keyUp(13);
+        k.keys.tap(13);
+        k.clock.advance(100);
+        QCOMPARE(k.loads[FormId::namePrompt], 1);
+    }
+
+    // Guards a frame drawn only where the scene moves differing anywhere from one drawn whole.
+    void framesDrawnInPartsMatchFramesDrawnWhole() {
+        ShellKit k;
+        k.forms->show(FormId::titleMenu);
+        k.front(FormId::titleMenu);
+        auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
+        for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
+            if (tick == 12) k.keys.tap(40);
+            k.clock.advance(100);
+            TitleCanvas whole;  // a new canvas draws everything
+            whole.draw(w->scene());
+            QVERIFY2(w->renderer().canvas() == whole.renderer().canvas(), qPrintable(QString::number(tick)));
+        }
+    }
+
     // Guards a restart keeping old bindings or window flags.
     void startResetsFlagsAndButtonMap() {
         Startup s;
@@ -77,5 +118,5 @@ private slots:
     }
 };
 
-VRH_QT_TEST(StartupTest)
-#include "startup_test.moc"
+VRH_QT_TEST(TitleWindowsTest)
+#include "title_windows_test.moc"
