@@ -58,16 +58,6 @@ private slots:
         QVERIFY(r.app->g.attackPower == 1 && r.app->g.gunType == "Regular" && r.app->g.playerHP == 5);
     }
 
-    // Guards the close box leaving no window open.
-    void closingThePromptGoesBackToTheTitle() {
-        Rig r;
-        r.forms->show(FormId::namePrompt);
-        r.get<NamePromptWindow>(FormId::namePrompt)->close();
-        Rig::flush();
-        QVERIFY(!r.forms->loaded(FormId::namePrompt) && !r.app->globals.flags.nameShowing);
-        QVERIFY(r.forms->loaded(FormId::titleMenu) && !r.forms->loaded(FormId::game));
-    }
-
     // Guards the run not entered or the file not rewritten (a failed write silent,
     // told every tick or clobbering the old file), the wrong row pulsing, the
     // six-step colour cycle, and the jingle left playing.
@@ -128,9 +118,15 @@ private slots:
         }
     }
 
-    // Guards the wrong way out shown, and where it leads: Cancel or the close
-    // box to the title, Okay or the close box back to the game.
-    void cancelOkayAndTheCloseBoxLeadBack() {
+    // Guards the picker's wrong way out shown, and where it leads: Cancel or the
+    // close box to the title, Okay or the close box back to the game; and the
+    // name prompt's close box leaving no window open.
+    void cancelOkayAndTheCloseBoxesLeadBack() {
+        Rig prompt;
+        prompt.forms->show(FormId::namePrompt);
+        prompt.get<NamePromptWindow>(FormId::namePrompt)->close();
+        Rig::flush();
+        QVERIFY(!prompt.app->globals.flags.nameShowing && prompt.forms->loaded(FormId::titleMenu));
         for (bool loadMode : {true, false})
             for (bool closeBox : {false, true}) {
                 Rig r;
