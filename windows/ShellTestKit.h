@@ -5,73 +5,58 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "windows/play/GameWindowWidget.h"
+#include "audio/MediaTable.h"
 #include "meta/SaveSlots.h"
 #include "meta/TextFile.h"
-#include "platform/Foreground.h"
-#include "platform/KeyState.h"
 #include "platform/RecordingAudio.h"
-#include "platform/MessageBox.h"
-#include "platform/Timer.h"
-#include "ui/QtPlatform.h"
-#include "shell/App.h"
-#include "audio/MediaTable.h"
-#include "ui/Forms.h"
-#include "windows/RegisterWindows.h"
 #include "tests/support/ScratchFolder.h"
+#include "ui/Forms.h"
+#include "ui/QtPlatform.h"
+#include "windows/RegisterWindows.h"
+#include "windows/play/GameWindowWidget.h"
 
 namespace vrh::test {
 
 class StandIn : public Form {
 public:
-    StandIn(Forms& f, FormId id, int& loads, std::vector<FormId>& unloads) : Form(f, id), loads_(loads), unloads_(unloads) {}
+    StandIn(Forms& f, FormId id, int& loads) : Form(f, id), loads_(loads) {}
     void onLoad() override {
         ++loads_;
         if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = true;
     }
     void onUnload() override {
-        unloads_.push_back(id());
         if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = false;
     }
 
 private:
     int& loads_;
-    std::vector<FormId>& unloads_;
 };
 
 struct Kit {
     struct Setup {
-        bool shellWindows = false;  // real title, start-up and dialogs, stand-in meta windows; else the reverse
-        bool gameWindow = true;
-        bool titleStandIn = true;   // meta windows only
-        bool mediaFiles = false;    // empty files: every player opens a file of its own
-        std::string folder{};         // empty: a fresh one of its own
+        bool shellWindows = false;    // real title, start-up and dialogs (and media files), stand-in meta
+                                      // windows; else real meta windows and a stand-in title
+        std::string folder = {};      // empty: a fresh one of its own
         bool liveForeground = false;  // the window in front is Qt's active window, not scripted
     };
     explicit Kit(Setup s) : folder(std::move(s.folder)) {
         if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
-        if (s.mediaFiles)
+        if (s.shellWindows)  // empty files: every player opens a file of its own
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
         app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
-        if (s.gameWindow) registerPlayWindows(*forms);
-        std::vector<FormId> standIns;
-        if (s.shellWindows) {
-            registerTitleWindows(*forms);
-            standIns = {FormId::namePrompt, FormId::saveSlots, FormId::highScores, FormId::upgradeShop};
-        } else {
-            registerProgressWindows(*forms);
-            if (s.titleStandIn) standIns = {FormId::titleMenu};
-        }
+        registerPlayWindows(*forms);
+        (s.shellWindows ? registerTitleWindows : registerProgressWindows)(*forms);
+        const std::vector<FormId> standIns = s.shellWindows ? std::vector<FormId>{FormId::namePrompt, FormId::saveSlots,
+                                                                                  FormId::highScores, FormId::upgradeShop}
+                                                            : std::vector<FormId>{FormId::titleMenu};
         for (FormId id : standIns)
-            forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id], standInUnloads); });
+            forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id]); });
     }
     ~Kit() {
         setWriteFaultForTesting(nullptr);
@@ -108,21 +93,19 @@ struct Kit {
     ScriptedMessageBoxes msg;
     VirtualClock clock;
     std::map<FormId, int> loads;
-    std::vector<FormId> standInUnloads;
     std::unique_ptr<App> app;
     std::unique_ptr<Forms> forms;
 };
 
-// The shell windows over a running game (empty media files unless told).
+// The shell windows over a running game.
 struct ShellKit : Kit {
-    explicit ShellKit(bool mediaFiles = true, std::string folderPath = {})
-        : Kit({.shellWindows = true, .mediaFiles = mediaFiles, .folder = std::move(folderPath)}) {}
+    explicit ShellKit(std::string folderPath = {}) : Kit({.shellWindows = true, .folder = std::move(folderPath)}) {}
 };
 
 // A dialog opened from the running game's menu, which freezes the game.
 struct OverGame : ShellKit {
     explicit OverGame(void (GameWindowWidget::*menuItem)(), std::string folderPath = {})
-        : ShellKit(true, std::move(folderPath)), menu(menuItem) {
+        : ShellKit(std::move(folderPath)), menu(menuItem) {
         forms->show(FormId::game);
         game = Kit::game();
         open();
@@ -133,10 +116,9 @@ struct OverGame : ShellKit {
     GameWindow* game = nullptr;
 };
 
-// The meta windows, with or without the game window and a title stand-in.
+// The meta windows and the game window under a stand-in title.
 struct Rig : Kit {
-    explicit Rig(bool gameWindow = true, bool titleStandIn = true, std::string folderPath = {})
-        : Kit({.gameWindow = gameWindow, .titleStandIn = titleStandIn, .folder = std::move(folderPath)}) {}
+    explicit Rig(std::string folderPath = {}) : Kit({.folder = std::move(folderPath)}) {}
 };
 
 }  // namespace vrh::test

@@ -4,20 +4,17 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "tests/support/QtTestMain.h"
-
-#include <algorithm>
 #include <random>
 
+#include "tests/support/QtTestMain.h"
+#include "windows/ShellTestKit.h"
 #include "windows/progress/NamePromptWindow.h"
 #include "windows/title/TitleMenuWindow.h"
-#include "windows/ShellTestKit.h"
 
 using namespace vrh;
 using namespace vrh::test;
 
 namespace {
-
 constexpr int kEnter = 13, kDown = 40, kUp = 38;
 
 // Real title, name prompt and game window; Qt's active window is in front.
@@ -27,9 +24,8 @@ struct Hands {
         kit.forms->show(FormId::titleMenu);
         settle(1100);  // the title takes keys after its first second
     }
-    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    // Runs the clock in 10 ms steps, letting the event loop deliver
-    // activations in between, so a window opened mid-press polls in time.
+    // The clock in 10 ms steps, the event loop delivering activations in
+    // between, so that a window opened mid-press polls in time.
     void settle(int ms) {
         for (int done = 0; done < ms; done += 10) {
             QCoreApplication::processEvents();
@@ -39,16 +35,14 @@ struct Hands {
     }
     void press(int vk) {
         kit.keys.keyDown(vk);
-        settle(between(60, 250));
+        settle(std::uniform_int_distribution<int>(60, 250)(rng));
         kit.keys.keyUp(vk);
-        settle(between(50, 400));
+        settle(std::uniform_int_distribution<int>(50, 400)(rng));
     }
     int highlighted() { return kit.get<TitleMenuWindow>(FormId::titleMenu)->scene().highlighted(); }
-
     std::mt19937 rng;
     Kit kit;
 };
-
 }  // namespace
 
 class HumanHandsTest : public QObject {
@@ -62,19 +56,14 @@ private slots:
             QVERIFY2(h.highlighted() == 1, why + ": one Down, one entry");
             h.press(kUp);
             QVERIFY2(h.highlighted() == 0, why + ": one Up, one entry");
-
             h.press(kEnter);  // "New Game"
             auto* prompt = h.kit.get<NamePromptWindow>(FormId::namePrompt);
-            QVERIFY2(prompt && prompt->isVisible(), why);
-            QVERIFY2(h.kit.msg.shown().empty(), why + ": the Enter that chose New Game answered the prompt");
-
+            QVERIFY2(prompt && prompt->isVisible() && h.kit.msg.shown().empty(), why + ": the Enter that chose New Game answered the prompt");
             prompt->nameEdit->setText("Hands");
             h.press(kEnter);
             h.settle(2000);
             GameWindow* game = h.kit.game();
-            QVERIFY2(game && !game->paused() && game->moveTimer.Enabled(),
-                     why + ": the Enter that confirmed the name paused the run");
-
+            QVERIFY2(game && !game->paused() && game->moveTimer.Enabled(), why + ": the Enter that confirmed the name paused the run");
             h.press(kEnter);
             QVERIFY2(game->paused(), why + ": one Enter pauses");
             h.press(kDown);
