@@ -20,11 +20,11 @@ struct Expect {
     double loopPoint;        // title parts: where the title screen moves on (s), else 0
 };
 const Expect kExpect[] = {
-    {101, 0, 0, 68, 0}, {102, 0, 0, 91, 0}, {103, 0, 0, 211, 0}, {104, 0, 0, 209, 0}, {105, 0, 0, 185, 0},
-    {106, 0, 0, 110, 0}, {107, 0, 0, 122, 0}, {108, 0, 0, 85, 0}, {109, 0, 0, 194, 0}, {110, 0, 0, 90, 0},
-    {111, 22050, 2, 0.42, 0}, {112, 44100, 1, 2.77, 0}, {113, 44100, 2, 16.0, 0}, {114, 22050, 2, 2.68, 0},
-    {115, 44100, 2, 0.81, 0}, {116, 22050, 2, 0.52, 0}, {117, 0, 0, 25.7, 25.65}, {118, 0, 0, 81.0, 80.88},
-    {119, 22050, 2, 1.81, 0},
+    {101, 0, 0, 68, 0},       {102, 0, 0, 91, 0},       {103, 0, 0, 211, 0},      {104, 0, 0, 209, 0},
+    {105, 0, 0, 185, 0},      {106, 0, 0, 110, 0},      {107, 0, 0, 122, 0},      {108, 0, 0, 85, 0},
+    {109, 0, 0, 194, 0},      {110, 0, 0, 90, 0},       {111, 22050, 2, 0.42, 0}, {112, 44100, 1, 2.77, 0},
+    {113, 44100, 2, 16.0, 0}, {114, 22050, 2, 2.68, 0}, {115, 44100, 2, 0.81, 0}, {116, 22050, 2, 0.52, 0},
+    {117, 0, 0, 25.7, 25.65}, {118, 0, 0, 81.0, 80.88}, {119, 22050, 2, 1.81, 0},
 };
 constexpr int kTitleLoopId = 118, kTankShotId = 119;  // ts2 is restarted at its loop point
 
@@ -32,13 +32,15 @@ constexpr int kTitleLoopId = 118, kTankShotId = 119;  // ts2 is restarted at its
 // spectrum's sum for a limit with a margin.
 double lowShare(const std::vector<float>& s, int channels, int rate, double hz) {
     const double w = 2 * M_PI * hz / rate, alpha = std::sin(w) / std::sqrt(2.0), c = std::cos(w);
-    const double a0 = 1 + alpha, b0 = (1 - c) / 2 / a0, b1 = (1 - c) / a0, a1 = -2 * c / a0, a2 = (1 - alpha) / a0;
+    const double a0 = 1 + alpha, b0 = (1 - c) / 2 / a0, b1 = (1 - c) / a0, a1 = -2 * c / a0,
+                 a2 = (1 - alpha) / a0;
     double low = 0, all = 0;
     for (int ch = 0; ch < channels; ++ch) {
         double x1 = 0, x2 = 0, y1 = 0, y2 = 0, v1 = 0, v2 = 0;
         for (size_t i = size_t(ch); i < s.size(); i += size_t(channels)) {
             const double x = s[i], y = b0 * (x + x2) + b1 * x1 - a1 * y1 - a2 * y2;
-            const double v = b0 * (y + y2) + b1 * y1 - a1 * v1 - a2 * v2;  // y1, y2 still the previous stage outputs
+            const double v =
+                b0 * (y + y2) + b1 * y1 - a1 * v1 - a2 * v2;  // y1, y2 still the previous stage outputs
             x2 = x1, x1 = x, y2 = y1, y1 = y, v2 = v1, v1 = v;
             low += v * v, all += x * x;
         }
@@ -70,7 +72,8 @@ private slots:
             QVERIFY2(res.open(QIODevice::ReadOnly), qPrintable(res.fileName() + " is not embedded"));
             const auto* entry = std::find_if(vrh::kMediaTable.begin(), vrh::kMediaTable.end(),
                                              [&](const vrh::MediaEntry& m) { return m.resourceId == e.id; });
-            const QString path = dir.path() + QString::fromLatin1(entry->fileText.data(), entry->fileText.size());
+            const QString path =
+                dir.path() + QString::fromLatin1(entry->fileText.data(), entry->fileText.size());
             QFile out(path);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(res.readAll()) == res.size());
             out.close();
@@ -79,24 +82,33 @@ private slots:
             const double seconds = double(d->frames()) / d->rate();
             const std::string what = path.toStdString() + " lasts " + std::to_string(seconds) + " s";
             if (e.rate) {
-                QVERIFY2(d->rate() == e.rate && d->channels() == e.channels && std::abs(seconds - e.seconds) <= 0.010, what.c_str());
+                QVERIFY2(d->rate() == e.rate && d->channels() == e.channels &&
+                             std::abs(seconds - e.seconds) <= 0.010,
+                         what.c_str());
                 std::vector<float> all;
                 rms(*d, 0, d->frames(), &all);
-                QVERIFY2(e.id != kTankShotId || lowShare(all, d->channels(), d->rate(), 150) < 0.6, (what + ": a boom").c_str());
+                QVERIFY2(e.id != kTankShotId || lowShare(all, d->channels(), d->rate(), 150) < 0.6,
+                         (what + ": a boom").c_str());
                 continue;
             }
-            QVERIFY2(std::abs(seconds - e.seconds) <= 0.10 * e.seconds && seconds >= e.loopPoint, what.c_str());
+            QVERIFY2(std::abs(seconds - e.seconds) <= 0.10 * e.seconds && seconds >= e.loopPoint,
+                     what.c_str());
             QVERIFY2(double(res.size()) * 8 / seconds >= 160000, (what + ": under 160 kbit/s").c_str());
             std::vector<float> head;
             QVERIFY2(rms(*d, 0, d->rate() / 20, &head) > 0.003, (what + ": silent start").c_str());
-            const auto rest = int64_t(d->rate() * 0.15), loop = int64_t(std::llround(e.loopPoint * d->rate()));
-            if (e.loopPoint == 0) QVERIFY2(rms(*d, d->frames() - rest, rest) < 0.0316, (what + ": no rest at the end").c_str());
-            else QVERIFY2(rms(*d, loop, d->frames() - loop) < 0.01, (what + ": sound after the loop point").c_str());
+            const auto rest = int64_t(d->rate() * 0.15),
+                       loop = int64_t(std::llround(e.loopPoint * d->rate()));
+            if (e.loopPoint == 0)
+                QVERIFY2(rms(*d, d->frames() - rest, rest) < 0.0316, (what + ": no rest at the end").c_str());
+            else
+                QVERIFY2(rms(*d, loop, d->frames() - loop) < 0.01,
+                         (what + ": sound after the loop point").c_str());
             if (e.id != kTitleLoopId) continue;  // the opening hands over to ts2 and is never restarted
             std::vector<float> last;
             rms(*d, loop - 1, 1, &last);
             for (int c = 0; c < d->channels(); ++c)  // the jump at the seam stays below 0.35 of full scale
-                QVERIFY2(std::abs(last[size_t(c)] - head[size_t(c)]) < 0.35f, (what + ": click at the seam").c_str());
+                QVERIFY2(std::abs(last[size_t(c)] - head[size_t(c)]) < 0.35f,
+                         (what + ": click at the seam").c_str());
         }
     }
 };

@@ -136,7 +136,8 @@ private:
     }
 
     static void sdlCallback(void* self, Uint8* stream, int bytes) {
-        static_cast<AudioDevice*>(self)->mix(reinterpret_cast<float*>(stream), size_t(bytes) / (2 * sizeof(float)));
+        static_cast<AudioDevice*>(self)->mix(reinterpret_cast<float*>(stream),
+                                             size_t(bytes) / (2 * sizeof(float)));
     }
 
     bool openSdlDevice() {
@@ -183,8 +184,8 @@ private:
             while (!quit_) {
                 clockWake_.wait_for(lock, std::chrono::milliseconds(10));
                 const auto elapsed = std::chrono::steady_clock::now() - start;
-                const int64_t due =
-                    std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * kOutputRate / 1000000;
+                const int64_t due = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() *
+                                    kOutputRate / 1000000;
                 while (mixed < due && !quit_) {
                     const int64_t n = std::min<int64_t>(due - mixed, kBufferFrames);
                     mix(buffer.data(), size_t(n));
@@ -209,6 +210,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<AudioOutput> makeAudioDevice(AudioBackend backend) { return std::make_unique<AudioDevice>(backend); }
+std::unique_ptr<AudioOutput> makeAudioDevice(AudioBackend backend) {
+    return std::make_unique<AudioDevice>(backend);
+}
 
 }  // namespace vrh

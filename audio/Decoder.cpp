@@ -17,8 +17,8 @@ constexpr int kMaxRate = 384000;
 constexpr int kMaxChannels = 8;
 
 bool sane(int rate, int channels, int64_t frames) {
-    return rate >= kMinRate && rate <= kMaxRate && channels >= 1 && channels <= kMaxChannels &&
-           frames > 0 && frames < int64_t(rate) * 60 * 60 * 24;
+    return rate >= kMinRate && rate <= kMaxRate && channels >= 1 && channels <= kMaxChannels && frames > 0 &&
+           frames < int64_t(rate) * 60 * 60 * 24;
 }
 
 // Bytes in memory read like a file (the readers' from-memory entry).
@@ -33,7 +33,9 @@ struct MemoryFile {
         return n;
     }
     int64_t seek(int64_t offset, int whence) {
-        const int64_t to = offset + (whence == SEEK_CUR ? at : whence == SEEK_END ? int64_t(bytes.size()) : 0);
+        const int64_t to = offset + (whence == SEEK_CUR   ? at
+                                     : whence == SEEK_END ? int64_t(bytes.size())
+                                                          : 0);
         if (to < 0) return -1;
         return at = to;
     }
@@ -56,7 +58,8 @@ public:
 
     bool openFile(const std::string& path) {
         // Always two 16-bit channels out; the library upmixes mono itself.
-        return create() && mpg123_open_fixed(handle_, path.c_str(), MPG123_STEREO, MPG123_ENC_SIGNED_16) == MPG123_OK &&
+        return create() &&
+               mpg123_open_fixed(handle_, path.c_str(), MPG123_STEREO, MPG123_ENC_SIGNED_16) == MPG123_OK &&
                prepare();
     }
 
@@ -75,7 +78,8 @@ public:
         const long* rates = nullptr;
         size_t count = 0;
         mpg123_rates(&rates, &count);
-        for (size_t i = 0; i < count; ++i) mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_SIGNED_16);
+        for (size_t i = 0; i < count; ++i)
+            mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_SIGNED_16);
         return mpg123_open_handle(handle_, &memory_) == MPG123_OK && prepare();
     }
 
@@ -148,7 +152,9 @@ public:
             [](sf_count_t offset, int whence, void* m) -> sf_count_t {
                 return static_cast<MemoryFile*>(m)->seek(offset, whence);
             },
-            [](void* into, sf_count_t n, void* m) -> sf_count_t { return static_cast<MemoryFile*>(m)->read(into, n); },
+            [](void* into, sf_count_t n, void* m) -> sf_count_t {
+                return static_cast<MemoryFile*>(m)->read(into, n);
+            },
             [](const void*, sf_count_t, void*) -> sf_count_t { return 0; },
             [](void* m) -> sf_count_t { return static_cast<MemoryFile*>(m)->at; },
         };

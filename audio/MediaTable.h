@@ -12,11 +12,10 @@ struct MediaEntry {
 };
 
 inline constexpr std::array<MediaEntry, 19> kMediaTable{{
-    {101, "/bgm1.mp3"}, {102, "/bgm2.mp3"}, {103, "/bgm3.mp3"}, {104, "/bgm4.mp3"},
-    {105, "/bgm5.mp3"}, {106, "/bgm6.mp3"}, {107, "/bgm7.mp3"}, {108, "/bgm8.mp3"},
-    {109, "/bgm9.mp3"}, {110, "/bgm10.mp3"}, {111, "/es3.wav"}, {112, "/ex.wav"},
-    {113, "/hs.wav"}, {114, "/lvlup.wav"}, {115, "/mms.wav"}, {116, "/ps2.wav"},
-    {117, "/ts1.mp3"}, {118, "/ts2.mp3"}, {119, "/ts.wav"},
+    {101, "/bgm1.mp3"}, {102, "/bgm2.mp3"}, {103, "/bgm3.mp3"}, {104, "/bgm4.mp3"},  {105, "/bgm5.mp3"},
+    {106, "/bgm6.mp3"}, {107, "/bgm7.mp3"}, {108, "/bgm8.mp3"}, {109, "/bgm9.mp3"},  {110, "/bgm10.mp3"},
+    {111, "/es3.wav"},  {112, "/ex.wav"},   {113, "/hs.wav"},   {114, "/lvlup.wav"}, {115, "/mms.wav"},
+    {116, "/ps2.wav"},  {117, "/ts1.mp3"},  {118, "/ts2.mp3"},  {119, "/ts.wav"},
 }};
 
 // The path globals: application folder + file text.

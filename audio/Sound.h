@@ -21,9 +21,9 @@ public:
     // first file to the device.
     void open(std::string fileName);
     void close();
-    void play();  // from the start to the end
+    void play();                                     // from the start to the end
     void playRange(double fromMs, double toMs = 0);  // toMs 0: to the end
-    void stop();  // and back to the start
+    void stop();                                     // and back to the start
     void pause();
     void resume();
 

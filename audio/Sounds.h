@@ -12,8 +12,9 @@ namespace vrh {
 struct Sounds {
     explicit Sounds(AudioOutput& d)
         : playerShotSound(d), explosionSound(d), enemyShotSound(d), levelUpSound(d), tankShotSound(d),
-          menuMoveSound(d), highScoreSound(d), titleOpeningSound(d), titleLoopSound(d),
-          music{{Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d)}} {}
+          menuMoveSound(d), highScoreSound(d), titleOpeningSound(d),
+          titleLoopSound(d), music{{Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d), Sound(d),
+                                    Sound(d), Sound(d), Sound(d), Sound(d)}} {}
 
     Sound playerShotSound, explosionSound, enemyShotSound, levelUpSound, tankShotSound;
     Sound menuMoveSound, highScoreSound, titleOpeningSound, titleLoopSound;

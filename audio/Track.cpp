@@ -9,12 +9,8 @@ constexpr int64_t kChunkFrames = 2048;
 }
 
 Track::Track(std::unique_ptr<Decoder> decoder, int outputRate)
-    : decoder_(std::move(decoder)),
-      rate_(decoder_->rate()),
-      frames_(decoder_->frames()),
-      step_(double(rate_) / double(outputRate)),
-      end_(frames_),
-      buffer_(size_t(kChunkFrames) * 2),
+    : decoder_(std::move(decoder)), rate_(decoder_->rate()), frames_(decoder_->frames()),
+      step_(double(rate_) / double(outputRate)), end_(frames_), buffer_(size_t(kChunkFrames) * 2),
       scratch_(size_t(kChunkFrames) * size_t(decoder_->channels())) {}
 
 int64_t Track::lengthMs() const { return frames_ * 1000 / rate_; }

@@ -51,9 +51,9 @@ private:
     double step_;  // source frames per output frame
 
     Mode mode_ = Mode::Stopped;
-    int64_t pos_ = 0;    // current source frame
-    double frac_ = 0;    // fraction between pos_ and pos_ + 1
-    int64_t end_ = 0;    // playback stops when pos_ reaches this frame
+    int64_t pos_ = 0;  // current source frame
+    double frac_ = 0;  // fraction between pos_ and pos_ + 1
+    int64_t end_ = 0;  // playback stops when pos_ reaches this frame
     float gain_ = 1.0f;
 
     std::vector<float> buffer_;   // stereo frames [bufStart_, bufStart_ + bufFrames_)

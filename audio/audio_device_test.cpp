@@ -56,9 +56,12 @@ struct Ramp : audio::Decoder {
 // Guards gapless lengths (exactly the samples encoded), data read to the end and not silence, from a
 // file and from memory; and junk, cut, data-less, folder, missing or wrongly named files refused.
 TEST(AudioDecoder, ReadsWhatWasEncodedAndRefusesTheRest) {
-    for (auto [name, rate, frames] : {std::tuple{"tone44k.mp3", 44100, 44100}, {"tone22k_mono.mp3", 22050, 13230}, {"blip22k.wav", 22050, 2205}}) {
-        auto m = audio::decodeBytes(std::string(name).ends_with("mp3") ? audio::Format::Mp3 : audio::Format::Wave,
-                                    bytesOf(kData / name));
+    for (auto [name, rate, frames] : {std::tuple{"tone44k.mp3", 44100, 44100},
+                                      {"tone22k_mono.mp3", 22050, 13230},
+                                      {"blip22k.wav", 22050, 2205}}) {
+        auto m =
+            audio::decodeBytes(std::string(name).ends_with("mp3") ? audio::Format::Mp3 : audio::Format::Wave,
+                               bytesOf(kData / name));
         auto d = audio::openDecoder((kData / name).string());
         ASSERT_TRUE(d && m) << name;
         EXPECT_EQ(std::tuple(d->rate(), d->frames(), m->frames()), std::tuple(rate, frames, frames)) << name;
@@ -72,9 +75,14 @@ TEST(AudioDecoder, ReadsWhatWasEncodedAndRefusesTheRest) {
     }
     const test::ScratchFolder dir("vrh audio refused");  // blanks on purpose
     const std::string good = bytesOf(kData / "blip22k.wav");
-    for (auto [name, bytes] : {std::pair{"text.mp3", std::string(3000, 'k')}, {"text.wav", std::string("RIFF....WAVEjunk")},
-                               {"empty.mp3", std::string()}, {"cut.wav", good.substr(0, 20)}, {"nodata.wav", good.substr(0, 44)},
-                               {"good.ogg", good}, {"good", good}, {"GOOD.WAVE", good}}) {
+    for (auto [name, bytes] : {std::pair{"text.mp3", std::string(3000, 'k')},
+                               {"text.wav", std::string("RIFF....WAVEjunk")},
+                               {"empty.mp3", std::string()},
+                               {"cut.wav", good.substr(0, 20)},
+                               {"nodata.wav", good.substr(0, 44)},
+                               {"good.ogg", good},
+                               {"good", good},
+                               {"GOOD.WAVE", good}}) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
         EXPECT_EQ(bool(audio::openDecoder(dir / name)), std::string(name) == "GOOD.WAVE") << name;
     }
@@ -91,13 +99,15 @@ TEST(AudioTrack, ResamplesUpmixesAndStopsWhereTheDataEnds) {
     std::vector<float> out(2 * 88200, 0.0f);
     t.mixInto(out.data(), 4410);  // 100 ms
     for (int i = 0; i < 10; ++i)
-        for (int c : {0, 1}) EXPECT_NEAR(out[2 * i + c], (float(i / 2 + 1) + (i % 2 ? 0.5f : 0.0f)) / 1e5f, 1e-9) << i;
+        for (int c : {0, 1})
+            EXPECT_NEAR(out[2 * i + c], (float(i / 2 + 1) + (i % 2 ? 0.5f : 0.0f)) / 1e5f, 1e-9) << i;
     EXPECT_EQ(std::pair(t.positionFrames(), t.positionMs()), std::pair(int64_t(2205), int64_t(100)));
     t.mixInto(out.data(), 88200);
     EXPECT_EQ(t.mode(), audio::Mode::Stopped);
     EXPECT_EQ(t.positionFrames(), 19845);
     EXPECT_NE(out[2 * 35279], 0.0f);
-    EXPECT_EQ(out[2 * 35280], 0.0f) << "then silence: 17640 frames left after the first 100 ms, twice as many out";
+    EXPECT_EQ(out[2 * 35280], 0.0f)
+        << "then silence: 17640 frames left after the first 100 ms, twice as many out";
 }
 
 // Guards bad ranges and volumes refused; from/to, pause, volume, seeking and restart from frame 0.
@@ -105,14 +115,16 @@ TEST(AudioTrack, RangesSeekPauseAndVolume) {
     auto reader = std::make_unique<Ramp>(44100, 2, 44100, 44100);
     Ramp* raw = reader.get();
     audio::Track t(std::move(reader), 44100);
-    for (auto [from, to] : {std::pair<double, std::optional<double>>{2000.0, std::nullopt}, {0.0, 1001.0}, {600.0, 500.0}})
+    for (auto [from, to] :
+         {std::pair<double, std::optional<double>>{2000.0, std::nullopt}, {0.0, 1001.0}, {600.0, 500.0}})
         EXPECT_FALSE(t.play(from, to)) << from;
     EXPECT_FALSE(t.setVolume(1001));
     EXPECT_EQ(t.mode(), audio::Mode::Stopped);
     ASSERT_TRUE(t.setVolume(500) && t.play(200.0, 300.0));
     std::vector<float> out(2 * 44100, 0.25f);  // the track adds to what is there
     t.mixInto(out.data(), 441);
-    for (int c : {0, 1}) EXPECT_NEAR(out[c], 0.25f + 0.5f * Ramp::value(8820, c), 1e-7) << "from 200 ms, at half volume";
+    for (int c : {0, 1})
+        EXPECT_NEAR(out[c], 0.25f + 0.5f * Ramp::value(8820, c), 1e-7) << "from 200 ms, at half volume";
     t.pause();
     t.mixInto(out.data(), 441);
     EXPECT_EQ(t.positionMs(), 210) << "paused";
@@ -146,9 +158,12 @@ TEST_P(AudioDeviceTest, PlaysInTime) {
     const TrackId s = device->open(stereo), m = device->open(mono);  // 1 s and 0.6 s
     EXPECT_EQ(std::pair(device->lengthMs(s), device->lengthMs(m)), std::pair(int64_t(1000), int64_t(600)));
     EXPECT_EQ(std::pair(device->mode(s), position(s)), std::pair(TrackMode::Stopped, int64_t(0)));
-    for (const std::string& bad : {(dir / "missing.wav").string(), std::string(), dir.string()}) EXPECT_EQ(device->open(bad), TrackId::None);
-    for (auto [from, to] : {std::pair{100.0, 50.0}, {9999.0, 0.0}, {0.0, 1001.0}, {-5.0, 0.0}}) device->play(s, from, to);
-    EXPECT_EQ(std::pair(device->mode(s), position(s)), std::pair(TrackMode::Stopped, int64_t(0))) << "bad ranges";
+    for (const std::string& bad : {(dir / "missing.wav").string(), std::string(), dir.string()})
+        EXPECT_EQ(device->open(bad), TrackId::None);
+    for (auto [from, to] : {std::pair{100.0, 50.0}, {9999.0, 0.0}, {0.0, 1001.0}, {-5.0, 0.0}})
+        device->play(s, from, to);
+    EXPECT_EQ(std::pair(device->mode(s), position(s)), std::pair(TrackMode::Stopped, int64_t(0)))
+        << "bad ranges";
     device->play(m, 0, 0);
     device->play(s, 0, 0);
     EXPECT_EQ(device->open(stereo), s);
@@ -157,7 +172,8 @@ TEST_P(AudioDeviceTest, PlaysInTime) {
     EXPECT_EQ(position(m), 600) << "the whole file was consumed";
     EXPECT_EQ(device->mode(s), TrackMode::Playing) << "two at once";
     device->stop(s);
-    EXPECT_EQ(std::pair(device->mode(s), position(s)), std::pair(TrackMode::Stopped, int64_t(0))) << "stop rewinds";
+    EXPECT_EQ(std::pair(device->mode(s), position(s)), std::pair(TrackMode::Stopped, int64_t(0)))
+        << "stop rewinds";
     device->play(s, 0, 0);
     device->pause(s);
     const int64_t held = position(s);
@@ -174,12 +190,16 @@ TEST_P(AudioDeviceTest, PlaysInTime) {
         std::this_thread::sleep_for(1ms);
     }
     device->close(s);
-    EXPECT_EQ(std::tuple(device->mode(s), device->lengthMs(s), device->positionMs(s)), std::tuple(TrackMode::NotOpen, 0, 0));
+    EXPECT_EQ(std::tuple(device->mode(s), device->lengthMs(s), device->positionMs(s)),
+              std::tuple(TrackMode::NotOpen, 0, 0));
     EXPECT_NE(device->open(stereo), TrackId::None) << "opens again";
 }
 
-INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest, ::testing::Values(AudioBackend::Automatic, AudioBackend::WallClock),
-                         [](const auto& param) { return std::string(param.param == AudioBackend::Automatic ? "Sdl" : "Clock"); });
+INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest,
+                         ::testing::Values(AudioBackend::Automatic, AudioBackend::WallClock),
+                         [](const auto& param) {
+                             return std::string(param.param == AudioBackend::Automatic ? "Sdl" : "Clock");
+                         });
 
 // Guards the game failing, or time standing still, when SDL can open no sound driver at all.
 TEST(AudioDeviceFallback, NoSoundDeviceAtAllStillPlaysSilentlyInTime) {

@@ -25,8 +25,14 @@ struct SoundTest : ::testing::Test {
 // Guards the name lower-cased, only playable extensions opened, a missing file silent, and the
 // file closed when the player goes away.
 TEST_F(SoundTest, OpensOnlyPlayableFilesThatAreThere) {
-    for (auto [name, opens] : {std::pair{"BGM1.MP3", true}, {"missing.wav", true}, {"a.Wma", true}, {"a.cda", true},
-                               {"jingle.wave", true}, {"x.ogg", false}, {"a.mp3.txt", false}, {"mp3", false}}) {
+    for (auto [name, opens] : {std::pair{"BGM1.MP3", true},
+                               {"missing.wav", true},
+                               {"a.Wma", true},
+                               {"a.cda", true},
+                               {"jingle.wave", true},
+                               {"x.ogg", false},
+                               {"a.mp3.txt", false},
+                               {"mp3", false}}) {
         Sound s(audio);
         s.open(path(name));
         s.play();
@@ -35,8 +41,8 @@ TEST_F(SoundTest, OpensOnlyPlayableFilesThatAreThere) {
         EXPECT_EQ(s.mode(), TrackMode::NotOpen) << "the recording device answers nothing";
     }
     const std::string bgm = path("bgm1.mp3");
-    EXPECT_EQ(audio.calls, (Calls{"open " + bgm, "volume " + bgm + " 50", "volume " + bgm + " 50", "play " + bgm,
-                                  "volume " + bgm + " 80", "close " + bgm}));
+    EXPECT_EQ(audio.calls, (Calls{"open " + bgm, "volume " + bgm + " 50", "volume " + bgm + " 50",
+                                  "play " + bgm, "volume " + bgm + " 80", "close " + bgm}));
 }
 
 // Guards each command's calls: the volume before a play (0 while muted), ranges, stop as stop, pause,
@@ -45,13 +51,30 @@ TEST_F(SoundTest, CommandsAndQueries) {
     const std::string p = path("ps2.wav");
     const std::pair<std::function<void(Sound&)>, Calls> cases[] = {
         {[](Sound& s) { s.play(); }, {"volume " + p + " 50", "play " + p}},
-        {[](Sound& s) { s.playRange(2.5, 1500); }, {"volume " + p + " 50", "play " + p + " from 2.5 to 1500"}},
+        {[](Sound& s) { s.playRange(2.5, 1500); },
+         {"volume " + p + " 50", "play " + p + " from 2.5 to 1500"}},
         {[](Sound& s) { s.stop(); }, {"stop " + p}},
-        {[](Sound& s) { s.pause(); s.resume(); }, {"pause " + p, "resume " + p}},
-        {[](Sound& s) { s.setMuted(true); s.play(); s.setVolume(80); s.setMuted(false); },
+        {[](Sound& s) {
+             s.pause();
+             s.resume();
+         },
+         {"pause " + p, "resume " + p}},
+        {[](Sound& s) {
+             s.setMuted(true);
+             s.play();
+             s.setVolume(80);
+             s.setMuted(false);
+         },
          {"volume " + p + " 0", "play " + p, "volume " + p + " 0", "volume " + p + " 80"}},
-        {[](Sound& s) { s.close(); s.close(); s.play(); s.stop(); }, {"close " + p}},
-        {[&](Sound& s) { s.open(path("bgm1.mp3")); }, {"open " + path("bgm1.mp3"), "volume " + path("bgm1.mp3") + " 50"}},
+        {[](Sound& s) {
+             s.close();
+             s.close();
+             s.play();
+             s.stop();
+         },
+         {"close " + p}},
+        {[&](Sound& s) { s.open(path("bgm1.mp3")); },
+         {"open " + path("bgm1.mp3"), "volume " + path("bgm1.mp3") + " 50"}},
     };
     for (const auto& [command, calls] : cases) {
         Sound s(audio);

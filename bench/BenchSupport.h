@@ -16,7 +16,8 @@ inline QGuiApplication& app() {
     static char arg0[] = "varnholt_bench";
     static char* argv[] = {arg0, nullptr};
     static QGuiApplication* a = [] {
-        if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 0);
         return new QGuiApplication(argc, argv);
     }();
     return *a;

@@ -163,8 +163,14 @@ void BM_HeadlessTicks(benchmark::State& state) {
               keyR = game.globals.keys.keyRight;
     for (auto _ : state) {
         // Sweep left and right with A held, as a player would.
-        if (t % 80 == 0) { game.keys.keyUp(keyL); game.keys.keyDown(keyR); }
-        if (t % 80 == 40) { game.keys.keyUp(keyR); game.keys.keyDown(keyL); }
+        if (t % 80 == 0) {
+            game.keys.keyUp(keyL);
+            game.keys.keyDown(keyR);
+        }
+        if (t % 80 == 40) {
+            game.keys.keyUp(keyR);
+            game.keys.keyDown(keyL);
+        }
         game.keys.keyDown(keyA);
         game.w->onMoveTick();
         if (game.host.shops != 0) {  // straight on to the next level

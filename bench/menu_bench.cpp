@@ -82,7 +82,8 @@ void BM_HighScoreFrame(benchmark::State& state) {
         p.end();
         benchmark::DoNotOptimize(client.constBits());
     }
-    state.counters["tiles"] = double(bands.band1.tileCount() + bands.band2.tileCount() + bands.band3.tileCount());
+    state.counters["tiles"] =
+        double(bands.band1.tileCount() + bands.band2.tileCount() + bands.band3.tileCount());
 }
 BENCHMARK(BM_HighScoreFrame)->Arg(0)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 

@@ -24,7 +24,8 @@ std::vector<int> sourceIndices(int src, int out) {
 }  // namespace
 
 void NearestScaler::resize(int srcW, int srcH, int outW, int outH) {
-    if (srcW == srcW_ && srcH == srcH_ && size_t(outW) == srcX_.size() && size_t(outH) == srcY_.size()) return;
+    if (srcW == srcW_ && srcH == srcH_ && size_t(outW) == srcX_.size() && size_t(outH) == srcY_.size())
+        return;
     srcW_ = srcW;
     srcH_ = srcH;
     srcX_ = sourceIndices(srcW, outW);

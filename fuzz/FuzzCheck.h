@@ -19,8 +19,9 @@ inline std::string shown(const std::string& s) {
     std::string out = "\"";
     char hex[8];
     for (unsigned char c : s)
-        out += c < 32 || c >= 127 || c == '"' || c == '\\' ? (std::snprintf(hex, sizeof hex, "\\x%02x", c), hex)
-                                                         : std::string(1, char(c));
+        out += c < 32 || c >= 127 || c == '"' || c == '\\'
+                   ? (std::snprintf(hex, sizeof hex, "\\x%02x", c), hex)
+                   : std::string(1, char(c));
     return out + "\"";
 }
 
@@ -41,5 +42,7 @@ inline bool readsBackAs(const FileValue& a, const FileValue& b) {
 
 }  // namespace vrh::fuzz
 
-#define FUZZ_CHECK(cond, detail) \
-    do { if (!(cond)) ::vrh::fuzz::fail(__FILE__, __LINE__, #cond, (detail)); } while (0)
+#define FUZZ_CHECK(cond, detail)                                             \
+    do {                                                                     \
+        if (!(cond)) ::vrh::fuzz::fail(__FILE__, __LINE__, #cond, (detail)); \
+    } while (0)

@@ -29,24 +29,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> items = readItems(text, {SIZE_MAX, SIZE_MAX});
     const int yes = countYesFields(text);
-    FUZZ_CHECK(yes == std::count(items.begin(), items.begin() + std::ptrdiff_t(std::min(items.size(), kFlagFileFields)), "Yes"),
-               std::to_string(yes) + " in " + shown(std::string(text)));
+    FUZZ_CHECK(
+        yes == std::count(items.begin(),
+                          items.begin() + std::ptrdiff_t(std::min(items.size(), kFlagFileFields)), "Yes"),
+        std::to_string(yes) + " in " + shown(std::string(text)));
     TrickleSource trickle(text);
     FUZZ_CHECK(readItems(trickle, {SIZE_MAX, SIZE_MAX}).items == items, "blocks change the items");
     TextSource limited(text);
     const ItemsRead few = readItems(limited, {5, 6});
-    FUZZ_CHECK(few.items.size() == std::min<size_t>(items.size(), 5) && few.moreItems == (items.size() > 5), "limits");
+    FUZZ_CHECK(few.items.size() == std::min<size_t>(items.size(), 5) && few.moreItems == (items.size() > 5),
+               "limits");
     for (size_t k = 0; k < few.items.size(); ++k)
-        FUZZ_CHECK(few.items[k].size() <= 6 && items[k].starts_with(few.items[k]), shown(few.items[k]) + " of " + shown(items[k]));
+        FUZZ_CHECK(few.items[k].size() <= 6 && items[k].starts_with(few.items[k]),
+                   shown(few.items[k]) + " of " + shown(items[k]));
     std::string rewritten;
     for (const std::string& item : items) {
         const std::string line = quoteItem(item);
         FUZZ_CHECK(needsQuotes(item) == (line != item), "quoted exactly when needed: " + shown(item));
-        FUZZ_CHECK(readItems(line + "\r\n", {SIZE_MAX, SIZE_MAX}) == std::vector{item}, shown(item) + " as " + shown(line));
+        FUZZ_CHECK(readItems(line + "\r\n", {SIZE_MAX, SIZE_MAX}) == std::vector{item},
+                   shown(item) + " as " + shown(line));
         toNumber(item);
         rewritten += line + "\r\n";
     }
-    FUZZ_CHECK(readItems(rewritten, {SIZE_MAX, SIZE_MAX}) == items, "written one a line:\n" + shown(rewritten));
+    FUZZ_CHECK(readItems(rewritten, {SIZE_MAX, SIZE_MAX}) == items,
+               "written one a line:\n" + shown(rewritten));
     FUZZ_CHECK(countYesFields(rewritten) == yes, "the rewritten file counts differently");
     return 0;
 }

@@ -22,8 +22,7 @@ void scrollLayer(std::vector<double>& tileX, Int16& count) {
     }
 }
 
-void drawLayer(const std::vector<double>& tileX, int count, Pic picture, int y, int w, int h,
-               Frame& frame) {
+void drawLayer(const std::vector<double>& tileX, int count, Pic picture, int y, int w, int h, Frame& frame) {
     for (int i = 0; i < count; ++i) {
         const double x = roundHalfEven(tileX[i]);
         if (x + w <= 0 || x >= kFieldW) continue;  // wholly outside the field
@@ -47,8 +46,7 @@ void drawBee(const GameState& g, Frame& frame, bool flash) {
         if (!g.fireHeld)
             frame.masked({Pic::beerightmask, f}, {flash ? Pic::beerightf : Pic::beeright, f}, x, y, w, h);
         else
-            frame.masked({Pic::beerightsmask, f}, {flash ? Pic::beerightsf : Pic::beerights, f}, x, y, w,
-                         h);
+            frame.masked({Pic::beerightsmask, f}, {flash ? Pic::beerightsf : Pic::beerights, f}, x, y, w, h);
     }
 }
 
@@ -113,9 +111,9 @@ struct GroupPictures {
 
 GroupPictures groupPictures(bool leftGroup) {
     if (leftGroup)
-        return {Pic::enemyrightmask, Pic::enemyright, Pic::enemyrightf,
+        return {Pic::enemyrightmask,     Pic::enemyright,     Pic::enemyrightf,
                 Pic::enemyrightshotmask, Pic::enemyrightshot, Pic::enemyrightshotf};
-    return {Pic::enemyleftmask, Pic::enemyleft, Pic::enemyleftf,
+    return {Pic::enemyleftmask,     Pic::enemyleft,     Pic::enemyleftf,
             Pic::enemyleftshotmask, Pic::enemyleftshot, Pic::enemyleftshotf};
 }
 
@@ -179,11 +177,10 @@ void composeFrame(GameWindow& w) {
     // 5. The big tank; once shattered it starts the level change on every tick.
     if (!g.tankShattered) {
         const uint8_t p = uint8_t(int(g.tankPicIndex));
-        frame.masked({Pic::tankmask, 0}, {g.tankFlashing ? Pic::tankflash : Pic::tank, p}, g.tankX,
-                     g.tankY, g.tankW, g.tankH);
+        frame.masked({Pic::tankmask, 0}, {g.tankFlashing ? Pic::tankflash : Pic::tank, p}, g.tankX, g.tankY,
+                     g.tankW, g.tankH);
     } else {
-        frame.masked({Pic::tankShatterMask, 0}, {Pic::tankShatter, 0}, g.tankX, g.tankY, g.tankW,
-                     g.tankH);
+        frame.masked({Pic::tankShatterMask, 0}, {Pic::tankShatter, 0}, g.tankX, g.tankY, g.tankW, g.tankH);
         w.levelUpTimer.setEnabled(true);
     }
 

@@ -17,8 +17,7 @@ inline constexpr int kFieldW = 323, kFieldH = 361;
 void scrollLayer(std::vector<double>& tileX, Int16& count);
 // Draws a layer's tiles (plain copies) at their x rounded to the nearest
 // whole pixel, halves to even. Tiles wholly outside the field are left out.
-void drawLayer(const std::vector<double>& tileX, int count, Pic picture, int y, int w, int h,
-               Frame& frame);
+void drawLayer(const std::vector<double>& tileX, int count, Pic picture, int y, int w, int h, Frame& frame);
 
 // The player by its state; the timed states advance here, before drawing.
 void drawPlayer(GameState& g, Frame& frame);

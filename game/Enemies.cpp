@@ -72,8 +72,8 @@ void shotsOfGroupHitPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
     GameState& g = w.svc.g;
     for (int i = 0; i < grp.count; ++i) {
         if (!playerCanBeHit(g) || !grp.shotFlying[i]) continue;
-        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.shotX[i], grp.shotY[i],
-                    g.shotW, g.shotH))
+        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.shotX[i], grp.shotY[i], g.shotW,
+                    g.shotH))
             continue;
         if (g.playerDefense >= grp.attack[i])
             g.playerHP -= 1;
@@ -91,8 +91,7 @@ void groupRamsPlayer(GameWindow& w, EnemyGroup& grp, bool leftGroup) {
     GameState& g = w.svc.g;
     for (int i = 0; i < grp.count; ++i) {
         if (!playerCanBeHit(g) || grp.state[i] != EnemyState::Alive) continue;
-        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.x[i], grp.y[i], g.enemyW,
-                    g.enemyH))
+        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, grp.x[i], grp.y[i], g.enemyW, g.enemyH))
             continue;
         g.playerState = PlayerState::Exploding;
         // A ram from the left drops the HP at once; one from the right leaves

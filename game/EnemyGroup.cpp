@@ -19,8 +19,17 @@ void EnemyGroup::resizeKeeping(int n) {
 
 void EnemyGroup::clearToOneSlot() {
     count = 0;
-    state.clear(); x.clear(); y.clear(); hp.clear(); attack.clear(); defense.clear();
-    hit.clear(); hitTicks.clear(); shotFlying.clear(); shotX.clear(); shotY.clear();
+    state.clear();
+    x.clear();
+    y.clear();
+    hp.clear();
+    attack.clear();
+    defense.clear();
+    hit.clear();
+    hitTicks.clear();
+    shotFlying.clear();
+    shotX.clear();
+    shotY.clear();
     resizeKeeping(0);
 }
 

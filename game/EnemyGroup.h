@@ -10,16 +10,16 @@
 namespace vrh {
 
 struct EnemyGroup {
-    Int16 count = 0;                   // leftCount / rightCount
+    Int16 count = 0;  // leftCount / rightCount
     std::vector<EnemyState> state;
-    std::vector<Int16> x, y;           // leftX, leftY: top-left corner
-    std::vector<Int16> hp;             // leftHP
-    std::vector<Int16> attack;         // leftAttack
-    std::vector<Int16> defense;        // leftDefense
-    std::vector<Int16> hit;            // leftHit: hit-flash flag 0 or 1
-    std::vector<Int16> hitTicks;       // leftHitTicks
-    std::vector<bool> shotFlying;      // its shot is in the air
-    std::vector<Int16> shotX, shotY;   // leftShotX, leftShotY
+    std::vector<Int16> x, y;          // leftX, leftY: top-left corner
+    std::vector<Int16> hp;            // leftHP
+    std::vector<Int16> attack;        // leftAttack
+    std::vector<Int16> defense;       // leftDefense
+    std::vector<Int16> hit;           // leftHit: hit-flash flag 0 or 1
+    std::vector<Int16> hitTicks;      // leftHitTicks
+    std::vector<bool> shotFlying;     // its shot is in the air
+    std::vector<Int16> shotX, shotY;  // leftShotX, leftShotY
 
     EnemyGroup() { resizeKeeping(0); }
 

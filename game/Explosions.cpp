@@ -23,8 +23,7 @@ void advancePlayerExplosion(GameState& g, Frame& frame) {
 
 void advanceEnemyExplosion(EnemyGroup& grp, int i, int stage, Frame& frame) {
     const uint8_t f = uint8_t(stage - 1);
-    frame.masked({Pic::explodemask, f}, {Pic::explode, f}, grp.x[i], grp.y[i] - 8, kExplosionW,
-                 kExplosionH);
+    frame.masked({Pic::explodemask, f}, {Pic::explode, f}, grp.x[i], grp.y[i] - 8, kExplosionW, kExplosionH);
     if (stage < 4) {
         grp.state[i] = explosionState(stage + 1);
     } else {

@@ -60,7 +60,7 @@ struct GameState {
     std::string gunType = "Regular";   // "Regular", "Ninja", "Shocker", "Psychic"
     std::string shotType = "Regular";  // "Regular", "Mega", "Giga", "Omega"
     double extraLifePoints = 0.0;
-    Int16 extraLifeStep = 1000;        // ten times the extra-life price
+    Int16 extraLifeStep = 1000;  // ten times the extra-life price
 
     // Player.
     Int16 playerX = 162, playerY = 0;

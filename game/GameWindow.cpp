@@ -86,8 +86,7 @@ void GameWindow::onMusicTick() {
     // Focus loss: another window in front freezes the game.
     if (svc.fg.foregroundWindow() != svc.self) freeze();
     // Focus return: thaw a frozen (not paused) game unless the load or options window is open.
-    if (!finished_ && svc.fg.foregroundWindow() == svc.self && !flags.loadShowing &&
-        !flags.optionsShowing) {
+    if (!finished_ && svc.fg.foregroundWindow() == svc.self && !flags.loadShowing && !flags.optionsShowing) {
         if (!moveTimer.Enabled() && !pausedLabel.Visible) {
             moveTimer.setEnabled(true);
             if (!tankShotTimer.Enabled() && volleyUnderway) tankShotTimer.setEnabled(true);
@@ -152,9 +151,9 @@ void GameWindow::onPauseTick() {
     } else if (mainMenuLabel.selected) {
         // No further pause ticks while the question is open.
         pauseTimer.setEnabled(false);
-        const MsgButton answer = svc.msg.question(
-            "Are you sure you want to return to the main menu? You score will not be saved!",
-            "Are you sure?");
+        const MsgButton answer =
+            svc.msg.question("Are you sure you want to return to the main menu? You score will not be saved!",
+                             "Are you sure?");
         if (answer == MsgButton::Yes) {
             svc.host.showMainMenu();
             svc.host.unloadGameWindow();

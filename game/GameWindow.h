@@ -97,10 +97,10 @@ public:
     void onKeyReleased();
 
     // Timer events.
-    void onMoveTick();     // the 50 ms game tick
+    void onMoveTick();      // the 50 ms game tick
     void onTankShotTick();  // repeats the volley sound
     void onLevelUpTick();   // the level change
-    void onMusicTick();   // music loop and the focus freeze/thaw
+    void onMusicTick();     // music loop and the focus freeze/thaw
     void onPauseTick();     // the pause screen
 
     // Freeze and resume (focus, menus, other windows).

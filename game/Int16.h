@@ -26,13 +26,19 @@ public:
     constexpr Saturating() = default;
     template <std::integral I>
     constexpr Saturating(I v) : v_(clamp64(int64_t(v))) {}  // NOLINT: implicit on purpose
-    Saturating(double v) : v_(fromDouble(v)) {}            // NOLINT
+    Saturating(double v) : v_(fromDouble(v)) {}             // NOLINT
 
     constexpr operator Wide() const { return v_; }  // NOLINT
     constexpr Stored raw() const { return v_; }
 
-    Saturating& operator+=(Wide d) { v_ = clamp(Wide(v_) + d); return *this; }
-    Saturating& operator-=(Wide d) { v_ = clamp(Wide(v_) - d); return *this; }
+    Saturating& operator+=(Wide d) {
+        v_ = clamp(Wide(v_) + d);
+        return *this;
+    }
+    Saturating& operator-=(Wide d) {
+        v_ = clamp(Wide(v_) - d);
+        return *this;
+    }
     Saturating& operator++() { return *this += 1; }
     Saturating& operator--() { return *this -= 1; }
 

@@ -6,7 +6,8 @@ namespace vrh {
 
 bool playerMayAct(const GameState& g) {
     return g.controlsArmed &&
-           (g.playerState == PlayerState::Alive || g.playerState == PlayerState::Flashing || g.playerState == PlayerState::Blinking);
+           (g.playerState == PlayerState::Alive || g.playerState == PlayerState::Flashing ||
+            g.playerState == PlayerState::Blinking);
 }
 
 void pauseKey(GameWindow& w) {

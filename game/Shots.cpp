@@ -7,8 +7,8 @@
 
 namespace vrh {
 
-bool boxHit(GameState& g, double x1, double y1, double w1, double h1,
-            double x2, double y2, double w2, double h2) {
+bool boxHit(GameState& g, double x1, double y1, double w1, double h1, double x2, double y2, double w2,
+            double h2) {
     g.carried.hitFlag = false;
     const bool topLeftInside = x1 <= x2 && x2 <= x1 + w1 && y1 <= y2 && y2 <= y1 + h1;
     const double x2r = x2 + w2, y2b = y2 + h2;
@@ -77,8 +77,7 @@ void shotAgainstGroup(GameWindow& w, EnemyGroup& grp) {
     GameState& g = w.svc.g;
     for (int i = 0; i < grp.count; ++i) {
         if (!(g.shotInFlight == 1 && grp.state[i] == EnemyState::Alive)) continue;
-        if (!boxHit(g, grp.x[i], grp.y[i], g.enemyW, g.enemyH, g.shotX, g.shotY, g.shotW, g.shotH))
-            continue;
+        if (!boxHit(g, grp.x[i], grp.y[i], g.enemyW, g.enemyH, g.shotX, g.shotY, g.shotW, g.shotH)) continue;
         if (grp.defense[i] >= g.attackPower)
             grp.hp[i] -= 1;
         else
@@ -158,8 +157,8 @@ void flyEnemyShot(GameState& g, EnemyGroup& grp, bool leftGroup, int i, Frame& f
     if (inField) {
         grp.shotX[i] += leftGroup ? 10 : -10;
         const uint8_t f = uint8_t(g.carried.shotFrame - 1);
-        frame.masked({Pic::enemyshotmask, f}, {Pic::enemyshot, f}, grp.shotX[i], grp.shotY[i],
-                     g.shotW, g.shotH);
+        frame.masked({Pic::enemyshotmask, f}, {Pic::enemyshot, f}, grp.shotX[i], grp.shotY[i], g.shotW,
+                     g.shotH);
     } else {
         grp.shotFlying[i] = false;
         g.enemyShotsInAir -= 1;

@@ -12,8 +12,8 @@ namespace vrh {
 // The box-overlap test of every hit in the game. It clears g.carried.hitFlag, then
 // sets it when the top-left or the bottom-right corner of the second box lies
 // inside the first box, bounds included; returns g.carried.hitFlag.
-bool boxHit(GameState& g, double x1, double y1, double w1, double h1,
-            double x2, double y2, double w2, double h2);
+bool boxHit(GameState& g, double x1, double y1, double w1, double h1, double x2, double y2, double w2,
+            double h2);
 
 // How a shot picture is measured: from the height of frame 0 (shotW = shotH)
 // or, for the Ninja gun, from its width (shotH = shotW).

@@ -5,7 +5,7 @@
 namespace vrh {
 
 enum class EnemyState : uint8_t {
-    Gone,      // destroyed for the rest of the level, or a slot not yet used
+    Gone,  // destroyed for the rest of the level, or a slot not yet used
     Alive,
     Shooting,  // the firing pose, drawn for one tick
     Explode1,  // the four explosion stages, one per drawn tick

@@ -9,35 +9,35 @@ void GameWindow::onMoveTick() {
     if (finished_ || unloaded_) return;
     GameState& g = svc.g;
 
-    showStatus();                 // 1: the caption shows what the last tick left
-    advanceCounters(g);           // 2
-    reopenWave(g);                // 3
-    if (g.lives == 0) {           // 4: the run ends here, nothing after it runs
+    showStatus();        // 1: the caption shows what the last tick left
+    advanceCounters(g);  // 2
+    reopenWave(g);       // 3
+    if (g.lives == 0) {  // 4: the run ends here, nothing after it runs
         gameOver();
         return;
     }
-    armControlsAndFire(*this);    // 5
-    grantExtraLife(*this);        // 6
-    countBlink(g);                // 7
-    wrapEnemyFrame(g);            // 8
-    flyVolley(*this);             // 9
-    wrapVolleyCounters(g);        // 10
-    volleyHitsPlayer(*this);      // 11
-    enemyShotsHitPlayer(*this);   // 12
-    enemiesRamPlayer(*this);      // 13
-    playerShotHitsEnemies(*this); // 14
-    driveEnemiesIn(g);            // 15
-    launchVolley(g);              // 16: the volley starts on tick 49
-    endVolley(*this);             // 17
-    countTankFlash(g);            // 18
-    wrapPlayerAndShotFrames(g);   // 19
-    pauseKey(*this);              // 20
-    movePlayer(*this);            // 21
-    fireKey(*this);               // 22: fire, then the shot leaves the field or flies
+    armControlsAndFire(*this);     // 5
+    grantExtraLife(*this);         // 6
+    countBlink(g);                 // 7
+    wrapEnemyFrame(g);             // 8
+    flyVolley(*this);              // 9
+    wrapVolleyCounters(g);         // 10
+    volleyHitsPlayer(*this);       // 11
+    enemyShotsHitPlayer(*this);    // 12
+    enemiesRamPlayer(*this);       // 13
+    playerShotHitsEnemies(*this);  // 14
+    driveEnemiesIn(g);             // 15
+    launchVolley(g);               // 16: the volley starts on tick 49
+    endVolley(*this);              // 17
+    countTankFlash(g);             // 18
+    wrapPlayerAndShotFrames(g);    // 19
+    pauseKey(*this);               // 20
+    movePlayer(*this);             // 21
+    fireKey(*this);                // 22: fire, then the shot leaves the field or flies
     shotLeavesFieldAndFlies(g);
-    playerShotHitsTank(*this);    // 23
-    spawnEnemy(*this);            // 24
-    composeFrame(*this);          // 25
+    playerShotHitsTank(*this);  // 23
+    spawnEnemy(*this);          // 24
+    composeFrame(*this);        // 25
 }
 
 void GameWindow::gameOver() {
@@ -60,8 +60,8 @@ void GameWindow::gameOver() {
 std::string GameWindow::statusLine() const {
     const GameState& g = svc.g;
     return "Level:" + std::to_string(int(g.level)) + " Score:" + std::to_string(int64_t(g.score)) +
-           " Lives:" + std::to_string(int(g.lives)) + " HP:" + std::to_string(int(g.playerHP)) +
-           " $" + std::to_string(int64_t(g.money));
+           " Lives:" + std::to_string(int(g.lives)) + " HP:" + std::to_string(int(g.playerHP)) + " $" +
+           std::to_string(int64_t(g.money));
 }
 
 void GameWindow::showStatus() {

@@ -25,8 +25,7 @@ void volleyHitsPlayer(GameWindow& w) {
         const bool straight = i == 1 || i == 2;
         const int sw = straight ? g.volleyShotW : g.shotW;
         const int sh = straight ? g.volleyShotH : g.shotH;
-        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, g.volleyX[i], g.volleyY, sw, sh))
-            continue;
+        if (!boxHit(g, g.playerX, g.playerY, g.playerW, g.playerH, g.volleyX[i], g.volleyY, sw, sh)) continue;
         g.playerHP -= 1;
         g.carried.volleyShotFlying[i] = false;
         playerHurt(w);

@@ -27,15 +27,19 @@ struct FiringHarness : Harness {
 
 // Guards attack, defence, HP and the wave size (level + 1, at most 14) by level.
 TEST(Spawning, MemberValuesAndWaveSizeFollowTheLevel) {
-    struct Case { int level, attack, defence, hp, wave; };
-    for (Case c : {Case{1, 1, 0, 1, 2}, Case{2, 2, 2, 2, 3}, Case{5, 3, 3, 5, 6}, Case{13, 7, 7, 13, 14}, Case{20, 11, 11, 20, 14}}) {
+    struct Case {
+        int level, attack, defence, hp, wave;
+    };
+    for (Case c : {Case{1, 1, 0, 1, 2}, Case{2, 2, 2, 2, 3}, Case{5, 3, 3, 5, 6}, Case{13, 7, 7, 13, 14},
+                   Case{20, 11, 11, 20, 14}}) {
         SCOPED_TRACE("level " + std::to_string(c.level));
         Harness h;
         h.g.level = c.level;
         h.g.enemiesOnField = c.wave - 1;  // one below the wave: this attempt spawns
         spawnEnemy(h.w());
         ASSERT_EQ(h.g.right.count, 1);
-        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int(h.g.right.attack[0]), int(h.g.right.defense[0]), int(h.g.right.hp[0])),
+        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int(h.g.right.attack[0]),
+                                  int(h.g.right.defense[0]), int(h.g.right.hp[0])),
                   std::make_tuple(c.wave, c.attack, c.defence, c.hp));
         EXPECT_TRUE(h.g.spawnOpen);
         spawnEnemy(h.w());  // at the wave size: nothing, and the wave closes
@@ -44,13 +48,15 @@ TEST(Spawning, MemberValuesAndWaveSizeFollowTheLevel) {
     }
 }
 
-// Guards blocked rows: a member (even a destroyed one at its row) blocks and flips the side; parked slots do not.
+// Guards blocked rows: a member (even a destroyed one at its row) blocks and flips the side; parked slots do
+// not.
 TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     Harness h;
     Random ref;
     h.addEnemy(false, 293, rowFrom(ref) + 33, EnemyState::Gone);
     spawnEnemy(h.w());
-    EXPECT_EQ(std::make_tuple(int(h.g.carried.spawnBlocked), int(h.g.right.count), h.g.spawnLeftNext), std::make_tuple(1, 1, true));
+    EXPECT_EQ(std::make_tuple(int(h.g.carried.spawnBlocked), int(h.g.right.count), h.g.spawnLeftNext),
+              std::make_tuple(1, 1, true));
     spawnEnemy(h.w());
     EXPECT_EQ(std::make_pair(int(h.g.left.count), h.g.spawnLeftNext), std::make_pair(1, false));
     h.g.right.y[0] = -1111;
@@ -71,11 +77,13 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     h.g.tickCycle = 19;
     h.clearSounds();
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.enemyShotsInAir), bool(h.g.left.shotFlying[0]), bool(h.g.left.shotFlying[1]),
-                              bool(h.g.right.shotFlying[0]), h.g.rightGroupTurn),
-              std::make_tuple(2, true, false, true, false));
+    EXPECT_EQ(
+        std::make_tuple(int(h.g.enemyShotsInAir), bool(h.g.left.shotFlying[0]), bool(h.g.left.shotFlying[1]),
+                        bool(h.g.right.shotFlying[0]), h.g.rightGroupTurn),
+        std::make_tuple(2, true, false, true, false));
     EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2);
-    EXPECT_EQ(std::make_pair(h.countOps(Pic::enemyrightshot), h.countOps(Pic::enemyleftshot)), std::make_pair(1, 1));
+    EXPECT_EQ(std::make_pair(h.countOps(Pic::enemyrightshot), h.countOps(Pic::enemyleftshot)),
+              std::make_pair(1, 1));
     EXPECT_EQ(h.g.left.state[0], EnemyState::Alive) << "the pose lasts one tick";
     h.tick(20);
     EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2) << "the shots are still flying: no more";
@@ -87,8 +95,8 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     e.addEnemy(false, 293, 180);
     e.addEnemy(false, 301, 240);  // still driving in
     e.tick();
-    EXPECT_EQ(std::make_tuple(bool(e.g.right.shotFlying[0]), bool(e.g.right.shotFlying[1]), bool(e.g.right.shotFlying[2]),
-                              int(e.g.enemyShotsInAir), e.g.rightGroupTurn),
+    EXPECT_EQ(std::make_tuple(bool(e.g.right.shotFlying[0]), bool(e.g.right.shotFlying[1]),
+                              bool(e.g.right.shotFlying[2]), int(e.g.enemyShotsInAir), e.g.rightGroupTurn),
               std::make_tuple(true, true, false, 2, true));
     FiringHarness l;
     l.addEnemy(true, -5, 100);
@@ -104,7 +112,9 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
 
 // Guards the damage to the player (attack - defence, at least one) and the shot's return to its owner.
 TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
-    struct Case { int defence, attack, hpAfter; };
+    struct Case {
+        int defence, attack, hpAfter;
+    };
     for (Case c : {Case{3, 2, 4}, Case{1, 4, 2}, Case{0, 1, 4}, Case{4, 4, 4}}) {
         SCOPED_TRACE("defence " + std::to_string(c.defence) + " attack " + std::to_string(c.attack));
         FiringHarness h;
@@ -117,8 +127,10 @@ TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
         h.g.left.shotY[n] = 10;
         h.g.enemyShotsInAir = 1;
         h.tick();
-        EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState), std::make_tuple(c.hpAfter, PlayerState::Flashing));
-        EXPECT_EQ(std::make_tuple(bool(h.g.left.shotFlying[n]), int(h.g.left.shotX[n]), int(h.g.left.shotY[n]), int(h.g.enemyShotsInAir)),
+        EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState),
+                  std::make_tuple(c.hpAfter, PlayerState::Flashing));
+        EXPECT_EQ(std::make_tuple(bool(h.g.left.shotFlying[n]), int(h.g.left.shotX[n]),
+                                  int(h.g.left.shotY[n]), int(h.g.enemyShotsInAir)),
                   std::make_tuple(false, 35, 10, 0));
     }
 }
@@ -146,12 +158,14 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
         h.tick();
         const EnemyGroup& grp = left ? h.g.left : h.g.right;
         if (from == 2) {
-            EXPECT_EQ(std::make_pair(h.g.playerState, grp.state[n]), std::make_pair(PlayerState::Alive, EnemyState::Alive));
+            EXPECT_EQ(std::make_pair(h.g.playerState, grp.state[n]),
+                      std::make_pair(PlayerState::Alive, EnemyState::Alive));
             continue;
         }
         EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.playerHP), int(grp.hp[n]), grp.state[n]),
                   std::make_tuple(PlayerState::Exploding, left ? 0 : 3, 0, EnemyState::Explode2));
-        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int64_t(h.g.score), int64_t(h.g.money)), std::make_tuple(13, int64_t(0), int64_t(0)));
+        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int64_t(h.g.score), int64_t(h.g.money)),
+                  std::make_tuple(13, int64_t(0), int64_t(0)));
         EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     }
 }

@@ -33,14 +33,24 @@ struct PadRig {
 
 // Each controller button presses exactly its pad button's bound code; unused ones press nothing.
 TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
-    struct Case { ControllerButton from; PadButton to; int code; };
+    struct Case {
+        ControllerButton from;
+        PadButton to;
+        int code;
+    };
     const Case cases[] = {
-        {ControllerButton::A, PadButton::A, 32},           {ControllerButton::B, PadButton::B, 77},
-        {ControllerButton::LeftShoulder, PadButton::C, 78}, {ControllerButton::X, PadButton::X, 79},
-        {ControllerButton::Y, PadButton::Y, 80},            {ControllerButton::RightShoulder, PadButton::Z, 81},
-        {ControllerButton::DpadUp, PadButton::Up, 38},      {ControllerButton::DpadDown, PadButton::Down, 40},
-        {ControllerButton::DpadLeft, PadButton::Left, 37},  {ControllerButton::DpadRight, PadButton::Right, 39},
-        {ControllerButton::Start, PadButton::Start, 13},    {ControllerButton::Back, PadButton::Select, 16},
+        {ControllerButton::A, PadButton::A, 32},
+        {ControllerButton::B, PadButton::B, 77},
+        {ControllerButton::LeftShoulder, PadButton::C, 78},
+        {ControllerButton::X, PadButton::X, 79},
+        {ControllerButton::Y, PadButton::Y, 80},
+        {ControllerButton::RightShoulder, PadButton::Z, 81},
+        {ControllerButton::DpadUp, PadButton::Up, 38},
+        {ControllerButton::DpadDown, PadButton::Down, 40},
+        {ControllerButton::DpadLeft, PadButton::Left, 37},
+        {ControllerButton::DpadRight, PadButton::Right, 39},
+        {ControllerButton::Start, PadButton::Start, 13},
+        {ControllerButton::Back, PadButton::Select, 16},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("controller button " + std::to_string(int(c.from)));
@@ -72,7 +82,8 @@ TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     r.keys.keyDown(32);
     r.keys.keyDown(38);
     r.keys.releaseAll();
-    EXPECT_TRUE(r.keys.isDown(32, KeySource::Pad) && !r.keys.isDown(32, KeySource::Keyboard) && !r.keys.isDown(38));
+    EXPECT_TRUE(r.keys.isDown(32, KeySource::Pad) && !r.keys.isDown(32, KeySource::Keyboard) &&
+                !r.keys.isDown(38));
     r.pad.button(0, ControllerButton::A, false);
     EXPECT_TRUE(r.keys.isDown(32));
     r.pad.button(0, ControllerButton::B, false);
@@ -103,10 +114,14 @@ TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
     PadRig r;
     // Axis, value, then whether the negative and the positive direction's code is down.
     const std::tuple<ControllerAxis, int, bool, bool> steps[] = {
-        {ControllerAxis::LeftX, PadInput::kStickPress - 1, false, false}, {ControllerAxis::LeftX, PadInput::kStickPress + 1, false, true},
-        {ControllerAxis::LeftX, PadInput::kStickRelease + 1, false, true}, {ControllerAxis::LeftX, PadInput::kStickRelease - 1, false, false},
-        {ControllerAxis::LeftX, -32768, true, false}, {ControllerAxis::LeftX, 32767, false, true},
-        {ControllerAxis::LeftY, -20000, true, false}, {ControllerAxis::LeftY, 20000, false, true}};
+        {ControllerAxis::LeftX, PadInput::kStickPress - 1, false, false},
+        {ControllerAxis::LeftX, PadInput::kStickPress + 1, false, true},
+        {ControllerAxis::LeftX, PadInput::kStickRelease + 1, false, true},
+        {ControllerAxis::LeftX, PadInput::kStickRelease - 1, false, false},
+        {ControllerAxis::LeftX, -32768, true, false},
+        {ControllerAxis::LeftX, 32767, false, true},
+        {ControllerAxis::LeftY, -20000, true, false},
+        {ControllerAxis::LeftY, 20000, false, true}};
     for (auto [axis, value, negative, positive] : steps) {
         r.pad.axis(0, axis, value);
         const bool x = axis == ControllerAxis::LeftX;
@@ -162,7 +177,9 @@ public:
     ~VirtualController() { unplug(); }
     bool ok() const { return joystick_ != nullptr; }
     void button(SDL_GameControllerButton b, bool down) { SDL_JoystickSetVirtualButton(joystick_, b, down); }
-    void axis(SDL_GameControllerAxis a, int value) { SDL_JoystickSetVirtualAxis(joystick_, a, Sint16(value)); }
+    void axis(SDL_GameControllerAxis a, int value) {
+        SDL_JoystickSetVirtualAxis(joystick_, a, Sint16(value));
+    }
     void unplug() {
         if (!joystick_) return;
         SDL_JoystickClose(joystick_);
@@ -239,5 +256,7 @@ TEST(SdlPadSubsystems, GamepadLeavesTheAudioDeviceItsSdl) {
     }
     EXPECT_FALSE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
     EXPECT_EQ(bool(SDL_WasInit(SDL_INIT_AUDIO)), audio);
-    if (audio) { EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "audio still holds the event subsystem"; }
+    if (audio) {
+        EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "audio still holds the event subsystem";
+    }
 }

@@ -33,8 +33,12 @@ void breakMedia(const fs::path& folder) {
         const bool isMp3 = f.extension() == ".mp3";
         switch (i++ % 3) {
         case 0: fs::remove(f); break;
-        case 1: std::ofstream(f, std::ios::binary) << (isMp3 ? mp3.substr(0, 700) : wav.substr(0, 300)); break;
-        default: std::ofstream(f, std::ios::binary) << (isMp3 ? std::string("ID3\x03", 4) : wav.substr(0, 44)); break;
+        case 1:
+            std::ofstream(f, std::ios::binary) << (isMp3 ? mp3.substr(0, 700) : wav.substr(0, 300));
+            break;
+        default:
+            std::ofstream(f, std::ios::binary) << (isMp3 ? std::string("ID3\x03", 4) : wav.substr(0, 44));
+            break;
         }
     }
 }
@@ -50,13 +54,21 @@ TEST(Invariants, ReportEachBrokenRule) {
     h.tick(60);
     InvariantChecker checker;
     ASSERT_EQ(checker.check(h.g), "") << describeState(h.g);
-    EnemyGroup& (*group)(GameState&) = [](GameState& g) -> EnemyGroup& { return g.right.count ? g.right : g.left; };
+    EnemyGroup& (*group)(GameState&) = [](GameState& g) -> EnemyGroup& {
+        return g.right.count ? g.right : g.left;
+    };
     ASSERT_GT(group(h.g).count, 0) << "the scene needs an enemy";
     const std::function<void(GameState&)> changes[] = {
         [](GameState& g) { g.enemiesOnField = g.enemiesOnField + 1; },
         [](GameState& g) { g.playerX = g.playerX + 5; },
-        [](GameState& g) { g.playerHP = 0; g.playerState = PlayerState::Alive; },
-        [](GameState& g) { g.shotInFlight = 0; g.shotX = g.shotHomeX + 7; },
+        [](GameState& g) {
+            g.playerHP = 0;
+            g.playerState = PlayerState::Alive;
+        },
+        [](GameState& g) {
+            g.shotInFlight = 0;
+            g.shotX = g.shotHomeX + 7;
+        },
         [](GameState& g) { g.score = g.score + 3; },
         [](GameState& g) { g.earthTileX.pop_back(); },
         [&](GameState& g) { group(g).state.pop_back(); },  // the spare slot
@@ -86,7 +98,11 @@ TEST(Invariants, HoldOverRandomPlayWithBrokenMedia) {
     for (int step = 0; step < 4000; ++step) {
         if (step % 10 == 0) {
             h.releaseAll();
-            for (auto [b, outOf6] : {std::pair{Button::A, 5}, {Button::Down, 3}, {Button::Up, 1}, {Button::Left, 2}, {Button::Right, 2}})
+            for (auto [b, outOf6] : {std::pair{Button::A, 5},
+                                     {Button::Down, 3},
+                                     {Button::Up, 1},
+                                     {Button::Left, 2},
+                                     {Button::Right, 2}})
                 if (int(player() % 6) < outOf6) h.hold(b);
         }
         if (h.ticksRun() == 0) h.g.attackPower = 20;  // strong enough to finish levels
@@ -114,6 +130,7 @@ TEST(Invariants, HoldOverRandomPlayWithBrokenMedia) {
     for (Sound* s : {&h.snd.music[1], &h.snd.music[2], &h.snd.music[3], &h.snd.playerShotSound,
                      &h.snd.explosionSound, &h.snd.enemyShotSound, &h.snd.tankShotSound}) {
         const TrackMode mode = s->mode();
-        EXPECT_TRUE(mode == TrackMode::NotOpen || mode == TrackMode::Stopped || mode == TrackMode::Playing) << s->fileName();
+        EXPECT_TRUE(mode == TrackMode::NotOpen || mode == TrackMode::Stopped || mode == TrackMode::Playing)
+            << s->fileName();
     }
 }

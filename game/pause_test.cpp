@@ -26,7 +26,8 @@ struct PausedHarness : Harness {
 TEST(Pause, StartPausesAfterItsTickAndOnlyALaterPressResumes) {
     PausedHarness h;
     GameWindow& w = h.w();
-    EXPECT_TRUE(w.pauseTimer.Enabled() && w.paused() && w.pausedLabel.Visible && w.resumeLabel.Visible && w.mainMenuLabel.Visible);
+    EXPECT_TRUE(w.pauseTimer.Enabled() && w.paused() && w.pausedLabel.Visible && w.resumeLabel.Visible &&
+                w.mainMenuLabel.Visible);
     EXPECT_FALSE(w.moveTimer.Enabled() || w.tankShotTimer.Enabled() || h.g.controlsArmed);
     EXPECT_EQ(h.g.playerX, 162) << "Right was held, but the controls died in step 20";
     EXPECT_EQ(h.host.presents, 3) << "the frame of that tick was still composed";
@@ -75,7 +76,8 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     h.hold(Button::Down);
     h.advanceMs(100);
     EXPECT_TRUE(w.mainMenuLabel.selected && !w.resumeLabel.selected);
-    EXPECT_EQ(std::make_pair(w.mainMenuLabel.ForeColor, w.resumeLabel.ForeColor), std::make_pair(0x00FF00u, 0xFFFF00u));
+    EXPECT_EQ(std::make_pair(w.mainMenuLabel.ForeColor, w.resumeLabel.ForeColor),
+              std::make_pair(0x00FF00u, 0xFFFF00u));
     std::string seen;
     for (int i = 0; i < 4; ++i) {  // held under 300 ms: one move per press, then one on every tick
         h.advanceMs(100);
@@ -98,7 +100,8 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     h.advanceMs(100);  // No (the default answer)
     ASSERT_EQ(h.msg.shown().size(), 1u);
     EXPECT_TRUE(h.msg.shown()[0].isQuestion);
-    EXPECT_EQ(h.msg.shown()[0].text, "Are you sure you want to return to the main menu? You score will not be saved!");
+    EXPECT_EQ(h.msg.shown()[0].text,
+              "Are you sure you want to return to the main menu? You score will not be saved!");
     EXPECT_TRUE(w.paused());
     EXPECT_EQ(h.host.mainMenus, 0);
     h.msg.answer(MsgButton::Yes);
@@ -106,11 +109,13 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     EXPECT_EQ(h.msg.shown().size(), 1u);
     h.tap(Button::Start);
     h.advanceMs(100);
-    EXPECT_EQ(std::make_tuple(h.msg.shown().size(), h.host.mainMenus, h.host.unloads, w.unloaded()), std::make_tuple(size_t(2), 1, 1, true));
+    EXPECT_EQ(std::make_tuple(h.msg.shown().size(), h.host.mainMenus, h.host.unloads, w.unloaded()),
+              std::make_tuple(size_t(2), 1, 1, true));
 }
 
 // Guards the focus freeze: a lost focus or an options window freezes the game, neither a click nor the
-// focus coming back leaves the pause screen, and a thaw or Resume restarts a running volley's timer and sound.
+// focus coming back leaves the pause screen, and a thaw or Resume restarts a running volley's timer and
+// sound.
 TEST(Focus, LostFocusFreezesAndTheThawRestartsTheVolley) {
     Harness h;
     h.noSpawns();

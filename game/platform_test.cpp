@@ -28,7 +28,8 @@ TEST(Int16Policy, SaturatesAtTheLimitsAndRoundsHalvesToEven) {
     Int32 score = 2147483600;
     score += 100;
     EXPECT_EQ(int64_t(score), 2147483647);
-    for (auto [from, to] : {std::pair{2.5, 2}, {3.5, 4}, {1e9, 32767}}) EXPECT_EQ(int(Int16(from)), to) << from;
+    for (auto [from, to] : {std::pair{2.5, 2}, {3.5, 4}, {1e9, 32767}})
+        EXPECT_EQ(int(Int16(from)), to) << from;
 }
 
 // Guards one window's query using up the tap another window is waiting for, bad codes, and presses

@@ -26,8 +26,8 @@ struct ArmedHarness : Harness {
     }
     // Whether the player is drawn in any pose at its place.
     bool beeDrawn() const {
-        for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf, Pic::beeleftsf,
-                      Pic::beerightf, Pic::beerightsf, Pic::explode})
+        for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf,
+                      Pic::beeleftsf, Pic::beerightf, Pic::beerightsf, Pic::explode})
             for (const DrawOp& op : opsOf(p))
                 if (op.x == g.playerX && op.w == 33 && op.h == 42) return true;
         return false;
@@ -39,12 +39,22 @@ struct ArmedHarness : Harness {
 // Guards the field limits at each edge (strict comparisons), turning without moving, opposite keys
 // cancelling, and the volley timing and the muzzle following the player.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
-    struct Case { int x, y; std::vector<Button> held; int wantX, wantY; bool left; };
-    const Case cases[] = {{-8, 100, {Button::Left}, -8, 100, true},      {2, 100, {Button::Left}, -8, 100, true},
-                          {291, 100, {Button::Right}, 291, 100, false},  {282, 100, {Button::Right}, 292, 100, false},
-                          {162, 240, {Button::Down}, 162, 240, true},    {162, 230, {Button::Down}, 162, 240, true},
-                          {162, 0, {Button::Up}, 162, 0, true},          {162, 10, {Button::Up}, 162, 0, true},
-                          {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};
+    struct Case {
+        int x, y;
+        std::vector<Button> held;
+        int wantX, wantY;
+        bool left;
+    };
+    const Case cases[] = {
+        {-8, 100, {Button::Left}, -8, 100, true},
+        {2, 100, {Button::Left}, -8, 100, true},
+        {291, 100, {Button::Right}, 291, 100, false},
+        {282, 100, {Button::Right}, 292, 100, false},
+        {162, 240, {Button::Down}, 162, 240, true},
+        {162, 230, {Button::Down}, 162, 240, true},
+        {162, 0, {Button::Up}, 162, 0, true},
+        {162, 10, {Button::Up}, 162, 0, true},
+        {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
         ArmedHarness h;
@@ -70,7 +80,8 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     ArmedHarness h;
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight), std::make_tuple(1, true, true));
+    EXPECT_EQ(std::make_tuple(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight),
+              std::make_tuple(1, true, true));
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
     h.w().onKeyReleased();
@@ -83,15 +94,18 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     e.hold(Button::Right);
     e.hold(Button::A);
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld), std::make_tuple(162, 0, false));
+    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
+              std::make_tuple(162, 0, false));
     e.g.playerState = PlayerState::Blinking;
     e.g.carried.explodeFrame = 0;
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld), std::make_tuple(172, 1, true));
+    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
+              std::make_tuple(172, 1, true));
 }
 
 // Guards the flash (two ticks, the third blank), the four explosion frames, the life lost with the HP
-// refilled to the raised maximum, the 40 blink ticks drawn on even counts, and a blinking player being immune.
+// refilled to the raised maximum, the 40 blink ticks drawn on even counts, and a blinking player being
+// immune.
 TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     ArmedHarness h;
     h.g.playerMaxHP = 8;
@@ -113,11 +127,13 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     for (int f = 0; f <= 3; ++f) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::explode), 1) << "frame " << f;
-        EXPECT_EQ(std::make_pair(int(h.opsOf(Pic::explode)[0].picture.frame), int(h.g.lives)), std::make_pair(f, 5));
+        EXPECT_EQ(std::make_pair(int(h.opsOf(Pic::explode)[0].picture.frame), int(h.g.lives)),
+                  std::make_pair(f, 5));
     }
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.lives), int(h.g.playerHP)), std::make_tuple(PlayerState::Blinking, 4, 8));
+    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.lives), int(h.g.playerHP)),
+              std::make_tuple(PlayerState::Blinking, 4, 8));
     EXPECT_FALSE(h.beeDrawn());
     h.shootPlayer(3);
     for (int b = 1; b <= 40; ++b) {
@@ -127,7 +143,8 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     }
     EXPECT_EQ(h.g.playerHP, 8) << "nothing hits a blinking player";
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.blinkTicks), h.beeDrawn()), std::make_tuple(PlayerState::Alive, 0, false));
+    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.blinkTicks), h.beeDrawn()),
+              std::make_tuple(PlayerState::Alive, 0, false));
     h.tick();
     EXPECT_TRUE(h.beeDrawn());
 }

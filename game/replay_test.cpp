@@ -23,8 +23,9 @@ uint64_t frameHash(const Frame& f) {
         }
     };
     for (const DrawOp& op : f.ops)
-        for (int64_t v : {int64_t(op.kind), int64_t(op.picture.pic), int64_t(op.picture.frame), int64_t(op.mask.pic),
-                          int64_t(op.mask.frame), int64_t(op.x), int64_t(op.y), int64_t(op.w), int64_t(op.h)})
+        for (int64_t v :
+             {int64_t(op.kind), int64_t(op.picture.pic), int64_t(op.picture.frame), int64_t(op.mask.pic),
+              int64_t(op.mask.frame), int64_t(op.x), int64_t(op.y), int64_t(op.w), int64_t(op.h)})
             mix(v);
     return h;
 }
@@ -99,7 +100,8 @@ TEST(Replay, ThreeScriptedMinutesEndInThePinnedState) {
 // Guards hidden nondeterminism (and a seed that changes nothing).
 TEST(Replay, TheSameScriptAndSeedGiveTheSameRun) {
     Harness a(99), b(99), c(100);
-    const ReplayResult ra = play(a, 800, {100, 700}), rb = play(b, 800, {100, 700}), rc = play(c, 800, {100, 700});
+    const ReplayResult ra = play(a, 800, {100, 700}), rb = play(b, 800, {100, 700}),
+                       rc = play(c, 800, {100, 700});
     EXPECT_EQ(ra.hashes, rb.hashes);
     EXPECT_EQ(a.g.score, b.g.score);
     EXPECT_NE(ra.hashes, rc.hashes) << "another seed spawns elsewhere";

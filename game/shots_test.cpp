@@ -30,11 +30,17 @@ struct Armed : Harness {
 
 // Guards the box test: only the top-left and bottom-right corners count, bounds included.
 TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
-    struct Case { double x1, y1, w1, h1, x2, y2, w2, h2; bool hit; };
-    for (const Case& c : {Case{0, 0, 33, 24, 33, 24, 14, 14, true}, {100, 100, 33, 24, 86, 86, 14, 14, true},
-                         {100, 100, 33, 24, 90, 110, 14, 34, false}, {100, 100, 33, 24, 120, 90, 20, 14, false},
-                         {0, 0, 33, 24, 34, 10, 5, 5, false}, {162, 0, 33, 42, 195.09, 26, 14, 14, false},
-                         {162, 0, 33, 42, 195.0, 26, 14, 14, true}}) {
+    struct Case {
+        double x1, y1, w1, h1, x2, y2, w2, h2;
+        bool hit;
+    };
+    for (const Case& c : {Case{0, 0, 33, 24, 33, 24, 14, 14, true},
+                          {100, 100, 33, 24, 86, 86, 14, 14, true},
+                          {100, 100, 33, 24, 90, 110, 14, 34, false},
+                          {100, 100, 33, 24, 120, 90, 20, 14, false},
+                          {0, 0, 33, 24, 34, 10, 5, 5, false},
+                          {162, 0, 33, 42, 195.09, 26, 14, 14, false},
+                          {162, 0, 33, 42, 195.0, 26, 14, 14, true}}) {
         GameState g;
         g.carried.hitFlag = !c.hit;  // the test sets or clears it
         EXPECT_EQ(boxHit(g, c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.hit) << c.x2 << "," << c.y2;
@@ -44,11 +50,20 @@ TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
 
 // Guards the picture, mask and square hit box of each gun and shot, and the alternating frames.
 TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
-    struct Case { const char* gun; const char* shot; Pic picture, mask; int size; };
-    for (const Case& c : {Case{"Regular", "Regular", Pic::shot, Pic::shotmask, 14}, {"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
-                          {"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18}, {"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},
-                          {"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20}, {"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},
-                          {"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18}, {"regular", "Regular", Pic::shot, Pic::shotmask, 0}}) {
+    struct Case {
+        const char* gun;
+        const char* shot;
+        Pic picture, mask;
+        int size;
+    };
+    for (const Case& c : {Case{"Regular", "Regular", Pic::shot, Pic::shotmask, 14},
+                          {"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
+                          {"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18},
+                          {"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},
+                          {"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20},
+                          {"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},
+                          {"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18},
+                          {"regular", "Regular", Pic::shot, Pic::shotmask, 0}}) {
         SCOPED_TRACE(std::string(c.gun) + " " + c.shot);
         Armed h;
         h.g.gunType = c.gun;
@@ -56,13 +71,16 @@ TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
         h.hold(Button::A);
         h.tick();
         ASSERT_EQ(h.g.shotInFlight, 1);
-        EXPECT_EQ(std::make_tuple(int(h.g.shotW), int(h.g.shotH)), c.size ? std::make_tuple(c.size, c.size) : std::make_tuple(14, 14));
+        EXPECT_EQ(std::make_tuple(int(h.g.shotW), int(h.g.shotH)),
+                  c.size ? std::make_tuple(c.size, c.size) : std::make_tuple(14, 14));
         const auto ops = h.opsOf(c.picture);
         ASSERT_EQ(ops.size(), c.size ? 1u : 0u) << "an unknown gun draws nothing";
         if (!c.size) continue;
         EXPECT_EQ(std::make_tuple(ops[0].mask.pic, ops[0].kind, ops[0].picture.frame, ops[0].mask.frame),
-                  std::make_tuple(c.mask, DrawOp::Masked, uint8_t(h.g.carried.shotFrame - 1), uint8_t(h.g.carried.shotFrame - 1)));
-        EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h), std::make_tuple(185, 39, c.size, c.size));
+                  std::make_tuple(c.mask, DrawOp::Masked, uint8_t(h.g.carried.shotFrame - 1),
+                                  uint8_t(h.g.carried.shotFrame - 1)));
+        EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h),
+                  std::make_tuple(185, 39, c.size, c.size));
         h.tick();
         ASSERT_EQ(h.opsOf(c.picture).size(), 1u);
         EXPECT_NE(h.opsOf(c.picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
@@ -80,10 +98,12 @@ TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     h.tick();
     EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY)), std::make_tuple(314, 39));
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 321)) << "314 + 14 = 328 is inside";
+    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 321))
+        << "314 + 14 = 328 is inside";
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 0) << "321 + 14 > 328";
-    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.carried.shotRight), std::make_tuple(307, 32, false));
+    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.carried.shotRight),
+              std::make_tuple(307, 32, false));
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
@@ -112,12 +132,15 @@ TEST(ShotHits, DamageKillsPayoutsAndOrder) {
     h.hold(Button::A);
     h.clearSounds();
     h.shootFrom(110, 110);
-    EXPECT_EQ(std::make_tuple(int(h.g.right.hp[r]), int(h.g.left.hp[l]), int(h.g.right.hp[shoot])), std::make_tuple(0, 1, 3));
+    EXPECT_EQ(std::make_tuple(int(h.g.right.hp[r]), int(h.g.left.hp[l]), int(h.g.right.hp[shoot])),
+              std::make_tuple(0, 1, 3));
     EXPECT_EQ(h.g.right.state[r], EnemyState::Explode2) << "Explode1 drawn in the same tick";
-    EXPECT_EQ(std::make_tuple(int64_t(h.g.score), int64_t(h.g.money), h.g.extraLifePoints, int(h.g.enemiesOnField)),
-              std::make_tuple(int64_t(5), int64_t(3), 0.5, 13));
+    EXPECT_EQ(
+        std::make_tuple(int64_t(h.g.score), int64_t(h.g.money), h.g.extraLifePoints, int(h.g.enemiesOnField)),
+        std::make_tuple(int64_t(5), int64_t(3), 0.5, 13));
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
-    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 185)) << "relaunched at once";
+    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 185))
+        << "relaunched at once";
 }
 
 // Guards the tank's damage picture by quarters, its per-hit payout and its two-tick flash.
@@ -126,10 +149,13 @@ TEST(TankHits, DamagePicturesByQuarters) {
         Armed h;
         h.g.tankHP = before;
         h.shootFrom(100, 290);  // 297 after the flight step: below the tank's top row
-        EXPECT_EQ(std::make_tuple(int(h.g.tankHP), int(h.g.tankPicIndex), h.g.tankShattered), std::make_tuple(before - 1, picture, false));
-        EXPECT_EQ(std::make_tuple(int64_t(h.g.score), h.g.extraLifePoints, int(h.g.shotInFlight)), std::make_tuple(int64_t(10), 1.0, 0));
+        EXPECT_EQ(std::make_tuple(int(h.g.tankHP), int(h.g.tankPicIndex), h.g.tankShattered),
+                  std::make_tuple(before - 1, picture, false));
+        EXPECT_EQ(std::make_tuple(int64_t(h.g.score), h.g.extraLifePoints, int(h.g.shotInFlight)),
+                  std::make_tuple(int64_t(10), 1.0, 0));
         for (int flashes : {1, 1, 0}) {
-            EXPECT_EQ(std::make_pair(h.countOps(Pic::tankflash), h.countOps(Pic::tank)), std::make_pair(flashes, 1 - flashes));
+            EXPECT_EQ(std::make_pair(h.countOps(Pic::tankflash), h.countOps(Pic::tank)),
+                      std::make_pair(flashes, 1 - flashes));
             h.tick();
         }
     }
@@ -146,8 +172,10 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     EXPECT_FALSE(h.g.volleyActive);
     h.tick();  // 49
     ASSERT_TRUE(h.g.volleyActive);
-    EXPECT_EQ(std::make_tuple(int(h.g.volleyTimer), int(h.g.volleyY), h.g.volleyX[0], h.g.volleyX[3]), std::make_tuple(0, 310, 0.0, 308.0));
-    EXPECT_EQ(std::make_pair(h.g.carried.volleyStepRight, h.g.carried.volleyStepLeft), std::make_pair((10 + 14) / 56.75, (324 - 10 - 33 + 1) / 56.75));
+    EXPECT_EQ(std::make_tuple(int(h.g.volleyTimer), int(h.g.volleyY), h.g.volleyX[0], h.g.volleyX[3]),
+              std::make_tuple(0, 310, 0.0, 308.0));
+    EXPECT_EQ(std::make_pair(h.g.carried.volleyStepRight, h.g.carried.volleyStepLeft),
+              std::make_pair((10 + 14) / 56.75, (324 - 10 - 33 + 1) / 56.75));
     EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{true, true, true, true}));
     EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "the sound starts with the first flight step";
@@ -178,7 +206,8 @@ TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     EXPECT_EQ(h.g.playerHP, 5);
     h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
     EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState), std::make_tuple(4, PlayerState::Flashing));
-    EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, true})) << "shot 3 is at x 195.1, just outside";
+    EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, true}))
+        << "shot 3 is at x 195.1, just outside";
     h.tick();  // step 72: shot 3 at x 193.5, y 22
     EXPECT_EQ(h.g.playerHP, 3);
     EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, false}));

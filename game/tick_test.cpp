@@ -57,7 +57,8 @@ TEST(Tick, CountersCycleAndTheCaptionShowsWhatThePreviousTickLeft) {
     h.g.playerHP = 3;
     EXPECT_EQ(h.w().Caption, "Level:1 Score:0 Lives:5 HP:5 $0");
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.controlsArmed, int(h.g.enemyFrame), int(h.g.playerX)), std::make_tuple(true, 1, 172));
+    EXPECT_EQ(std::make_tuple(h.g.controlsArmed, int(h.g.enemyFrame), int(h.g.playerX)),
+              std::make_tuple(true, 1, 172));
     EXPECT_EQ(h.w().Caption, "Level:1 Score:40 Lives:5 HP:3 $1234567");
     h.tick();
     EXPECT_EQ(h.host.captions.size(), 2u) << "the host hears of changes only";
@@ -73,8 +74,16 @@ TEST(Tick, CountersCycleAndTheCaptionShowsWhatThePreviousTickLeft) {
 TEST(ExtraLife, OneLifePerTickWhileThePointsLast) {
     Harness h;
     h.noSpawns();
-    struct Step { int step; double points; int lives; double left; };
-    for (const Step s : {Step{1000, 250, 6, 150}, {1000, -1, 7, 50}, {1000, -1, 7, 50}, {3000, 299.5, 7, 299.5},
+    struct Step {
+        int step;
+        double points;
+        int lives;
+        double left;
+    };
+    for (const Step s : {Step{1000, 250, 6, 150},
+                         {1000, -1, 7, 50},
+                         {1000, -1, 7, 50},
+                         {3000, 299.5, 7, 299.5},
                          {3000, 300, 8, 0}}) {
         h.g.extraLifeStep = s.step;
         if (s.points >= 0) h.g.extraLifePoints = s.points;
@@ -112,7 +121,8 @@ TEST(GameOver, FollowsTheLastLifeOnceAndEndsTheTick) {
     h.g.playerState = PlayerState::Exploding;
     h.g.carried.explodeFrame = 3;
     h.tick(2);
-    EXPECT_EQ(std::make_tuple(int(h.g.lives), h.g.playerState, h.host.highScores), std::make_tuple(0, PlayerState::Blinking, 0));
+    EXPECT_EQ(std::make_tuple(int(h.g.lives), h.g.playerState, h.host.highScores),
+              std::make_tuple(0, PlayerState::Blinking, 0));
     const auto spawnsBefore = h.g.right.count + h.g.left.count;
     const int cycleBefore = h.g.tickCycle, presents = h.host.presents;
     h.clearSounds();
@@ -120,14 +130,16 @@ TEST(GameOver, FollowsTheLastLifeOnceAndEndsTheTick) {
     EXPECT_EQ(h.g.playerState, PlayerState::Dead);
     ASSERT_EQ(h.msg.shown().size(), 1u);
     EXPECT_EQ(h.msg.shown()[0].text, "Game Over");
-    EXPECT_EQ(std::make_tuple(h.host.highScores, h.host.unloads, h.host.presents), std::make_tuple(1, 1, presents));
+    EXPECT_EQ(std::make_tuple(h.host.highScores, h.host.unloads, h.host.presents),
+              std::make_tuple(1, 1, presents));
     EXPECT_TRUE(h.w().unloaded() && !h.globals.flags.gameShowing && !h.w().moveTimer.Enabled());
     std::vector<std::string> closes;
     for (const std::string& c : h.audio.calls)
         if (c.rfind("close ", 0) == 0) closes.push_back(c.substr(6));
     closes.resize(6);
-    EXPECT_EQ(closes, (std::vector<std::string>{h.paths.fileTankShot, h.paths.fileExplosion, h.paths.filePlayerShot,
-                                                h.paths.fileEnemyShot, h.paths.fileLevelUp, h.paths.fileBgm[1]}));
+    EXPECT_EQ(closes,
+              (std::vector<std::string>{h.paths.fileTankShot, h.paths.fileExplosion, h.paths.filePlayerShot,
+                                        h.paths.fileEnemyShot, h.paths.fileLevelUp, h.paths.fileBgm[1]}));
     EXPECT_EQ(h.g.tickCycle, cycleBefore + 1) << "step 2 ran";
     EXPECT_EQ(h.g.right.count + h.g.left.count, spawnsBefore) << "no spawn after the end";
     h.w().onMoveTick();

@@ -37,8 +37,8 @@ private:
     int y_, step_, appendX_, viewWidth_, tileWidth_;
     std::vector<int64_t> base_;  // x of tile i = base_[i] + shift_
     int64_t shift_ = 0;
-    std::vector<int> live_;      // indices of tiles not yet gone, ascending
-    std::vector<int> still_;     // the next live_, built during a tick
+    std::vector<int> live_;   // indices of tiles not yet gone, ascending
+    std::vector<int> still_;  // the next live_, built during a tick
 };
 
 // The high-score window's three bands: y 0 and 315 moving left, y 156 moving

@@ -100,8 +100,8 @@ std::string serializeHighScores(const HighScoreTable& table) {
 
 std::string highScoreResetText() { return serializeHighScores(defaultHighScores()); }
 
-std::optional<int> insertHighScore(HighScoreTable& table, const std::string& name,
-                                   double score, double level) {
+std::optional<int> insertHighScore(HighScoreTable& table, const std::string& name, double score,
+                                   double level) {
     if (!(score > 0)) return std::nullopt;
     auto& es = table.entries;
     for (int i = 0; i < kHighScorePlaces; ++i) {

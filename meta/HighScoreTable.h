@@ -46,7 +46,7 @@ struct HighScoreTable {
 
 struct HighScoreRead {
     HighScoreTable table;
-    std::vector<std::string> repairs;  // empty when the file was read as it is
+    std::vector<std::string> repairs;    // empty when the file was read as it is
     std::optional<std::string> refused;  // why the file stands but cannot be used
 };
 
@@ -68,8 +68,8 @@ std::string highScoreResetText();
 // beats; equal scores stay above it; the last entry falls out. Returns the
 // index (0 = place 1) it went to, or none when it did not get in (a score of 0
 // or below never does).
-std::optional<int> insertHighScore(HighScoreTable& table, const std::string& name,
-                                   double score, double level);
+std::optional<int> insertHighScore(HighScoreTable& table, const std::string& name, double score,
+                                   double level);
 
 // The row that pulses: the topmost whose score is a number equal to `score`.
 std::optional<int> topmostRowWithScore(const HighScoreTable& table, double score);

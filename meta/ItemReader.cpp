@@ -106,8 +106,10 @@ ItemsRead readItems(ByteSource& source, const ItemLimits& limits) {
         }
         while (in.peek() == ' ' || in.peek() == '\t') in.skip();
         std::string item;
-        if (in.peek() == '"') item = readQuoted(in, limits.maxItemBytes);
-        else in.takeUntil(",\r\n", item, limits.maxItemBytes);
+        if (in.peek() == '"')
+            item = readQuoted(in, limits.maxItemBytes);
+        else
+            in.takeUntil(",\r\n", item, limits.maxItemBytes);
         if (item.size() >= limits.maxItemBytes) dropPartialCharacter(item);
         out.items.push_back(std::move(item));
         const int sep = in.peek();

@@ -17,8 +17,8 @@ std::string numberText(double value) {
     // from 15 on (after rounding to 15 digits), trims trailing zeros and writes
     // at least two exponent digits: exactly the caption format.
     std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::general, 15);
+    auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     if (ec != std::errc()) return "0";
     std::string s(buf.data(), end);
     for (char& c : s)

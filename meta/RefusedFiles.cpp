@@ -13,7 +13,9 @@ std::string refusedFileNotice(const std::filesystem::path& file, const std::stri
     const std::string quoted = "\"" + file.string() + "\"";
     return "The game cannot read " + quoted + ": it " + problem + ". " + whatIsLost +
            " will not be kept while the game runs this time, and that file stays as it is. "
-           "To fix it, move " + quoted + " out of the way (or make it a plain file of your own "
+           "To fix it, move " +
+           quoted +
+           " out of the way (or make it a plain file of your own "
            "that you can read and write), then start the game again.";
 }
 

@@ -11,16 +11,16 @@ constexpr ItemLimits kSaveItemLimits{kFileItems, kMaxItemBytes};
 
 const char* saveFieldName(SaveField f) {
     switch (f) {
-        case SaveField::Name: return "name";
-        case SaveField::Level: return "level";
-        case SaveField::MaxHP: return "full HP";
-        case SaveField::Attack: return "attack";
-        case SaveField::Defense: return "defence";
-        case SaveField::Money: return "money";
-        case SaveField::Gun: return "gun";
-        case SaveField::Shot: return "shot";
-        case SaveField::Score: return "score";
-        case SaveField::Lives: return "lives";
+    case SaveField::Name: return "name";
+    case SaveField::Level: return "level";
+    case SaveField::MaxHP: return "full HP";
+    case SaveField::Attack: return "attack";
+    case SaveField::Defense: return "defence";
+    case SaveField::Money: return "money";
+    case SaveField::Gun: return "gun";
+    case SaveField::Shot: return "shot";
+    case SaveField::Score: return "score";
+    case SaveField::Lives: return "lives";
     }
     return "?";
 }
@@ -52,7 +52,8 @@ SaveFileRead readSaveSlots(SaveSlots& slots, const FileItems& file) {
         return out;
     }
     const std::vector<std::string>& items = file.read.items;
-    if (file.read.moreItems) out.notes.push_back("vrhsf.txt holds more than 30 items: only the first 30 are used");
+    if (file.read.moreItems)
+        out.notes.push_back("vrhsf.txt holds more than 30 items: only the first 30 are used");
     for (size_t k = 0; k < items.size(); ++k)
         slots.fields[k / kSaveFieldCount][k % kSaveFieldCount] = items[k];
     return out;

@@ -43,8 +43,8 @@ struct SaveSlots {
 };
 
 struct SaveFileRead {
-    bool createEmptyFile = false;     // the file was missing: write "" to it
-    std::vector<std::string> notes;   // things worth a log line
+    bool createEmptyFile = false;        // the file was missing: write "" to it
+    std::vector<std::string> notes;      // things worth a log line
     std::optional<std::string> refused;  // why the file stands but cannot be used
 };
 

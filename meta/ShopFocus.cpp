@@ -22,10 +22,22 @@ Centre centreOf(const FocusTarget& t) { return {2 * t.x + t.w, 2 * t.y + t.h}; }
 void offsets(Centre from, Centre to, FocusStep step, int& ahead, int& across) {
     const int dx = to.x - from.x, dy = to.y - from.y;
     switch (step) {
-    case FocusStep::Up: ahead = -dy; across = std::abs(dx); break;
-    case FocusStep::Down: ahead = dy; across = std::abs(dx); break;
-    case FocusStep::Left: ahead = -dx; across = std::abs(dy); break;
-    case FocusStep::Right: ahead = dx; across = std::abs(dy); break;
+    case FocusStep::Up:
+        ahead = -dy;
+        across = std::abs(dx);
+        break;
+    case FocusStep::Down:
+        ahead = dy;
+        across = std::abs(dx);
+        break;
+    case FocusStep::Left:
+        ahead = -dx;
+        across = std::abs(dy);
+        break;
+    case FocusStep::Right:
+        ahead = dx;
+        across = std::abs(dy);
+        break;
     }
 }
 

@@ -126,11 +126,11 @@ double statOpeningPrice(int value, int startValue) {
 
 std::optional<std::array<const char*, 3>> shotPriceCaptions(const std::string& gunType) {
     switch (gunRank(gunType)) {
-        case 0: return std::array<const char*, 3>{"500", "1000", "2000"};
-        case 1: return std::array<const char*, 3>{"1000", "2000", "3000"};
-        case 2: return std::array<const char*, 3>{"2000", "3000", "4000"};
-        case 3: return std::array<const char*, 3>{"3000", "5000", "8000"};
-        default: return std::nullopt;
+    case 0: return std::array<const char*, 3>{"500", "1000", "2000"};
+    case 1: return std::array<const char*, 3>{"1000", "2000", "3000"};
+    case 2: return std::array<const char*, 3>{"2000", "3000", "4000"};
+    case 3: return std::array<const char*, 3>{"3000", "5000", "8000"};
+    default: return std::nullopt;
     }
 }
 
@@ -153,15 +153,15 @@ void refreshShop(ShopState& s) {
 
 bool buy(ShopState& s, ShopButtonId id) {
     switch (id) {
-        case B::UpHP: return buyStat(s, id, s.playerMaxHP);
-        case B::AttackUp: return buyStat(s, id, s.attackPower);
-        case B::DefUp: return buyStat(s, id, s.playerDefense);
-        case B::Mega: return buyShot(s, id, 3, "Mega");
-        case B::Giga: return buyShot(s, id, 5, "Giga");
-        case B::Omega: return buyShot(s, id, 10, "Omega");
-        case B::NinjaGun: return buyGun(s, id, 10, "Ninja");
-        case B::ShockerGun: return buyGun(s, id, 30, "Shocker");
-        case B::PsychicGun: return buyGun(s, id, 30, "Psychic");
+    case B::UpHP: return buyStat(s, id, s.playerMaxHP);
+    case B::AttackUp: return buyStat(s, id, s.attackPower);
+    case B::DefUp: return buyStat(s, id, s.playerDefense);
+    case B::Mega: return buyShot(s, id, 3, "Mega");
+    case B::Giga: return buyShot(s, id, 5, "Giga");
+    case B::Omega: return buyShot(s, id, 10, "Omega");
+    case B::NinjaGun: return buyGun(s, id, 10, "Ninja");
+    case B::ShockerGun: return buyGun(s, id, 30, "Shocker");
+    case B::PsychicGun: return buyGun(s, id, 30, "Psychic");
     }
     return false;
 }

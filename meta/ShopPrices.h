@@ -83,11 +83,11 @@ void refreshShop(ShopState& shop);
 bool buy(ShopState& shop, ShopButtonId id);
 
 // Texts of the window.
-std::string shopCaption(const ShopState& shop);          // "Upgrades     $1234"
-std::string hpLabel(const ShopState& shop);              // "HP:5"
-std::string attackLabel(const ShopState& shop);          // "Attack:1"
-std::string defenseLabel(const ShopState& shop);         // "Def:0"
-std::string currentWeaponLabel(const ShopState& shop);   // "Current Weapon:Regular"
-std::string currentShotLabel(const ShopState& shop);     // "Current Shot Type:Regular"
+std::string shopCaption(const ShopState& shop);         // "Upgrades     $1234"
+std::string hpLabel(const ShopState& shop);             // "HP:5"
+std::string attackLabel(const ShopState& shop);         // "Attack:1"
+std::string defenseLabel(const ShopState& shop);        // "Def:0"
+std::string currentWeaponLabel(const ShopState& shop);  // "Current Weapon:Regular"
+std::string currentShotLabel(const ShopState& shop);    // "Current Shot Type:Regular"
 
 }  // namespace vrh

@@ -57,13 +57,14 @@ OpenedForReading openForReading(const std::filesystem::path& file) {
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return out;  // no such file (or folder)
         out.status = FileStatus::Refused;
-        out.problem = errno == ELOOP ? "is a link"
+        out.problem = errno == ELOOP    ? "is a link"
                       : errno == EACCES ? "cannot be read (no permission)"
                                         : std::string("cannot be opened (") + std::strerror(errno) + ")";
         return out;
     }
     struct stat st {};
-    const auto problem = ::fstat(fd, &st) == 0 ? problemWith(st) : std::optional<std::string>("cannot be examined");
+    const auto problem =
+        ::fstat(fd, &st) == 0 ? problemWith(st) : std::optional<std::string>("cannot be examined");
     if (problem) {
         ::close(fd);
         out.status = FileStatus::Refused;
@@ -178,8 +179,8 @@ bool isTemporaryName(const std::string& name) {
 
 void removeLeftoverTemporaryFiles(const std::filesystem::path& folder) {
     std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator();
-         it.increment(ec)) {
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
         // Only plain files of this user: refusalReason rules out links, folders, others' files.
         if (isTemporaryName(name) && !refusalReason(it->path())) ::unlink(it->path().c_str());

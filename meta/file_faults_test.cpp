@@ -22,7 +22,8 @@ namespace {
 
 HighScoreTable playedTable() {  // names with commas, quotes and blanks
     HighScoreTable t = defaultHighScores();
-    for (auto [name, score] : {std::pair{"Smith, Jr.", 99000}, {"say \"hi\", then go", 61000}, {"  lead", 47000}, {"", 20000}})
+    for (auto [name, score] :
+         {std::pair{"Smith, Jr.", 99000}, {"say \"hi\", then go", 61000}, {"  lead", 47000}, {"", 20000}})
         insertHighScore(t, name, score, 12);
     return t;
 }
@@ -38,8 +39,10 @@ bool sameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
 // Written back and read again, the table is the same; the only repair noted is a score kept as text.
 void expectStableOnRewrite(const HighScoreTable& t, const std::string& where) {
     const HighScoreRead again = parseHighScores(serializeHighScores(t));
-    for (const std::string& note : again.repairs) EXPECT_NE(note.find("is not a number"), std::string::npos) << where;
-    for (size_t i = 0; i < t.entries.size(); ++i) EXPECT_TRUE(sameEntry(again.table.entries[i], t.entries[i])) << where;
+    for (const std::string& note : again.repairs)
+        EXPECT_NE(note.find("is not a number"), std::string::npos) << where;
+    for (size_t i = 0; i < t.entries.size(); ++i)
+        EXPECT_TRUE(sameEntry(again.table.entries[i], t.entries[i])) << where;
 }
 
 size_t entries(const fs::path& dir) { return size_t(std::distance(fs::directory_iterator(dir), {})); }
@@ -53,7 +56,8 @@ TEST(FileFaults, ACutScoreFileKeepsEveryWholeEntry) {
     for (size_t n = 0, whole = 0; n <= full.size(); ++n) {
         if (n >= 2 && full.compare(n - 2, 2, "\r\n") == 0) ++whole;  // lines ended before the cut
         const HighScoreRead r = parseHighScores(full.substr(0, n));
-        for (size_t i = 0; i < whole / 3; ++i) EXPECT_TRUE(sameEntry(r.table.entries[i], table.entries[i])) << n;
+        for (size_t i = 0; i < whole / 3; ++i)
+            EXPECT_TRUE(sameEntry(r.table.entries[i], table.entries[i])) << n;
         expectStableOnRewrite(r.table, "cut at " + std::to_string(n));
     }
 }
@@ -69,7 +73,8 @@ TEST(FileFaults, AFileIsReplacedWholeOrLeftAlone) {
         {"link", [&](const fs::path& p) { fs::create_symlink(outside / "victim", p); }},
         {"dangling link", [&](const fs::path& p) { fs::create_symlink(outside / "none", p); }},
         {"pipe", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); }},
-        {"unreadable or another user's file", [root](const fs::path& p) {
+        {"unreadable or another user's file",
+         [root](const fs::path& p) {
              std::ofstream(p) << "x";
              root ? void(::chown(p.c_str(), 65534, 65534)) : fs::permissions(p, fs::perms::none);
          }},
@@ -92,9 +97,11 @@ TEST(FileFaults, AFileIsReplacedWholeOrLeftAlone) {
     EXPECT_FALSE(fs::exists(outside / "none"));
     EXPECT_EQ(entries(dir), std::size(planted) + 2) << "no temporary file left behind";
     EXPECT_FALSE(writeTextFileAtomic(dir / "no" / "such" / "f.txt", "x"));
-    for (const char* name : {".vrhhs.txt.Ab12cd", ".ws.txt.x_Y9zq", ".hidden", "keep.txt"}) std::ofstream(dir / name) << "x";
+    for (const char* name : {".vrhhs.txt.Ab12cd", ".ws.txt.x_Y9zq", ".hidden", "keep.txt"})
+        std::ofstream(dir / name) << "x";
     removeLeftoverTemporaryFiles(dir);
-    EXPECT_EQ(entries(dir), std::size(planted) + 4) << "a killed write's leftovers go, .hidden and keep.txt stay";
+    EXPECT_EQ(entries(dir), std::size(planted) + 4)
+        << "a killed write's leftovers go, .hidden and keep.txt stay";
 }
 
 // Guards a killed write leaving half a file (two copies at once: windows/faults_test).

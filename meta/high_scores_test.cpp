@@ -31,7 +31,8 @@ TEST(HighScores, ResetWritesTheDefaultTableByteForByte) {
     const HighScoreRead r = parseHighScores(kResetText);
     EXPECT_TRUE(r.repairs.empty());
     EXPECT_EQ(serializeHighScores(r.table), kResetText);
-    EXPECT_EQ(serializeHighScores(parseHighScores(std::nullopt).table), kResetText) << "no file: the default table";
+    EXPECT_EQ(serializeHighScores(parseHighScores(std::nullopt).table), kResetText)
+        << "no file: the default table";
 }
 
 // Guards the insert position (above the first entry beaten, below equal ones), the entries moving down,
@@ -39,7 +40,8 @@ TEST(HighScores, ResetWritesTheDefaultTableByteForByte) {
 TEST(HighScores, ARunGoesAboveTheFirstEntryItBeats) {
     HighScoreTable t = parseHighScores(kResetText).table;
     EXPECT_EQ(insertHighScore(t, "Anna", 47000, 9), 1);
-    EXPECT_EQ(serializeHighScores(t), "Brisko\r\n50000\r\n100\r\nAnna\r\n 47000 \r\n 9 \r\n" + resetText("Tolm", "Enjoy!"));
+    EXPECT_EQ(serializeHighScores(t),
+              "Brisko\r\n50000\r\n100\r\nAnna\r\n 47000 \r\n 9 \r\n" + resetText("Tolm", "Enjoy!"));
     EXPECT_EQ(rowText(t, 1).score, "47000");
     EXPECT_EQ(insertHighScore(t, "Bo", 45000, 4), 3) << "below the 45000 already there";
     EXPECT_EQ(topmostRowWithScore(t, 45000), 2);
@@ -64,8 +66,9 @@ TEST(HighScores, DamagedFilesAreRepaired) {
     EXPECT_FALSE(insertHighScore(r.table, "Neg", -10, 1)) << "not even above a lower score";
     EXPECT_EQ(insertHighScore(r.table, "Anna", 1, 1), 0) << "1 beats a score that ranks as 0";
     EXPECT_EQ(rowText(r.table, 1).score, "lots");
-    EXPECT_EQ(serializeHighScores(r.table),
-              "Anna\r\n 1 \r\n 1 \r\nBob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n" + resetText("Pell", "Enjoy!"));
+    EXPECT_EQ(
+        serializeHighScores(r.table),
+        "Anna\r\n 1 \r\n 1 \r\nBob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n" + resetText("Pell", "Enjoy!"));
 
     r = parseHighScores(fixture("vrhhs_7items.txt"));
     EXPECT_EQ(r.repairs.size(), 2u) << "place 3 cut short, places 4 to 10 filled";
@@ -92,8 +95,9 @@ TEST(HighScoreBands, OuterBandsMoveLeftMiddleBandRightAndTilesAreAppendedAtZero)
             for (int i = 0; i < band->tileCount(); ++i) got += " " + std::to_string(band->tileX(i));
         got += " | ";
     }
-    EXPECT_EQ(got, "1: -248 232 -240 240 -248 232 | 58: -476 4 -12 468 -476 4 | "
-                   "59: -480 0 480 -8 472 -480 0 480 | 61: -488 -8 472 0 480 -480 -488 -8 472 | ");
+    EXPECT_EQ(got,
+              "1: -248 232 -240 240 -248 232 | 58: -476 4 -12 468 -476 4 | "
+              "59: -480 0 480 -8 472 -480 0 480 | 61: -488 -8 472 0 480 -480 -488 -8 472 | ");
     ScrollBand odd(0, -3, 480, {-244, 236}, 328, 484);  // 236 is no multiple of 3: never lands on 0
     for (int i = 0; i < 1000; ++i) odd.tick();
     EXPECT_EQ(odd.tileCount(), 2);

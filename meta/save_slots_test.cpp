@@ -24,21 +24,28 @@ TEST(SaveSlots, TheTenFieldsInOrder) {
     SaveSlots slots;
     saveRunToSlot(slots, 1, run, "Smith, Jr.");
     const std::string emptySlot = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
-    EXPECT_EQ(serializeSaveSlots(slots), emptySlot + "\"Smith, Jr.\"\r\n 1 \r\n 5 \r\n 1 \r\n 0 \r\n 1500 \r\nNinja\r\n"
-                                                     "Regular\r\n 0 \r\n 5 \r\n" + emptySlot);
+    EXPECT_EQ(serializeSaveSlots(slots),
+              emptySlot +
+                  "\"Smith, Jr.\"\r\n 1 \r\n 5 \r\n 1 \r\n 0 \r\n 1500 \r\nNinja\r\n"
+                  "Regular\r\n 0 \r\n 5 \r\n" +
+                  emptySlot);
     std::string name;
-    ASSERT_FALSE(loadRunFromSlot(read(",,,,,,,,,\r\nN,2.5,3.5,-2.5,99999,3000000000,Psychic,Giga,-1e12,0.5\r\n"), 1, run, name));
+    ASSERT_FALSE(loadRunFromSlot(
+        read(",,,,,,,,,\r\nN,2.5,3.5,-2.5,99999,3000000000,Psychic,Giga,-1e12,0.5\r\n"), 1, run, name));
     EXPECT_EQ(name + " " + run.gunType + " " + run.shotType, "N Psychic Giga");
-    EXPECT_EQ(std::vector<int>({run.level, run.playerMaxHP, run.playerHP, run.attackPower, run.playerDefense, run.lives}),
+    EXPECT_EQ(std::vector<int>(
+                  {run.level, run.playerMaxHP, run.playerHP, run.attackPower, run.playerDefense, run.lives}),
               std::vector<int>({2, 4, 4, -2, 32767, 0}));
-    EXPECT_EQ(std::pair(int64_t(run.money), int64_t(run.score)), std::pair(int64_t(2147483647), int64_t(-2147483648LL)));
+    EXPECT_EQ(std::pair(int64_t(run.money), int64_t(run.score)),
+              std::pair(int64_t(2147483647), int64_t(-2147483648LL)));
 }
 
 // Guards a half-loaded run from a slot with text or nothing in a number field.
 TEST(SaveSlots, ASlotWithTextInANumberFieldIsNotLoaded) {
     GameState run;
     std::string name = "kept";
-    const auto error = loadRunFromSlot(read("N, 3 , 5 , 1 , 0 ,lots,Regular,Regular, 10 , 5 \r\n"), 0, run, name);
+    const auto error =
+        loadRunFromSlot(read("N, 3 , 5 , 1 , 0 ,lots,Regular,Regular, 10 , 5 \r\n"), 0, run, name);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), "This file cannot be loaded: its money \"lots\" is not a number.");
     EXPECT_EQ(std::pair(int(run.level), name), std::pair(1, std::string("kept"))) << "nothing is restored";
@@ -55,11 +62,14 @@ TEST(SaveSlots, ReadingTheFile) {
     EXPECT_FALSE(r.createEmptyFile) << "an empty file is there";
     SaveSlots slots = read(",,,,,,,,,\r\nX");
     EXPECT_EQ(slotCaption(slots, 0, CaptionMoment::Opening), kNewFileCaption);
-    EXPECT_EQ(slotCaption(slots, 1, CaptionMoment::Opening) + "|" + slotCaption(slots, 1, CaptionMoment::AfterQuestion),
+    EXPECT_EQ(slotCaption(slots, 1, CaptionMoment::Opening) + "|" +
+                  slotCaption(slots, 1, CaptionMoment::AfterQuestion),
               "Name:X|Name: X");
     readSaveSlots(slots, "Bert\r\n 8 \r\n");
     EXPECT_EQ(displayText(slots.at(0, SaveField::Name)) + displayText(slots.at(0, SaveField::Level)) +
-                  displayText(slots.at(1, SaveField::Name)), "Bert8 X") << "slot 2 kept from before";
+                  displayText(slots.at(1, SaveField::Name)),
+              "Bert8 X")
+        << "slot 2 kept from before";
     std::string text;
     for (int i = 1; i <= 45; ++i) text += std::to_string(i) + "\r\n";
     slots = read(text, &r);

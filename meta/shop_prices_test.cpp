@@ -22,12 +22,16 @@ std::string shotPrices(const ShopState& s) {
 // Guards 10 x 2^value (not 2^gain; 10 at or below the start), the price boundary, doubling, the price
 // read back from the caption (exponent form, capped at the largest double) and a stat saturating.
 TEST(ShopPrices, StatPrices) {
-    for (auto [value, start, price] : {std::tuple{5, kBaseMaxHP, 10.0}, {1, kBaseAttack, 10.0}, {-4, kBaseDefense, 10.0},
-                                       {6, kBaseMaxHP, 640.0}, {2, kBaseAttack, 40.0}, {1, kBaseDefense, 20.0}})
+    for (auto [value, start, price] : {std::tuple{5, kBaseMaxHP, 10.0},
+                                       {1, kBaseAttack, 10.0},
+                                       {-4, kBaseDefense, 10.0},
+                                       {6, kBaseMaxHP, 640.0},
+                                       {2, kBaseAttack, 40.0},
+                                       {1, kBaseDefense, 20.0}})
         EXPECT_EQ(statOpeningPrice(value, start), price) << value << " from " << start;
     ShopState s;
-    for (auto [attack, caption] : {std::pair{46, "703687441776640"}, {47, "1.40737488355328E+15"},
-                                   {32767, "1.79769313486232E+308"}}) {
+    for (auto [attack, caption] :
+         {std::pair{46, "703687441776640"}, {47, "1.40737488355328E+15"}, {32767, "1.79769313486232E+308"}}) {
         s.attackPower = attack;
         openShop(s);
         EXPECT_EQ(s.button(B::AttackUp).caption, caption);
@@ -50,8 +54,16 @@ TEST(ShopPrices, StatPrices) {
 
 // Guards each shot's and gun's price and bonus, and what it disables at once and after the next refresh.
 TEST(ShopPrices, ShotsAndGuns) {
-    struct Case { const char* shot; int64_t money; B button; bool bought; int attack; const char *now, *refreshed, *prices; };
-    const Case cases[] = {  // a fresh run: attack 1, Regular gun
+    struct Case {
+        const char* shot;
+        int64_t money;
+        B button;
+        bool bought;
+        int attack;
+        const char *now, *refreshed, *prices;
+    };
+    const Case cases[] = {
+        // a fresh run: attack 1, Regular gun
         {"Regular", 499, B::Mega, false, 1, "111111111", "111111111", "500/1000/2000"},
         {"Regular", 500, B::Mega, true, 4, "111011111", "111011111", "500/1000/2000"},
         {"Mega", 9999, B::Mega, false, 1, "111011111", "111011111", "500/1000/2000"},
@@ -82,9 +94,13 @@ TEST(ShopPrices, ShotsAndGuns) {
 // Guards what the opening disables (owned and lesser shots and guns, nothing kept from the last visit),
 // the opening leaving shot prices to the refresh, and an unknown gun changing no prices.
 TEST(ShopPrices, OpeningAndRefresh) {
-    const struct { const char *gun, *shot, *mask, *prices; } cases[] = {
-        {"Shocker", "Giga", "111001001", "2000/3000/4000"}, {"Regular", "Omega", "111000111", "500/1000/2000"},
-        {"Psychic", "Omega", "111000000", "3000/5000/8000"}, {"Banana", "Mega", "111011111", "500/1000/2000"},
+    const struct {
+        const char *gun, *shot, *mask, *prices;
+    } cases[] = {
+        {"Shocker", "Giga", "111001001", "2000/3000/4000"},
+        {"Regular", "Omega", "111000111", "500/1000/2000"},
+        {"Psychic", "Omega", "111000000", "3000/5000/8000"},
+        {"Banana", "Mega", "111011111", "500/1000/2000"},
     };
     ShopState s;  // opened again and again
     for (const auto& c : cases) {
@@ -102,22 +118,30 @@ TEST(ShopPrices, OpeningAndRefresh) {
 TEST(ShopFocus, MovesToTheNearestEnabledButtonThatWay) {
     enum { HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next };
     const auto buttons = [](std::initializer_list<int> off) {
-        const int xy[10][2] = {{464, 96}, {464, 128}, {464, 160}, {480, 328}, {480, 368},
-                               {480, 408}, {96, 328}, {96, 368}, {96, 408}, {312, 516}};
+        const int xy[10][2] = {{464, 96},  {464, 128}, {464, 160}, {480, 328}, {480, 368},
+                               {480, 408}, {96, 328},  {96, 368},  {96, 408},  {312, 516}};
         std::vector<FocusTarget> t;
         for (const auto& p : xy) t.push_back({p[0], p[1], 97, 17, true});
         for (int i : off) t[size_t(i)].enabled = false;
         return t;
     };
     using S = FocusStep;
-    const struct { int from; S step; int off, to; } cases[] = {
-        {Next, S::Up, -1, Omega}, {Omega, S::Up, -1, Giga}, {Def, S::Down, -1, Mega}, {Mega, S::Left, -1, Ninja},
-        {Ninja, S::Right, -1, Mega}, {HP, S::Up, -1, HP}, {Next, S::Down, -1, Next}, {Next, S::Up, Omega, Giga},
-        {Attack, S::Down, Def, Mega}, {Psychic, S::Down, -1, Next},
+    const struct {
+        int from;
+        S step;
+        int off, to;
+    } cases[] = {
+        {Next, S::Up, -1, Omega},     {Omega, S::Up, -1, Giga},    {Def, S::Down, -1, Mega},
+        {Mega, S::Left, -1, Ninja},   {Ninja, S::Right, -1, Mega}, {HP, S::Up, -1, HP},
+        {Next, S::Down, -1, Next},    {Next, S::Up, Omega, Giga},  {Attack, S::Down, Def, Mega},
+        {Psychic, S::Down, -1, Next},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(moveFocus(c.off < 0 ? buttons({}) : buttons({c.off}), c.from, c.step), c.to) << c.from << " " << int(c.step);
+        EXPECT_EQ(moveFocus(c.off < 0 ? buttons({}) : buttons({c.off}), c.from, c.step), c.to)
+            << c.from << " " << int(c.step);
     EXPECT_EQ(keepFocusEnabled(buttons({}), Ninja), Ninja);
     EXPECT_EQ(keepFocusEnabled(buttons({Ninja, Shocker}), Ninja), Psychic);
-    EXPECT_EQ(keepFocusEnabled(buttons({HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next}), Next), -1);
+    EXPECT_EQ(
+        keepFocusEnabled(buttons({HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next}), Next),
+        -1);
 }

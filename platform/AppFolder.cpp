@@ -23,9 +23,7 @@ fs::path executableFolder() {
     return exe.parent_path();
 }
 
-bool folderWritable(const fs::path& folder) {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
+bool folderWritable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 fs::path xdgDataFolder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");

@@ -32,8 +32,21 @@ inline constexpr int kPadButtons = 12;
 // Controller buttons and axes, numbered as the standard controller layout
 // numbers them.
 enum class ControllerButton : uint8_t {
-    A, B, X, Y, Back, Guide, Start, LeftStick, RightStick, LeftShoulder, RightShoulder,
-    DpadUp, DpadDown, DpadLeft, DpadRight,
+    A,
+    B,
+    X,
+    Y,
+    Back,
+    Guide,
+    Start,
+    LeftStick,
+    RightStick,
+    LeftShoulder,
+    RightShoulder,
+    DpadUp,
+    DpadDown,
+    DpadLeft,
+    DpadRight,
 };
 enum class ControllerAxis : uint8_t { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
 
@@ -48,8 +61,8 @@ using PadBinding = std::function<int(PadButton)>;
 class PadInput {
 public:
     // Stick travel runs -32768..32767; up is negative.
-    static constexpr int kStickPress = 13107;    // 40 % of full scale
-    static constexpr int kStickRelease = 9830;   // 30 %
+    static constexpr int kStickPress = 13107;   // 40 % of full scale
+    static constexpr int kStickRelease = 9830;  // 30 %
 
     // `keyboard` must outlive this object.
     PadInput(KeyboardTracker& keyboard, PadBinding binding);

@@ -8,15 +8,19 @@ KeyboardTracker::~KeyboardTracker() { delete shared_; }
 
 void KeyboardTracker::keyDown(int vk, KeySource from) {
     if (!valid(vk)) return;
-    if (from == KeySource::Keyboard) keyboardDown_[vk] = true;
-    else ++padDown_[vk];
+    if (from == KeySource::Keyboard)
+        keyboardDown_[vk] = true;
+    else
+        ++padDown_[vk];
     ++presses_[vk];
 }
 
 void KeyboardTracker::keyUp(int vk, KeySource from) {
     if (!valid(vk)) return;
-    if (from == KeySource::Keyboard) keyboardDown_[vk] = false;
-    else if (padDown_[vk] > 0) --padDown_[vk];
+    if (from == KeySource::Keyboard)
+        keyboardDown_[vk] = false;
+    else if (padDown_[vk] > 0)
+        --padDown_[vk];
 }
 
 void KeyboardTracker::releaseAll() { keyboardDown_.fill(false); }

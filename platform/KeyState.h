@@ -57,7 +57,10 @@ public:
     void keyDown(int vk, KeySource from = KeySource::Keyboard);
     void keyUp(int vk, KeySource from = KeySource::Keyboard);
     // Press and release before the next query: still reported once.
-    void tap(int vk) { keyDown(vk); keyUp(vk); }
+    void tap(int vk) {
+        keyDown(vk);
+        keyUp(vk);
+    }
     // Every key held on the keyboard goes up (focus left the program, so their
     // key-ups will not arrive). Codes held by the pad stay down: the pad
     // reports its own releases. Presses not yet queried are still reported.

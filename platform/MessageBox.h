@@ -23,7 +23,11 @@ public:
 // just presses Enter on the default button) and records every box shown.
 class ScriptedMessageBoxes : public MessageBoxes {
 public:
-    struct Shown { bool isQuestion; std::string text; std::string title; };
+    struct Shown {
+        bool isQuestion;
+        std::string text;
+        std::string title;
+    };
 
     void answer(MsgButton b) { answers_.push_back(b); }
     MsgButton question(const std::string& text, const std::string& title) override;

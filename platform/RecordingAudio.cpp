@@ -66,12 +66,16 @@ void RecordingAudio::setVolume(TrackId track, int percent) {
 
 TrackMode RecordingAudio::mode(TrackId track) { return forward ? forward->mode(track) : answer(track).mode; }
 
-int64_t RecordingAudio::lengthMs(TrackId track) { return forward ? forward->lengthMs(track) : answer(track).lengthMs; }
+int64_t RecordingAudio::lengthMs(TrackId track) {
+    return forward ? forward->lengthMs(track) : answer(track).lengthMs;
+}
 
 int64_t RecordingAudio::positionMs(TrackId track) {
     return forward ? forward->positionMs(track) : answer(track).positionMs;
 }
 
-int RecordingAudio::count(const std::string& call) const { return int(std::count(calls.begin(), calls.end(), call)); }
+int RecordingAudio::count(const std::string& call) const {
+    return int(std::count(calls.begin(), calls.end(), call));
+}
 
 }  // namespace vrh

@@ -68,8 +68,7 @@ public:
                 if (controllers_.count(e.caxis.which))
                     input_.axis(e.caxis.which, ControllerAxis(e.caxis.axis), e.caxis.value);
                 break;
-            default:
-                break;
+            default: break;
             }
         }
     }

@@ -9,8 +9,8 @@
 namespace vrh {
 
 // One service per program: it reads SDL's event queue (the program has no
-// SDL window, and nothing else reads it). `keyboard` must outlive the service. When SDL's game-controller support
-// cannot start, the service reads nothing.
+// SDL window, and nothing else reads it). `keyboard` must outlive the service. When SDL's game-controller
+// support cannot start, the service reads nothing.
 std::unique_ptr<Gamepad> makeGamepad(KeyboardTracker& keyboard, PadBinding binding);
 
 }  // namespace vrh

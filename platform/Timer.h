@@ -1,6 +1,6 @@
 #pragma once
-// Window timers. A Timer is its interval and whether it runs, plus the handler of its timer event. Who makes time pass is
-// a driver: QtTimerBinding in the program, VirtualClock in tests.
+// Window timers. A Timer is its interval and whether it runs, plus the handler of its timer event. Who makes
+// time pass is a driver: QtTimerBinding in the program, VirtualClock in tests.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,8 +21,8 @@ public:
         if (onEnabledChanged) onEnabledChanged(on);
     }
     int Interval;
-    std::function<void()> handler;                 // the timer event
-    std::function<void(bool)> onEnabledChanged;    // set by the driver
+    std::function<void()> handler;               // the timer event
+    std::function<void(bool)> onEnabledChanged;  // set by the driver
 
 private:
     bool enabled_;
@@ -48,7 +48,10 @@ public:
     int64_t now() const { return now_; }
 
 private:
-    struct Entry { Timer* timer; int64_t due; };
+    struct Entry {
+        Timer* timer;
+        int64_t due;
+    };
     std::vector<Entry> entries_;
     int64_t now_ = 0;
 };

@@ -107,7 +107,8 @@ std::vector<CreditRecord> parseCreditRecords(std::string_view fileText) {
         }
         const size_t colon = line.find(": ");
         if (colon == std::string_view::npos) continue;
-        current.push_back({std::string(trim(line.substr(0, colon))), std::string(trim(line.substr(colon + 2)))});
+        current.push_back(
+            {std::string(trim(line.substr(0, colon))), std::string(trim(line.substr(colon + 2)))});
     }
     finish();
     return records;

@@ -7,8 +7,8 @@
 
 namespace vrh {
 
-ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
-                          const ResourceSource& source, bool overwrite) {
+ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId, const ResourceSource& source,
+                          bool overwrite) {
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(fileName, ec)) && !overwrite)
         return ResToFileResult::AlreadyExists;
@@ -17,8 +17,7 @@ ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
     if (!bytes) return ResToFileResult::NoResource;
     // Written beside the target and renamed over it: a failed write never
     // leaves half a media file behind.
-    return writeTextFileAtomic(fileName, *bytes) ? ResToFileResult::Written
-                                                 : ResToFileResult::WriteFailed;
+    return writeTextFileAtomic(fileName, *bytes) ? ResToFileResult::Written : ResToFileResult::WriteFailed;
 }
 
 ExtractionOutcome extractMedia(const std::filesystem::path& appFolder, const ResourceSource& source) {
@@ -40,15 +39,9 @@ ExtractionOutcome extractMedia(const std::filesystem::path& appFolder, const Res
         for (const MediaEntry& m : kMediaTable) {
             const std::filesystem::path file = folderText + std::string(m.fileText);
             switch (ResToFile(file, m.resourceId, source, true)) {
-            case ResToFileResult::Written:
-                ++out.filesWritten;
-                break;
-            case ResToFileResult::WriteFailed:
-                out.unwritableFolder = file.parent_path();
-                return out;
-            case ResToFileResult::Refused:
-                ++out.filesRefused;
-                break;
+            case ResToFileResult::Written: ++out.filesWritten; break;
+            case ResToFileResult::WriteFailed: out.unwritableFolder = file.parent_path(); return out;
+            case ResToFileResult::Refused: ++out.filesRefused; break;
             case ResToFileResult::AlreadyExists:  // cannot happen with overwrite
             case ResToFileResult::NoResource:     // a build without that medium: stays silent
                 break;

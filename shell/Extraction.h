@@ -39,16 +39,16 @@ enum class ResToFileResult {
 
 // Writes resource `resId` unchanged (binary) to `fileName`. An existing file
 // is replaced only when `overwrite` is true.
-ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
-                          const ResourceSource& source, bool overwrite = false);
+ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId, const ResourceSource& source,
+                          bool overwrite = false);
 
 struct ExtractionOutcome {
-    int passes = 0;               // extraction passes run ("Yes" fields)
-    bool flagFileMissing = false;  // the flag file was missing
+    int passes = 0;                              // extraction passes run ("Yes" fields)
+    bool flagFileMissing = false;                // the flag file was missing
     std::optional<std::string> flagFileRefused;  // why the flag file was left alone
-    int filesRefused = 0;         // media whose place held something not to touch
+    int filesRefused = 0;                        // media whose place held something not to touch
     int filesWritten = 0;
-    bool flagRewritten = false;   // "ws.txt" now says "No"
+    bool flagRewritten = false;  // "ws.txt" now says "No"
     // Set when a file could not be written: the folder that refused it.
     std::optional<std::filesystem::path> unwritableFolder;
 };

@@ -25,8 +25,10 @@ Settings parseSettings(std::string_view text) {
         if (eq == std::string_view::npos) continue;  // section headers, comments, noise
         if (trimmed(line.substr(0, eq)) != "WholeNumberScaling") continue;
         const std::string_view value = trimmed(line.substr(eq + 1));
-        if (value == "1" || value == "true") s.wholeNumberScaling = true;
-        else if (value == "0" || value == "false") s.wholeNumberScaling = false;
+        if (value == "1" || value == "true")
+            s.wholeNumberScaling = true;
+        else if (value == "0" || value == "false")
+            s.wholeNumberScaling = false;
     }
     return s;
 }

@@ -66,19 +66,31 @@ int TitleScene::highlighted() const {
 void TitleScene::bobShip() {
     int& y = spriteY;
     if (!spriteRising) {
-        if (y <= 180) y += 3;
-        else if (y <= 250) y += 4;
-        else if (y <= 300) y += 5;
-        else if (y <= 328) y += 4;
-        else if (y <= 351) y += 3;
-        else spriteRising = true;
+        if (y <= 180)
+            y += 3;
+        else if (y <= 250)
+            y += 4;
+        else if (y <= 300)
+            y += 5;
+        else if (y <= 328)
+            y += 4;
+        else if (y <= 351)
+            y += 3;
+        else
+            spriteRising = true;
     } else {
-        if (y >= 352) y -= 3;
-        else if (y >= 328) y -= 4;
-        else if (y >= 300) y -= 5;
-        else if (y >= 250) y -= 4;
-        else if (y >= 181) y -= 3;
-        else spriteRising = false;
+        if (y >= 352)
+            y -= 3;
+        else if (y >= 328)
+            y -= 4;
+        else if (y >= 300)
+            y -= 5;
+        else if (y >= 250)
+            y -= 4;
+        else if (y >= 181)
+            y -= 3;
+        else
+            spriteRising = false;
     }
 }
 
@@ -188,8 +200,8 @@ void TitleScene::compose(Frame& scene, Frame& logo) const {
     tiles(titleBand2X, Pic::imgBG2, titleBand2Y, titleBandH);
     tiles(titleBand3X, Pic::imgBG2, titleBand3Y, titleBandH);
     const uint8_t f = uint8_t(std::clamp(spriteFrame - 1, 0, 1));
-    scene.masked(SpriteRef{Pic::beerightmask, f}, SpriteRef{Pic::beeright, f}, spriteX, spriteY,
-                 spriteW, spriteH);
+    scene.masked(SpriteRef{Pic::beerightmask, f}, SpriteRef{Pic::beeright, f}, spriteX, spriteY, spriteW,
+                 spriteH);
     logo.masked(SpriteRef{Pic::imgvrhlm, 0}, SpriteRef{Pic::imgvrhl, 0}, logoX, logoY, logoW, logoH);
 }
 

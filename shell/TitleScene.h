@@ -34,11 +34,11 @@ inline constexpr int kVkF1 = 112;
 class TitleHost {
 public:
     virtual ~TitleHost() = default;
-    virtual void showNamePrompt() = 0;      // namePrompt, not modal
-    virtual void showLoadWindow() = 0;      // saveSlots, not modal
-    virtual void showHighScores() = 0;      // highScores, not modal
-    virtual void unloadTitle() = 0;         // destroys the title window
-    virtual void toggleWindowState() = 0;   // normal <-> maximised
+    virtual void showNamePrompt() = 0;     // namePrompt, not modal
+    virtual void showLoadWindow() = 0;     // saveSlots, not modal
+    virtual void showHighScores() = 0;     // highScores, not modal
+    virtual void unloadTitle() = 0;        // destroys the title window
+    virtual void toggleWindowState() = 0;  // normal <-> maximised
 };
 
 struct TitleServices {

@@ -17,14 +17,16 @@ TEST(Credits, TracksTitleMusicSoundsAndThanks) {
         " ~ nobody\n"
         "Tank shot ~ Cy Dale\n"
         "\nkind: music\ntitle: Ice Cap Act 1\n\n"
-        "kind: soundfont\nname: Fluid\ncredit: by Frank Wen,\n  and others\ncopyright: (C) 2008\nlicence: MIT\n";
+        "kind: soundfont\nname: Fluid\ncredit: by Frank Wen,\n  and others\ncopyright: (C) 2008\nlicence: "
+        "MIT\n";
     const auto lines = musicCreditLines(file);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[8], "Ice Cap Act 1 ~ Ada Brook");
     EXPECT_EQ(lines[5], "Crush'em All for weapons ~ the Varnholt team");
     EXPECT_EQ(lines[10], "Title Fanfare ~ Ben Cole");
     EXPECT_EQ(soundCreditLines(file), (std::vector<std::string>{"Tank shot ~ Cy Dale"}));
-    EXPECT_EQ(thanksLines(file), (std::vector<std::string>{"Fluid: by Frank Wen, and others. (C) 2008. Licence: MIT."}));
+    EXPECT_EQ(thanksLines(file),
+              (std::vector<std::string>{"Fluid: by Frank Wen, and others. (C) 2008. Licence: MIT."}));
     EXPECT_EQ(musicCreditLines("")[0], std::string(kTrackTitles[0]) + " ~ the Varnholt team");
     EXPECT_EQ(musicCreditLines("")[10], "Varnholt Title Theme ~ the Varnholt team");
 }

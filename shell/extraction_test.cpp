@@ -19,7 +19,8 @@ TEST(Extraction, ResToFileWritesTheBytesUnchanged) {
     } media;
     const test::ScratchFolder dir("vrh_restofile");
     const auto file = dir / "ts.wav";
-    const std::tuple<bool, int, bool, ResToFileResult, std::string> steps[] = {  // an old file first?
+    const std::tuple<bool, int, bool, ResToFileResult, std::string> steps[] = {
+        // an old file first?
         {false, 119, false, ResToFileResult::Written, *media.LoadResData(119)},
         {true, 119, false, ResToFileResult::AlreadyExists, "old"},
         {false, 119, true, ResToFileResult::Written, *media.LoadResData(119)},
@@ -31,5 +32,6 @@ TEST(Extraction, ResToFileWritesTheBytesUnchanged) {
         EXPECT_EQ(readTextFile(file), bytes);
     }
     EXPECT_EQ(ResToFile(dir / "missing" / "x.wav", 119, media, true), ResToFileResult::WriteFailed);
-    EXPECT_NE(unwritableFolderNotice("/opt/games/varnholt").find("\"/opt/games/varnholt\""), std::string::npos);
+    EXPECT_NE(unwritableFolderNotice("/opt/games/varnholt").find("\"/opt/games/varnholt\""),
+              std::string::npos);
 }

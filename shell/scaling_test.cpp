@@ -11,11 +11,16 @@ using namespace vrh;
 
 // Guards the factor (the smaller of width and height), the centring, and the fallback to stretching.
 TEST(Scaling, WholeFactorIsCentredAndTooSmallAClientStretches) {
-    const struct { int cw, ch, factor; PixelRect rect; } cases[] = {
-        {1920, 1080, 2, {637, 179, 646, 722}}, {1366, 768, 2, {360, 23, 646, 722}},
+    const struct {
+        int cw, ch, factor;
+        PixelRect rect;
+    } cases[] = {
+        {1920, 1080, 2, {637, 179, 646, 722}},
+        {1366, 768, 2, {360, 23, 646, 722}},
         {3840, 2160, 5, {1112, 177, 1615, 1805}},  // width would allow 11, height only 5
-        {646, 722, 2, {0, 0, 646, 722}}, {645, 722, 1, {161, 180, 323, 361}},  // exactly twice, one short
-        {324, 359, 0, {0, 0, 324, 359}},  // the normal window: two rows short, so stretched
+        {646, 722, 2, {0, 0, 646, 722}},
+        {645, 722, 1, {161, 180, 323, 361}},  // exactly twice, one short
+        {324, 359, 0, {0, 0, 324, 359}},      // the normal window: two rows short, so stretched
     };
     for (const auto& c : cases) {
         EXPECT_EQ(wholeScaleFactor(323, 361, c.cw, c.ch), c.factor) << c.cw << "x" << c.ch;
@@ -28,8 +33,10 @@ TEST(Scaling, WholeFactorIsCentredAndTooSmallAClientStretches) {
 // and a save into a missing folder claiming success.
 TEST(Settings, ReadsTheLineWhateverSurroundsItAndWritesIt) {
     EXPECT_EQ(Settings{}.scaleMode(), ScaleMode::Stretch);
-    for (auto [text, whole] : {std::pair{"[Display]\r\nWholeNumberScaling = 1\r\n", true}, {"WholeNumberScaling=true", true},
-                               {"[Display]\nWholeNumberScaling=0\n", false}, {"\x01\xff garbage\n=\n[Display\nWholeNumberScaling=maybe\n", false}})
+    for (auto [text, whole] : {std::pair{"[Display]\r\nWholeNumberScaling = 1\r\n", true},
+                               {"WholeNumberScaling=true", true},
+                               {"[Display]\nWholeNumberScaling=0\n", false},
+                               {"\x01\xff garbage\n=\n[Display\nWholeNumberScaling=maybe\n", false}})
         EXPECT_EQ(parseSettings(text).wholeNumberScaling, whole) << text;
     const test::ScratchFolder dir("vrh_settings_test");
     ASSERT_TRUE(saveSettings(dir / kSettingsFileName, Settings{true}));

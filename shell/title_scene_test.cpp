@@ -98,8 +98,10 @@ TEST_F(Title, MenuKeys) {
 // Guards the positions at which the theme's loop takes over and restarts.
 TEST_F(Title, TitleThemeHandsOverAndLoops) {
     const std::string d1 = snd.titleOpeningSound.fileName(), d2 = snd.titleLoopSound.fileName();
-    for (auto [pos1, mode2, pos2, plays] : {std::tuple{25649, TrackMode::Stopped, 0, 0}, {25650, TrackMode::Stopped, 0, 1},
-                                            {25700, TrackMode::Playing, 80879, 1}, {25700, TrackMode::Playing, 80880, 2}}) {
+    for (auto [pos1, mode2, pos2, plays] : {std::tuple{25649, TrackMode::Stopped, 0, 0},
+                                            {25650, TrackMode::Stopped, 0, 1},
+                                            {25700, TrackMode::Playing, 80879, 1},
+                                            {25700, TrackMode::Playing, 80880, 2}}) {
         audio.answers[d1].positionMs = pos1;
         audio.answers[d2] = {mode2, 0, pos2};
         scene.onThemeTick();

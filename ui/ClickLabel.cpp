@@ -24,15 +24,10 @@ void ClickLabel::keyPressEvent(QKeyEvent* e) {
         if (!e->isAutoRepeat()) emit clicked();
         return;
     case Qt::Key_Down:
-    case Qt::Key_Right:
-        focusNextChild();
-        return;
+    case Qt::Key_Right: focusNextChild(); return;
     case Qt::Key_Up:
-    case Qt::Key_Left:
-        focusPreviousChild();
-        return;
-    default:
-        QLabel::keyPressEvent(e);
+    case Qt::Key_Left: focusPreviousChild(); return;
+    default: QLabel::keyPressEvent(e);
     }
 }
 

@@ -20,8 +20,17 @@ class QKeyEvent;
 namespace vrh {
 
 enum class FormId {
-    startup, titleMenu, game, upgradeShop, highScores, namePrompt, saveSlots,
-    options, keyConfig, credits, Count
+    startup,
+    titleMenu,
+    game,
+    upgradeShop,
+    highScores,
+    namePrompt,
+    saveSlots,
+    options,
+    keyConfig,
+    credits,
+    Count
 };
 
 class Forms;
@@ -83,10 +92,16 @@ public:
 
     // The window, created (and its onLoad run) when it is not loaded.
     Form* load(FormId id);
-    template <class T> T* get(FormId id) { return static_cast<T*>(load(id)); }
+    template <class T>
+    T* get(FormId id) {
+        return static_cast<T*>(load(id));
+    }
     // The window if loaded, else nullptr.
     Form* find(FormId id) const { return forms_[size_t(id)]; }
-    template <class T> T* findAs(FormId id) const { return static_cast<T*>(find(id)); }
+    template <class T>
+    T* findAs(FormId id) const {
+        return static_cast<T*>(find(id));
+    }
     bool loaded(FormId id) const { return find(id) != nullptr; }
 
     void show(FormId id);

@@ -45,11 +45,14 @@ void whileOpeningDisplay(QtMsgType type, const QMessageLogContext& context, cons
     }
     const char* name = displayName();
     if (name)
-        std::fprintf(stderr, "varnholt: cannot open a window on the display \"%s\"; start the game "
-                             "on a running desktop.\n", name);
+        std::fprintf(stderr,
+                     "varnholt: cannot open a window on the display \"%s\"; start the game "
+                     "on a running desktop.\n",
+                     name);
     else
-        std::fprintf(stderr, "varnholt: no display to open a window on (DISPLAY is not set); start "
-                             "the game on a desktop.\n");
+        std::fprintf(stderr,
+                     "varnholt: no display to open a window on (DISPLAY is not set); start "
+                     "the game on a desktop.\n");
     std::fflush(stderr);
     ::_exit(1);
 }

@@ -75,8 +75,10 @@ void QtKeyboard::count(const QKeyEvent& k) {
         if (k.type() == QEvent::KeyPress && !isDown(vk, KeySource::Keyboard)) keyStillHeld(vk);
         return;
     }
-    if (k.type() == QEvent::KeyPress) keyDown(vk);
-    else keyUp(vk);
+    if (k.type() == QEvent::KeyPress)
+        keyDown(vk);
+    else
+        keyUp(vk);
 }
 
 bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
@@ -98,8 +100,7 @@ bool QtKeyboard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ApplicationStateChange:
         if (qApp->applicationState() != Qt::ApplicationActive) releaseAll();
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

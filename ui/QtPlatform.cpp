@@ -42,17 +42,16 @@ int runBox(QMessageBox& box, KeyboardTracker& keyboard) {
 }  // namespace
 
 MsgButton QtMessageBoxes::question(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return runBox(box, keyboard_) == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
 }
 
 MsgButton QtMessageBoxes::notice(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     runBox(box, keyboard_);
     return MsgButton::Ok;
 }
@@ -78,8 +77,10 @@ void QtTimerDriver::add(Timer& t) {
         if (p->Enabled() && p->handler) p->handler();
     });
     t.onEnabledChanged = [q](bool on) {
-        if (on) q->start();
-        else q->stop();
+        if (on)
+            q->start();
+        else
+            q->stop();
     };
     timers_[p] = q;
     if (t.Enabled()) q->start();

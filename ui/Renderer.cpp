@@ -71,8 +71,8 @@ QImage* writablePicture(QPainter& p, QPoint& offset) {
     // the window shows.
     if (!picture->isDetached()) return nullptr;
     const QImage::Format f = picture->format();
-    const bool rgb32 = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
-                       f == QImage::Format_ARGB32_Premultiplied;
+    const bool rgb32 =
+        f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
     const QTransform t = p.deviceTransform();
     if (!rgb32 || picture->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate) return nullptr;
     offset = QPoint(int(t.dx()), int(t.dy()));

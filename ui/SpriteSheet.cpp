@@ -10,8 +10,8 @@ bool SpriteSheet::isMask(Pic p) {
     const std::string_view n = picInfo(p).name;
     if (n.size() >= 4 && n.substr(n.size() - 4) == "mask") return true;
     // imgnsrm, imgssgm, imgpsom .. and imgvrhlm: "img" + letters + "m".
-    return n.substr(0, 3) == "img" && n.size() >= 7 && n.back() == 'm' &&
-           n != "imgnsm" && n != "imgssm" && n != "imgpsm";
+    return n.substr(0, 3) == "img" && n.size() >= 7 && n.back() == 'm' && n != "imgnsm" && n != "imgssm" &&
+           n != "imgpsm";
 }
 
 namespace {

@@ -39,7 +39,8 @@ QFont font(int pixelSize, bool bold) {
 }
 
 QColor rimFor(const QColor& text) {
-    const double luminance = 0.2126 * linear(text.red()) + 0.7152 * linear(text.green()) + 0.0722 * linear(text.blue());
+    const double luminance =
+        0.2126 * linear(text.red()) + 0.7152 * linear(text.green()) + 0.0722 * linear(text.blue());
     return luminance >= kBrightText ? kDarkRim : kPaleRim;
 }
 

@@ -45,11 +45,11 @@ struct XRenderPresenter::Server {
     Display* display = nullptr;
     Window window = 0;
     QSize field;
-    Pixmap pixmap = 0;     // the field's pixels on the server
-    GC gc = nullptr;       // for sending them
-    Picture source = 0;    // the pixmap, read through the enlarging transform
-    Picture target = 0;    // the window
-    QSize transformFor;    // the enlarged size the transform was set for
+    Pixmap pixmap = 0;   // the field's pixels on the server
+    GC gc = nullptr;     // for sending them
+    Picture source = 0;  // the pixmap, read through the enlarging transform
+    Picture target = 0;  // the window
+    QSize transformFor;  // the enlarged size the transform was set for
 
     ~Server() {
         if (target) XRenderFreePicture(display, target);
@@ -83,7 +83,8 @@ std::unique_ptr<XRenderPresenter> XRenderPresenter::create(WId window, QSize fie
     s->display = display;
     s->window = Window(window);
     s->field = fieldSize;
-    s->pixmap = XCreatePixmap(display, s->window, unsigned(fieldSize.width()), unsigned(fieldSize.height()), 24);
+    s->pixmap =
+        XCreatePixmap(display, s->window, unsigned(fieldSize.width()), unsigned(fieldSize.height()), 24);
     s->gc = XCreateGC(display, s->pixmap, 0, nullptr);
     s->source = XRenderCreatePicture(display, s->pixmap, fieldFormat, 0, nullptr);
     XRenderSetPictureFilter(display, s->source, FilterNearest, nullptr, 0);
@@ -138,7 +139,8 @@ QRegion XRenderPresenter::upload(const QImage& field, const QRect& shown) {
         int end = y;
         while (end < h && changed[size_t(end)]) ++end;
         if (end > y) {
-            XPutImage(server_->display, server_->pixmap, server_->gc, &image, 0, y, 0, y, unsigned(w), unsigned(end - y));
+            XPutImage(server_->display, server_->pixmap, server_->gc, &image, 0, y, 0, y, unsigned(w),
+                      unsigned(end - y));
             const int top = int(int64_t(y) * shown.height() / h) - 1;
             const int bottom = int((int64_t(end) * shown.height() + h - 1) / h) + 1;
             shows += QRect(shown.x(), shown.y() + top, shown.width(), bottom - top);

@@ -84,7 +84,8 @@ private slots:
         QVERIFY2(keyEventBelongs(box, enter(QEvent::KeyPress)), "a new press always belongs");
         send(w, QEvent::KeyRelease);
         send(w, QEvent::KeyPress);
-        QVERIFY(keyEventBelongs(box, enter(QEvent::KeyPress, true)) && keyEventBelongs(box, enter(QEvent::KeyRelease)));
+        QVERIFY(keyEventBelongs(box, enter(QEvent::KeyPress, true)) &&
+                keyEventBelongs(box, enter(QEvent::KeyRelease)));
     }
 
     // Guards timers firing while disabled or removed, or faster than the shortest interval.

@@ -48,13 +48,15 @@ struct Kit {
         if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
         if (s.shellWindows)  // empty files: every player opens a file of its own
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
-        app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg, msg, folder);
+        app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg,
+                                    msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
         registerPlayWindows(*forms);
         (s.shellWindows ? registerTitleWindows : registerProgressWindows)(*forms);
-        const std::vector<FormId> standIns = s.shellWindows ? std::vector<FormId>{FormId::namePrompt, FormId::saveSlots,
-                                                                                  FormId::highScores, FormId::upgradeShop}
-                                                            : std::vector<FormId>{FormId::titleMenu};
+        const std::vector<FormId> standIns =
+            s.shellWindows ? std::vector<FormId>{FormId::namePrompt, FormId::saveSlots, FormId::highScores,
+                                                 FormId::upgradeShop}
+                           : std::vector<FormId>{FormId::titleMenu};
         for (FormId id : standIns)
             forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id]); });
     }
@@ -67,7 +69,10 @@ struct Kit {
     // Unloaded windows are deleted once the event loop comes round.
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    template <class T> T* get(FormId id) { return forms->findAs<T>(id); }
+    template <class T>
+    T* get(FormId id) {
+        return forms->findAs<T>(id);
+    }
     GameWindow* game() {
         auto* w = get<GameWindowWidget>(FormId::game);
         return w ? &w->model() : nullptr;
@@ -78,10 +83,13 @@ struct Kit {
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
-    void write(const char* name, const std::string& text) const { std::ofstream(file(name), std::ios::binary) << text; }
+    void write(const char* name, const std::string& text) const {
+        std::ofstream(file(name), std::ios::binary) << text;
+    }
     // Every rewrite of `name` fails, as on a full disk.
     void blockWrites(const char* name) const {
-        setWriteFaultForTesting([target = app->file(name)](const std::filesystem::path& f) { return f == target; });
+        setWriteFaultForTesting(
+            [target = app->file(name)](const std::filesystem::path& f) { return f == target; });
     }
 
     std::optional<ScratchFolder> scratch;
@@ -99,7 +107,8 @@ struct Kit {
 
 // The shell windows over a running game.
 struct ShellKit : Kit {
-    explicit ShellKit(std::string folderPath = {}) : Kit({.shellWindows = true, .folder = std::move(folderPath)}) {}
+    explicit ShellKit(std::string folderPath = {})
+        : Kit({.shellWindows = true, .folder = std::move(folderPath)}) {}
 };
 
 // A dialog opened from the running game's menu, which freezes the game.

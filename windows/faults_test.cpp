@@ -34,8 +34,10 @@ private slots:
         QCOMPARE(folder, base / "data" / "varnholt");
         QVERIFY(fs::is_directory(folder));
         fs::permissions(base / "exe", fs::perms::owner_all);
-        if (xdgBefore.isNull()) qunsetenv("XDG_DATA_HOME");
-        else qputenv("XDG_DATA_HOME", xdgBefore);
+        if (xdgBefore.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdgBefore);
     }
 
     // Guards a window deleted by the nested loop of a box its own handler opened.
@@ -76,7 +78,6 @@ private slots:
         readSaveFile(onDisk, first.file(kSaveFileName));
         QCOMPARE(displayText(onDisk.at(0, SaveField::Name)), std::string("First"));
         QCOMPARE(displayText(onDisk.at(1, SaveField::Name)), std::string("Second"));
-
     }
 };
 

@@ -58,12 +58,14 @@ private slots:
             QVERIFY2(h.highlighted() == 0, why + ": one Up, one entry");
             h.press(kEnter);  // "New Game"
             auto* prompt = h.kit.get<NamePromptWindow>(FormId::namePrompt);
-            QVERIFY2(prompt && prompt->isVisible() && h.kit.msg.shown().empty(), why + ": the Enter that chose New Game answered the prompt");
+            QVERIFY2(prompt && prompt->isVisible() && h.kit.msg.shown().empty(),
+                     why + ": the Enter that chose New Game answered the prompt");
             prompt->nameEdit->setText("Hands");
             h.press(kEnter);
             h.settle(2000);
             GameWindow* game = h.kit.game();
-            QVERIFY2(game && !game->paused() && game->moveTimer.Enabled(), why + ": the Enter that confirmed the name paused the run");
+            QVERIFY2(game && !game->paused() && game->moveTimer.Enabled(),
+                     why + ": the Enter that confirmed the name paused the run");
             h.press(kEnter);
             QVERIFY2(game->paused(), why + ": one Enter pauses");
             h.press(kDown);

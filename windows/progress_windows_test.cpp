@@ -22,7 +22,8 @@ namespace {
 std::string slot2File(const std::string& level) {
     std::string blank;
     for (int i = 0; i < 10; ++i) blank += "\r\n";
-    return blank + "Ann\r\n " + level + " \r\n 7 \r\n 4 \r\n 2 \r\n 1234 \r\nNinja\r\nMega\r\n 5678 \r\n 4 \r\n" + blank;
+    return blank + "Ann\r\n " + level +
+           " \r\n 7 \r\n 4 \r\n 2 \r\n 1234 \r\nNinja\r\nMega\r\n 5678 \r\n 4 \r\n" + blank;
 }
 }  // namespace
 
@@ -74,11 +75,14 @@ private slots:
             auto* w = r.get<HighScoresWindow>(FormId::highScores);
             HighScoreTable expected = defaultHighScores();
             QCOMPARE(insertHighScore(expected, "Bo", 45000, 4), 2);  // below the equal "Tolm"
-            QCOMPARE(r.read(kHighScoreFileName), blocked ? highScoreResetText() : serializeHighScores(expected));
+            QCOMPARE(r.read(kHighScoreFileName),
+                     blocked ? highScoreResetText() : serializeHighScores(expected));
             for (int tick = 1; tick <= 7; ++tick) {  // round again every 600 ms
                 r.tick(100);
                 for (int i = 0; i < 10; ++i)
-                    QCOMPARE(w->rowColors()[size_t(i)], i == 1 ? HighScoresWindow::flashColors()[size_t((tick - 1) % 6)] : QColor(Qt::black));
+                    QCOMPARE(
+                        w->rowColors()[size_t(i)],
+                        i == 1 ? HighScoresWindow::flashColors()[size_t((tick - 1) % 6)] : QColor(Qt::black));
             }
             QCOMPARE(r.msg.shown().size(), size_t(blocked ? 1 : 0));
             const std::string jingle = r.app->paths.fileHighScoreSnd;
@@ -113,7 +117,8 @@ private slots:
             QCOMPARE(next.forms->loaded(FormId::game), loads);
             QCOMPARE(next.app->globals.playerName, std::string(loads ? "Ann" : ""));
             QCOMPARE(int(next.app->g.level), loads ? 3 : 1);
-            if (loads) QVERIFY(next.app->g.playerHP == 7 && next.app->g.tankHP == 100);  // full HP; the rest fresh
+            if (loads)
+                QVERIFY(next.app->g.playerHP == 7 && next.app->g.tankHP == 100);  // full HP; the rest fresh
             QCOMPARE(next.read(kSaveFileName), slot2File(level));
         }
     }
@@ -131,16 +136,22 @@ private slots:
             for (bool closeBox : {false, true}) {
                 Rig r;
                 r.app->globals.loadMode = true;
-                if (loadMode) r.forms->show(FormId::saveSlots);
-                else r.forms->show(FormId::game), r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
+                if (loadMode)
+                    r.forms->show(FormId::saveSlots);
+                else
+                    r.forms->show(FormId::game), r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
                 auto* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
                 QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode);
-                if (closeBox) w->close();
-                else QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
+                if (closeBox)
+                    w->close();
+                else
+                    QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
                 Rig::flush();
                 QVERIFY(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
-                if (loadMode) QVERIFY(r.forms->loaded(FormId::titleMenu));
-                else QVERIFY(r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible());
+                if (loadMode)
+                    QVERIFY(r.forms->loaded(FormId::titleMenu));
+                else
+                    QVERIFY(r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible());
             }
     }
 
@@ -204,11 +215,14 @@ private slots:
             auto* s = r.get<UpgradeShopWindow>(FormId::upgradeShop);
             QVERIFY(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible());
             QVERIFY(!game->moveTimer.Enabled() && !game->tankShotTimer.Enabled());
-            if (closeBox) s->close();
-            else s->onOkayClicked();
+            if (closeBox)
+                s->close();
+            else
+                s->onOkayClicked();
             Rig::flush();
             QVERIFY(!r.forms->loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
-            QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game && game->moveTimer.Enabled());
+            QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game &&
+                    game->moveTimer.Enabled());
             QCOMPARE(game->tankShotTimer.Enabled(), volley);
             QCOMPARE(int(r.app->g.playerHP), 8);
         }

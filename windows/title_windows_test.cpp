@@ -106,9 +106,10 @@ private slots:
         QCOMPARE(s.quits, 0);
         WindowFlags& f = s.kit.app->globals.flags;
         f.mainMenuShowing = false;
-        for (bool WindowFlags::*flag : {&WindowFlags::loadShowing, &WindowFlags::gameShowing, &WindowFlags::highScoresShowing,
-                                        &WindowFlags::buttonConfigShowing, &WindowFlags::nameShowing,
-                                        &WindowFlags::aboutShowing, &WindowFlags::optionsShowing}) {
+        for (bool WindowFlags::*flag :
+             {&WindowFlags::loadShowing, &WindowFlags::gameShowing, &WindowFlags::highScoresShowing,
+              &WindowFlags::buttonConfigShowing, &WindowFlags::nameShowing, &WindowFlags::aboutShowing,
+              &WindowFlags::optionsShowing}) {
             f.*flag = true;
             s.kit.clock.advance(300);
             QCOMPARE(s.quits, 0);
@@ -141,8 +142,10 @@ private slots:
             pick(w->aKeyBox, "Z");
             w->startKeyBox->setEditText("Banana");  // an unknown typed name keeps that binding
             w->aKeyBox->setFocus();
-            if (closeBox) w->close();
-            else QTest::keyClick(w->aKeyBox, Qt::Key_Return);
+            if (closeBox)
+                w->close();
+            else
+                QTest::keyClick(w->aKeyBox, Qt::Key_Return);
             QTRY_VERIFY(!w || !w->isVisible());
             QVERIFY(!c.app->globals.flags.buttonConfigShowing);
             QCOMPARE(int(c.app->globals.keys.keyA), closeBox ? 32 : 90);

@@ -52,8 +52,10 @@ long statusKb(const std::string& key) {
 
 struct Totals {
     int64_t steps = 0, ticks = 0, bestScore = 0;
-    int runs = 1, loadedRuns = 0, editedRuns = 0, gameOvers = 0, mainMenus = 0, levelChanges = 0, highestLevel = 1;
-    int purchases = 0, refusedClicks = 0, saves = 0, pauses = 0, focusLosses = 0, mostEnemies = 0, mostEnemyShots = 0;
+    int runs = 1, loadedRuns = 0, editedRuns = 0, gameOvers = 0, mainMenus = 0, levelChanges = 0,
+        highestLevel = 1;
+    int purchases = 0, refusedClicks = 0, saves = 0, pauses = 0, focusLosses = 0, mostEnemies = 0,
+        mostEnemyShots = 0;
 };
 
 [[noreturn]] void fail(int64_t step, int64_t tick, const std::string& what, const GameState& g) {
@@ -124,7 +126,9 @@ private:
         t_.mostEnemyShots = std::max(t_.mostEnemyShots, int(h_.g.enemyShotsInAir));
     }
 
-    [[noreturn]] void broken(const std::string& what, const GameState& g) const { fail(step_, t_.ticks, what, g); }
+    [[noreturn]] void broken(const std::string& what, const GameState& g) const {
+        fail(step_, t_.ticks, what, g);
+    }
 
     int chance(int outOf) { return int(rng_() % uint32_t(outOf)) == 0; }
     int between(int lo, int hi) { return lo + int(rng_() % uint32_t(hi - lo + 1)); }
@@ -137,8 +141,11 @@ private:
         const int x = h_.g.playerX;
         const int towardsRight = x < 80 ? 45 : x > 240 ? 10 : 25;
         const int towardsLeft = x > 240 ? 45 : x < 80 ? 10 : 25;
-        const std::pair<Button, int> leans[] = {{Button::A, 85}, {Button::Down, 50}, {Button::Up, 12},
-                                                {Button::Left, towardsLeft}, {Button::Right, towardsRight}};
+        const std::pair<Button, int> leans[] = {{Button::A, 85},
+                                                {Button::Down, 50},
+                                                {Button::Up, 12},
+                                                {Button::Left, towardsLeft},
+                                                {Button::Right, towardsRight}};
         for (size_t i = 0; i < std::size(leans); ++i) {
             if (--holdLeft_[i] > 0) continue;
             holdLeft_[i] = between(1, 30);
@@ -188,7 +195,8 @@ private:
             const bool affordable = button.enabled && *price <= double(before.money);
             if (bought != affordable)
                 broken("shop button " + std::to_string(int(id)) + " \"" + button.caption + "\" with $" +
-                       numberText(int64_t(before.money)) + (bought ? " bought" : " refused"), h_.g);
+                           numberText(int64_t(before.money)) + (bought ? " bought" : " refused"),
+                       h_.g);
             if (!bought) {
                 ++t_.refusedClicks;
                 if (shop.money != before.money || shop.attackPower != before.attackPower)
@@ -198,7 +206,8 @@ private:
             ++t_.purchases;
             if (double(shop.money) != double(before.money) - *price || shop.money < 0)
                 broken("a purchase of " + button.caption + " took another price", h_.g);
-            const int statGain = (shop.playerMaxHP - before.playerMaxHP) + (shop.playerDefense - before.playerDefense);
+            const int statGain =
+                (shop.playerMaxHP - before.playerMaxHP) + (shop.playerDefense - before.playerDefense);
             if (statGain < 0 || shop.attackPower < before.attackPower ||
                 ((id == ShopButtonId::UpHP || id == ShopButtonId::DefUp) && statGain != 1))
                 broken("a purchase must add one point to its stat and lower none", h_.g);
@@ -218,7 +227,8 @@ private:
     // loaded run can take the play to higher levels.
     void saveAndReadBack() {
         int slot = between(0, kSaveSlotCount - 1);
-        for (int i = 0; i < kSaveSlotCount && savedLevel(slot) > h_.g.level; ++i) slot = (slot + 1) % kSaveSlotCount;
+        for (int i = 0; i < kSaveSlotCount && savedLevel(slot) > h_.g.level; ++i)
+            slot = (slot + 1) % kSaveSlotCount;
         if (savedLevel(slot) > h_.g.level)
             for (int i = 0; i < kSaveSlotCount; ++i)
                 if (savedLevel(i) < savedLevel(slot)) slot = i;
@@ -234,13 +244,15 @@ private:
             broken("the slot just saved does not load: " + error->message(), h_.g);
         const GameState& g = h_.g;
         auto kept = [](const GameState& r) {
-            return std::make_tuple(r.level, r.playerMaxHP, r.attackPower, r.playerDefense, r.money, r.score, r.lives,
-                                   r.gunType, r.shotType);
+            return std::make_tuple(r.level, r.playerMaxHP, r.attackPower, r.playerDefense, r.money, r.score,
+                                   r.lives, r.gunType, r.shotType);
         };
         if (loadedName != name_ || kept(loaded) != kept(g) || loaded.playerHP != g.playerMaxHP)
-            broken("slot " + std::to_string(slot + 1) + " gives back another run: " + describeState(loaded), h_.g);
+            broken("slot " + std::to_string(slot + 1) + " gives back another run: " + describeState(loaded),
+                   h_.g);
         for (int other = 0; other < kSaveSlotCount; ++other)
-            if (slotCaption(reread, other, CaptionMoment::Opening) != slotCaption(slots_, other, CaptionMoment::Opening))
+            if (slotCaption(reread, other, CaptionMoment::Opening) !=
+                slotCaption(slots_, other, CaptionMoment::Opening))
                 broken("slot " + std::to_string(other + 1) + " reads back with another caption", h_.g);
         slots_ = reread;  // from now on the slots are what the file says
         saved_[size_t(slot)] = true;
@@ -311,48 +323,66 @@ private:
         const HighScoreRead read = parseHighScores(file);
         if (!read.repairs.empty()) broken("our own high-score file needs repair: " + read.repairs.front(), g);
         for (int i = 0; i + 1 < kHighScorePlaces; ++i)
-            if (rankValue(read.table.entries[size_t(i)].score) < rankValue(read.table.entries[size_t(i + 1)].score))
+            if (rankValue(read.table.entries[size_t(i)].score) <
+                rankValue(read.table.entries[size_t(i + 1)].score))
                 broken("the high-score table is out of order at place " + std::to_string(i + 1), g);
-        if (serializeHighScores(read.table) != serializeHighScores(parseHighScores(serializeHighScores(read.table)).table))
+        if (serializeHighScores(read.table) !=
+            serializeHighScores(parseHighScores(serializeHighScores(read.table)).table))
             broken("the high-score file changes when written again", g);
         scores_ = read.table;
     }
 
     void report(const std::string& when, std::chrono::steady_clock::time_point start) const {
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("[%6s] %9lld ticks  %8.1f s  %9.0f ticks/s  VmHWM %6ld kB  VmRSS %6ld kB  level %d  runs %d\n",
-                    when.c_str(), (long long)t_.ticks, seconds, seconds > 0 ? double(t_.ticks) / seconds : 0.0,
-                    statusKb("VmHWM"), statusKb("VmRSS"), int(h_.g.level), t_.runs);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf(
+            "[%6s] %9lld ticks  %8.1f s  %9.0f ticks/s  VmHWM %6ld kB  VmRSS %6ld kB  level %d  runs %d\n",
+            when.c_str(), (long long)t_.ticks, seconds, seconds > 0 ? double(t_.ticks) / seconds : 0.0,
+            statusKb("VmHWM"), statusKb("VmRSS"), int(h_.g.level), t_.runs);
         std::fflush(stdout);
     }
 
     // The counts of what was played; an hour of play must have reached every one of them (a player
     // that no longer finishes levels or saves would check little).
     std::vector<std::pair<const char*, int64_t>> counts() const {
-        return {{"level changes", t_.levelChanges}, {"shop purchases", t_.purchases}, {"game overs", t_.gameOvers},
-                {"returns to the title menu", t_.mainMenus}, {"saves", t_.saves}, {"runs loaded from a slot", t_.loadedRuns},
-                {"pauses", t_.pauses}, {"focus losses", t_.focusLosses}, {"runs from an edited file", t_.editedRuns},
-                {"refused clicks", t_.refusedClicks}, {"runs", t_.runs}, {"highest level", t_.highestLevel},
-                {"best score", t_.bestScore}, {"most enemies", t_.mostEnemies}, {"most enemy shots", t_.mostEnemyShots}};
+        return {{"level changes", t_.levelChanges},
+                {"shop purchases", t_.purchases},
+                {"game overs", t_.gameOvers},
+                {"returns to the title menu", t_.mainMenus},
+                {"saves", t_.saves},
+                {"runs loaded from a slot", t_.loadedRuns},
+                {"pauses", t_.pauses},
+                {"focus losses", t_.focusLosses},
+                {"runs from an edited file", t_.editedRuns},
+                {"refused clicks", t_.refusedClicks},
+                {"runs", t_.runs},
+                {"highest level", t_.highestLevel},
+                {"best score", t_.bestScore},
+                {"most enemies", t_.mostEnemies},
+                {"most enemy shots", t_.mostEnemyShots}};
     }
 
     void summary(std::chrono::steady_clock::time_point start) const {
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("done: %lld game ticks (%.3f hours) in %lld steps, %.1f s = %.0f ticks/s; every invariant held\n",
-                    (long long)t_.ticks, double(t_.ticks) / double(kTicksPerHour), (long long)t_.steps, seconds,
-                    double(t_.ticks) / seconds);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf(
+            "done: %lld game ticks (%.3f hours) in %lld steps, %.1f s = %.0f ticks/s; every invariant held\n",
+            (long long)t_.ticks, double(t_.ticks) / double(kTicksPerHour), (long long)t_.steps, seconds,
+            double(t_.ticks) / seconds);
         for (const auto& [what, n] : counts()) std::printf("      %s %lld\n", what, (long long)n);
     }
 
     int playedEverything() const {
         int missing = 0;
         for (const auto& [what, n] : counts())
-            if (n == 0 && std::string(what) != "runs from an edited file" && std::string(what) != "refused clicks") {
+            if (n == 0 && std::string(what) != "runs from an edited file" &&
+                std::string(what) != "refused clicks") {
                 std::fprintf(stderr, "SOAK FAILED: no %s in %lld ticks\n", what, (long long)t_.ticks);
                 ++missing;
             }
         if (t_.highestLevel < 10) {
-            std::fprintf(stderr, "SOAK FAILED: highest level %d, the later waves were never played\n", t_.highestLevel);
+            std::fprintf(stderr, "SOAK FAILED: highest level %d, the later waves were never played\n",
+                         t_.highestLevel);
             ++missing;
         }
         return missing ? 1 : 0;

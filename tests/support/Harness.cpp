@@ -8,7 +8,8 @@ namespace vrh::test {
 
 Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
     audio.forward = media.device;
-    for (const MediaEntry& e : kMediaTable) std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
+    for (const MediaEntry& e : kMediaTable)
+        std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
     if (media.prepare) media.prepare(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
     fg.setForeground(self());
@@ -23,7 +24,8 @@ Harness::~Harness() {
 
 void Harness::createWindow() {
     if (window_) window_->detachTimers();
-    window_ = std::make_unique<GameWindow>(GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, self()});
+    window_ =
+        std::make_unique<GameWindow>(GameServices{g, globals, keys, snd, paths, msg, rnd, fg, host, self()});
     GameWindow* win = window_.get();
     win->attachTimers(clock);
     ticks_ = 0;

@@ -119,7 +119,10 @@ public:
     // Appends a small enemy to a group as a spawn at the current level would, at (x, y).
     int addEnemy(bool leftGroup, int x, int y, EnemyState state = EnemyState::Alive);
     // Keeps spawning shut (enemiesOnField at 14) so a scene stays as built.
-    void noSpawns() { g.enemiesOnField = 14; g.spawnOpen = false; }
+    void noSpawns() {
+        g.enemiesOnField = 14;
+        g.spawnOpen = false;
+    }
     // Draw operations of the last frame using a picture.
     std::vector<DrawOp> opsOf(Pic picture) const;
     int countOps(Pic picture) const { return int(opsOf(picture).size()); }

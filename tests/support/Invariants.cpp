@@ -14,7 +14,8 @@ std::ostream& operator<<(std::ostream& o, PlayerState s) {
 }
 
 std::ostream& operator<<(std::ostream& o, EnemyState s) {
-    static const char* const names[] = {"gone", "alive", "shooting", "explode1", "explode2", "explode3", "explode4"};
+    static const char* const names[] = {"gone",     "alive",    "shooting", "explode1",
+                                        "explode2", "explode3", "explode4"};
     return o << names[int(s)];
 }
 
@@ -50,8 +51,9 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
     const size_t slots = grp.state.size();
     f.expect(slots >= size_t(grp.count) + 1, side, " group: ", slots, " slots for count ", int(grp.count),
              " (the spare slot is missing)");
-    for (size_t n : {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(),
-                     grp.hit.size(), grp.hitTicks.size(), grp.shotFlying.size(), grp.shotX.size(), grp.shotY.size()})
+    for (size_t n :
+         {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(), grp.hit.size(),
+          grp.hitTicks.size(), grp.shotFlying.size(), grp.shotX.size(), grp.shotY.size()})
         f.expect(n == slots, side, " group: the arrays do not share one upper bound");
     if (!f.clean()) return;
     for (int i = 0; i < grp.count; ++i) {
@@ -59,7 +61,8 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
         const int x = grp.x[size_t(i)], y = grp.y[size_t(i)], hp = grp.hp[size_t(i)];
         const bool alive = s == EnemyState::Alive || s == EnemyState::Shooting;
         const bool exploding = explosionStage(s) != 0;
-        f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ", int(grp.hit[size_t(i)]));
+        f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ",
+                 int(grp.hit[size_t(i)]));
         // Spawned at -33 / 361, driven in 4 pixels a tick, to 3 / 293.
         if (leftGroup)
             f.expect(x >= -33 && x <= 3 && (x + 33) % 4 == 0, side, "[", i, "]: x ", x);
@@ -70,7 +73,8 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
             f.expect(y >= 36 && y <= 275, side, "[", i, "]: row ", y, " outside 36..275");
         }
         if (exploding) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
-        if (s == EnemyState::Gone) f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
+        if (s == EnemyState::Gone)
+            f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
         live += alive;
         shots += grp.shotFlying[size_t(i)];
     }
@@ -106,21 +110,25 @@ std::string InvariantChecker::check(const GameState& g) {
     // explodeFrame is 0 outside an explosion, except that a new run keeps
     // what the last one left (a run left for the title menu mid-explosion)
     // until its own first explosion.
-    if (explodeLeftover_ < 0 || ps == PlayerState::Exploding) explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.carried.explodeFrame);
+    if (explodeLeftover_ < 0 || ps == PlayerState::Exploding)
+        explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.carried.explodeFrame);
     if (ps == PlayerState::Exploding)
-        f.expect(g.carried.explodeFrame >= 1 && g.carried.explodeFrame <= 4, "explodeFrame ", int(g.carried.explodeFrame), " while exploding");
+        f.expect(g.carried.explodeFrame >= 1 && g.carried.explodeFrame <= 4, "explodeFrame ",
+                 int(g.carried.explodeFrame), " while exploding");
     else
-        f.expect(g.carried.explodeFrame == 0 || g.carried.explodeFrame == explodeLeftover_, "explodeFrame ", int(g.carried.explodeFrame),
-                 " while \"", ps, "\"");
-    f.expect(g.carried.explodeFrame >= 0 && g.carried.explodeFrame <= 4, "explodeFrame ", int(g.carried.explodeFrame));
+        f.expect(g.carried.explodeFrame == 0 || g.carried.explodeFrame == explodeLeftover_, "explodeFrame ",
+                 int(g.carried.explodeFrame), " while \"", ps, "\"");
+    f.expect(g.carried.explodeFrame >= 0 && g.carried.explodeFrame <= 4, "explodeFrame ",
+             int(g.carried.explodeFrame));
     f.expect(g.flashTicks >= 0 && g.flashTicks <= 2, "flashTicks ", int(g.flashTicks));
     if (ps == PlayerState::Flashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
     f.expect(g.blinkTicks >= 0 && g.blinkTicks <= 40, "blinkTicks ", int(g.blinkTicks));
-    if (ps != PlayerState::Blinking && !dead) f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
+    if (ps != PlayerState::Blinking && !dead)
+        f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
 
     // The player's shot: waiting at the muzzle, which follows the player.
-    f.expect(g.shotHomeX == g.playerX + 16 && g.shotHomeY == g.playerY + 32, "muzzle (", int(g.shotHomeX), ", ",
-             int(g.shotHomeY), ") for the player at (", int(g.playerX), ", ", int(g.playerY), ")");
+    f.expect(g.shotHomeX == g.playerX + 16 && g.shotHomeY == g.playerY + 32, "muzzle (", int(g.shotHomeX),
+             ", ", int(g.shotHomeY), ") for the player at (", int(g.playerX), ", ", int(g.playerY), ")");
     f.expect(g.shotInFlight == 0 || g.shotInFlight == 1, "shotInFlight ", int(g.shotInFlight));
     if (g.shotInFlight == 0)
         f.expect(g.shotX == g.shotHomeX && g.shotY == g.shotHomeY, "a waiting shot at (", int(g.shotX), ", ",
@@ -129,7 +137,8 @@ std::string InvariantChecker::check(const GameState& g) {
     // Big tank and volley.
     f.expect(g.tankMaxHP >= 100 && g.tankMaxHP % 100 == 0, "tankMaxHP ", int(g.tankMaxHP));
     f.expect(g.tankHP <= g.tankMaxHP, "tankHP ", int(g.tankHP), " above ", int(g.tankMaxHP));
-    f.expect(g.tankShattered == (g.tankHP < 1), "tankShattered ", g.tankShattered, " with tankHP ", int(g.tankHP));
+    f.expect(g.tankShattered == (g.tankHP < 1), "tankShattered ", g.tankShattered, " with tankHP ",
+             int(g.tankHP));
     f.expect(g.tankPicIndex >= 0 && g.tankPicIndex <= 3, "tankPicIndex ", int(g.tankPicIndex));
     f.expect(g.tankFlashTicks >= 0 && g.tankFlashTicks <= 2, "tankFlashTicks ", int(g.tankFlashTicks));
     f.expect(g.volleyY <= 310, "volleyY ", int(g.volleyY));
@@ -145,9 +154,12 @@ std::string InvariantChecker::check(const GameState& g) {
         // at its first tick, a saved run with no lives left): any count until
         // the new run's first tick brings them back to 1 or 2.
         const int frameTop = g.tickCycle == 0 ? 32767 : 2;
-        f.expect(g.carried.playerFrame >= 0 && g.carried.playerFrame <= frameTop, "playerFrame ", int(g.carried.playerFrame));
-        f.expect(g.carried.shotFrame >= 0 && g.carried.shotFrame <= frameTop, "shotFrame ", int(g.carried.shotFrame));
-        f.expect(g.carried.volleyFrame >= 0 && g.carried.volleyFrame <= 2, "volleyFrame ", int(g.carried.volleyFrame));
+        f.expect(g.carried.playerFrame >= 0 && g.carried.playerFrame <= frameTop, "playerFrame ",
+                 int(g.carried.playerFrame));
+        f.expect(g.carried.shotFrame >= 0 && g.carried.shotFrame <= frameTop, "shotFrame ",
+                 int(g.carried.shotFrame));
+        f.expect(g.carried.volleyFrame >= 0 && g.carried.volleyFrame <= 2, "volleyFrame ",
+                 int(g.carried.volleyFrame));
     }
 
     // Small enemies: counts never lowered within a level, the spare slot, the
@@ -156,18 +168,21 @@ std::string InvariantChecker::check(const GameState& g) {
         level_ = g.level;
         leftCount_ = rightCount_ = 0;
     }
-    f.expect(g.left.count >= leftCount_ && g.right.count >= rightCount_, "counts lowered within level ", int(g.level),
-             ": left ", leftCount_, " -> ", int(g.left.count), ", right ", rightCount_, " -> ", int(g.right.count));
+    f.expect(g.left.count >= leftCount_ && g.right.count >= rightCount_, "counts lowered within level ",
+             int(g.level), ": left ", leftCount_, " -> ", int(g.left.count), ", right ", rightCount_, " -> ",
+             int(g.right.count));
     int live = 0, shots = 0;
     checkGroup(f, g.left, true, live, shots);
     checkGroup(f, g.right, false, live, shots);
     const int wave = std::min(int(g.level) + 1, 14);
     f.expect(g.enemiesOnField >= 0 && g.enemiesOnField <= wave, "enemiesOnField ", int(g.enemiesOnField),
              " outside 0..", wave);
-    f.expect(g.enemiesOnField == live, "enemiesOnField ", int(g.enemiesOnField), " but ", live, " enemies alive");
+    f.expect(g.enemiesOnField == live, "enemiesOnField ", int(g.enemiesOnField), " but ", live,
+             " enemies alive");
     f.expect(g.enemyShotsInAir >= 0 && g.enemyShotsInAir <= wave, "enemyShotsInAir ", int(g.enemyShotsInAir),
              " outside 0..", wave);
-    f.expect(g.enemyShotsInAir == shots, "enemyShotsInAir ", int(g.enemyShotsInAir), " but ", shots, " shots flying");
+    f.expect(g.enemyShotsInAir == shots, "enemyShotsInAir ", int(g.enemyShotsInAir), " but ", shots,
+             " shots flying");
 
     // Background tiles: the count plus one spare slot.
     f.expect(g.earthTileX.size() == size_t(g.earthTileCount) + 1, "earth tiles: ", g.earthTileX.size(),
@@ -183,25 +198,28 @@ std::string InvariantChecker::check(const GameState& g) {
 
 std::string describeState(const GameState& g) {
     std::ostringstream o;
-    o << "level " << g.level << "  score " << int64_t(g.score) << "  money " << int64_t(g.money) << "  lives " << g.lives
-      << "  HP " << g.playerHP << "/" << g.playerMaxHP << "  attack " << g.attackPower << "  defence " << g.playerDefense
-      << "  gun " << g.gunType << "  shot " << g.shotType << "  extraLifePoints " << g.extraLifePoints << "\nplayer ("
-      << g.playerX << ", " << g.playerY << ") \"" << g.playerState << "\" facing " << (g.facingRight ? "right" : "left")
-      << "  explodeFrame " << g.carried.explodeFrame << "  flashTicks " << g.flashTicks << "  blinkTicks " << g.blinkTicks
-      << "  volleyTicks " << g.volleyTicks << "\nshot " << g.shotInFlight << " at (" << g.shotX << ", " << g.shotY
-      << ") muzzle (" << g.shotHomeX << ", " << g.shotHomeY << ") size " << g.shotW << "x" << g.shotH << "\ntank "
-      << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered " << g.tankShattered << " flashing "
-      << g.tankFlashing << "/" << g.tankFlashTicks << "  volley " << g.volleyActive << " y " << g.volleyY << " timer "
-      << g.volleyTimer << " shots flying";
+    o << "level " << g.level << "  score " << int64_t(g.score) << "  money " << int64_t(g.money) << "  lives "
+      << g.lives << "  HP " << g.playerHP << "/" << g.playerMaxHP << "  attack " << g.attackPower
+      << "  defence " << g.playerDefense << "  gun " << g.gunType << "  shot " << g.shotType
+      << "  extraLifePoints " << g.extraLifePoints << "\nplayer (" << g.playerX << ", " << g.playerY << ") \""
+      << g.playerState << "\" facing " << (g.facingRight ? "right" : "left") << "  explodeFrame "
+      << g.carried.explodeFrame << "  flashTicks " << g.flashTicks << "  blinkTicks " << g.blinkTicks
+      << "  volleyTicks " << g.volleyTicks << "\nshot " << g.shotInFlight << " at (" << g.shotX << ", "
+      << g.shotY << ") muzzle (" << g.shotHomeX << ", " << g.shotHomeY << ") size " << g.shotW << "x"
+      << g.shotH << "\ntank " << g.tankHP << "/" << g.tankMaxHP << " pic " << g.tankPicIndex << " shattered "
+      << g.tankShattered << " flashing " << g.tankFlashing << "/" << g.tankFlashTicks << "  volley "
+      << g.volleyActive << " y " << g.volleyY << " timer " << g.volleyTimer << " shots flying";
     for (const bool s : g.carried.volleyShotFlying) o << " " << s;
     o << "\nenemiesOnField " << g.enemiesOnField << "  spawnOpen " << g.spawnOpen << "  enemyShotsInAir "
-      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.carried.playerFrame << "/" << g.carried.shotFrame << "/"
-      << g.enemyFrame << "/" << g.carried.volleyFrame << "\n";
+      << g.enemyShotsInAir << "  tickCycle " << g.tickCycle << "  frames " << g.carried.playerFrame << "/"
+      << g.carried.shotFrame << "/" << g.enemyFrame << "/" << g.carried.volleyFrame << "\n";
     for (const auto* grp : {&g.left, &g.right}) {
-        o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size() << "\n";
+        o << (grp == &g.left ? "left" : "right") << " count " << grp->count << " slots " << grp->state.size()
+          << "\n";
         for (size_t i = 0; i < size_t(grp->count) && i < grp->state.size(); ++i)
-            o << "  [" << i << "] \"" << grp->state[i] << "\" (" << grp->x[i] << ", " << grp->y[i] << ") hp " << grp->hp[i]
-              << " shot " << grp->shotFlying[i] << " (" << grp->shotX[i] << ", " << grp->shotY[i] << ")\n";
+            o << "  [" << i << "] \"" << grp->state[i] << "\" (" << grp->x[i] << ", " << grp->y[i] << ") hp "
+              << grp->hp[i] << " shot " << grp->shotFlying[i] << " (" << grp->shotX[i] << ", "
+              << grp->shotY[i] << ")\n";
     }
     return o.str();
 }

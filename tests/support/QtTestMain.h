@@ -14,6 +14,6 @@ bool registerQtTest(const char* name, QtTestFactory make);
 
 }  // namespace vrh::test
 
-#define VRH_QT_TEST(Class)                                                                  \
-    static const bool registered##Class [[maybe_unused]] =                                  \
+#define VRH_QT_TEST(Class)                                 \
+    static const bool registered##Class [[maybe_unused]] = \
         vrh::test::registerQtTest(#Class, [] { return std::unique_ptr<QObject>(new Class); });

@@ -17,9 +17,9 @@
 namespace vrh {
 namespace {
 
-constexpr QSize kField(323, 361);    // the composed play field
-constexpr QSize kClient(324, 359);   // client area at the normal window size
-constexpr int kStatusLineH = 18;     // the status line under the field
+constexpr QSize kField(323, 361);   // the composed play field
+constexpr QSize kClient(324, 359);  // client area at the normal window size
+constexpr int kStatusLineH = 18;    // the status line under the field
 
 // The pause texts, in play-field pixels: they are drawn over the field and
 // grow with it when the window is enlarged.
@@ -121,10 +121,9 @@ private:
 }  // namespace
 
 GameWindowWidget::GameWindowWidget(Forms& forms)
-    : Form(forms, FormId::game),
-      model_(std::make_unique<GameWindow>(GameServices{
-          forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths,
-          forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
+    : Form(forms, FormId::game), model_(std::make_unique<GameWindow>(GameServices{
+                                     forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths,
+                                     forms.app.msg, forms.app.rnd, forms.app.fg, *this, handle()})),
       renderer_(kField) {
     setWindowTitle(QStringLiteral("Varnholt"));
     auto* layout = new QVBoxLayout(this);
@@ -167,7 +166,8 @@ void GameWindowWidget::buildMenu() {
     for (QMenu* m : {fileMenu, optionsMenu, helpMenu})
         connect(m, &QMenu::aboutToShow, this, [this] { model_->freeze(); });
 
-    auto add = [this](QMenu* menu, const char* text, const QKeySequence& key, void (GameWindowWidget::*slot)()) {
+    auto add = [this](QMenu* menu, const char* text, const QKeySequence& key,
+                      void (GameWindowWidget::*slot)()) {
         QAction* a = menu->addAction(QString::fromLatin1(text));
         if (!key.isEmpty()) {
             a->setShortcut(key);
@@ -195,8 +195,7 @@ void GameWindowWidget::unloadGameWindow() { forms().unload(FormId::game); }
 
 void GameWindowWidget::openShop(const std::string& caption) {
     forms().show(FormId::upgradeShop);
-    if (Form* shop = forms().find(FormId::upgradeShop))
-        shop->setWindowTitle(QString::fromStdString(caption));
+    if (Form* shop = forms().find(FormId::upgradeShop)) shop->setWindowTitle(QString::fromStdString(caption));
     hide();
 }
 
@@ -208,8 +207,10 @@ void GameWindowWidget::present(const Frame& frame) {
     const GameWindow& m = *model_;
     const bool labels = m.pausedLabel.Visible || m.resumeLabel.Visible || m.mainMenuLabel.Visible;
     const QRegion changed = renderer_.changedArea(kField, canvas_->size(), app().settings.scaleMode());
-    if (labels || labelsAtLastPresent_) canvas_->update();
-    else if (!changed.isEmpty()) canvas_->update(changed);
+    if (labels || labelsAtLastPresent_)
+        canvas_->update();
+    else if (!changed.isEmpty())
+        canvas_->update(changed);
     labelsAtLastPresent_ = labels;
 }
 
@@ -274,8 +275,10 @@ void GameWindowWidget::onExitChosen() {
 }
 
 void GameWindowWidget::onFullScreenChosen() {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
-    else setWindowState(Qt::WindowMaximized);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
+    else
+        setWindowState(Qt::WindowMaximized);
     model_->resume();
 }
 
@@ -304,8 +307,10 @@ void GameWindowWidget::keyReleaseEvent(QKeyEvent* e) {
 void GameWindowWidget::mousePressEvent(QMouseEvent*) { model_->resume(); }
 
 bool GameWindowWidget::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) model_->resume();  // onActivated
-    else if (e->type() == QEvent::WindowDeactivate) model_->freeze(); // onDeactivated
+    if (e->type() == QEvent::WindowActivate)
+        model_->resume();  // onActivated
+    else if (e->type() == QEvent::WindowDeactivate)
+        model_->freeze();  // onDeactivated
     return Form::event(e);
 }
 

@@ -57,7 +57,7 @@ private:
     Renderer renderer_;
     bool labelsAtLastPresent_ = false;  // the pause labels were drawn at the last frame
     QMenuBar* menuBar_ = nullptr;
-    QWidget* canvas_ = nullptr;  // the client area the frames are shown in
+    QWidget* canvas_ = nullptr;     // the client area the frames are shown in
     QLabel* statusLine_ = nullptr;  // the caption's status, under the field
 };
 

@@ -11,14 +11,12 @@
 namespace vrh {
 
 const std::array<QColor, 6>& HighScoresWindow::flashColors() {
-    static const std::array<QColor, 6> colors{QColor(192, 192, 255), QColor(128, 128, 255),
-                                              QColor(0, 0, 255),     QColor(0, 0, 192),
-                                              QColor(0, 0, 128),     QColor(0, 0, 64)};
+    static const std::array<QColor, 6> colors{QColor(192, 192, 255), QColor(128, 128, 255), QColor(0, 0, 255),
+                                              QColor(0, 0, 192),     QColor(0, 0, 128),     QColor(0, 0, 64)};
     return colors;
 }
 
-HighScoresWindow::HighScoresWindow(Forms& forms)
-    : Form(forms, FormId::highScores) {
+HighScoresWindow::HighScoresWindow(Forms& forms) : Form(forms, FormId::highScores) {
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(kClientW, kClientH);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -112,8 +110,7 @@ void HighScoresWindow::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Escape:
         if (!e->isAutoRepeat()) onOkayClicked();
         return;
-    default:
-        Form::keyPressEvent(e);
+    default: Form::keyPressEvent(e);
     }
 }
 

@@ -101,8 +101,10 @@ void SaveSlotsWindow::setCaptions(CaptionMoment moment) {
 
 void SaveSlotsWindow::onSlotClicked(int index) {
     if (index < 0 || index >= kSaveSlotCount) return;
-    if (app().globals.loadMode) loadSlot(index);
-    else saveSlot(index);
+    if (app().globals.loadMode)
+        loadSlot(index);
+    else
+        saveSlot(index);
 }
 
 void SaveSlotsWindow::loadSlot(int index) {
@@ -154,8 +156,10 @@ void SaveSlotsWindow::onOkayClicked() {
 
 void SaveSlotsWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    if (app().globals.loadMode) onCancelClicked();
-    else onOkayClicked();
+    if (app().globals.loadMode)
+        onCancelClicked();
+    else
+        onOkayClicked();
 }
 
 }  // namespace vrh

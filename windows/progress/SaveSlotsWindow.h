@@ -36,7 +36,6 @@ public:
     ClickLabel* okayLabel = nullptr;
     ClickLabel* cancelLabel = nullptr;
 
-
 protected:
     void closeEvent(QCloseEvent* e) override;
 

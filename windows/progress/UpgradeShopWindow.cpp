@@ -126,7 +126,9 @@ UpgradeShopWindow::UpgradeShopWindow(Forms& forms)
     bindTimer(shopTimer, [this] { onShopTick(); });
 }
 
-GameWindowWidget* UpgradeShopWindow::gameWindow() const { return forms().findAs<GameWindowWidget>(FormId::game); }
+GameWindowWidget* UpgradeShopWindow::gameWindow() const {
+    return forms().findAs<GameWindowWidget>(FormId::game);
+}
 
 void UpgradeShopWindow::pull() {
     const auto buttons = shop_.buttons;
@@ -192,8 +194,10 @@ void UpgradeShopWindow::buyItem(ShopButtonId id) {
     push();
     // A stat shows its new value and the money at once; a shot its name; a
     // gun shows on the next tick.
-    if (isStat(id)) showStatsAndCaption();
-    else if (isShot(id)) setLabel("currentShotText", currentShotLabel(shop_));
+    if (isStat(id))
+        showStatsAndCaption();
+    else if (isShot(id))
+        setLabel("currentShotText", currentShotLabel(shop_));
     syncButtons();
     update();
 }

@@ -63,8 +63,8 @@ public:
     struct ShopLabel {
         QString name;
         QString caption;
-        QRect box;           // position and the width the text may use
-        bool printed = true; // descriptionHeading is part of the design but never printed
+        QRect box;            // position and the width the text may use
+        bool printed = true;  // descriptionHeading is part of the design but never printed
     };
     const std::vector<ShopLabel>& labels() const { return labels_; }
     QString labelCaption(const QString& name) const;

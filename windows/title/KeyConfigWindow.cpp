@@ -13,7 +13,7 @@ namespace {
 
 // The button map fields in box order.
 std::array<Int16*, 12> buttonFields(ButtonMap& k) {
-    return {&k.keyA, &k.keyB,  &k.keyC,    &k.keyX,     &k.keyY,     &k.keyZ,
+    return {&k.keyA,  &k.keyB,    &k.keyC,    &k.keyX,     &k.keyY,     &k.keyZ,
             &k.keyUp, &k.keyDown, &k.keyLeft, &k.keyRight, &k.keyStart, &k.keySelect};
 }
 
@@ -23,21 +23,31 @@ KeyConfigWindow::KeyConfigWindow(Forms& forms) : Form(forms, FormId::keyConfig) 
     setWindowTitle(QStringLiteral("Button Configuration "));
     setFixedSize(400, 304);
 
-    infoLabel = new QLabel(
-        QStringLiteral("Please enter the keys you would like to use for the following buttons. "
-                       "Please note that not all keys will be used in every game."),
-        this);
+    infoLabel =
+        new QLabel(QStringLiteral("Please enter the keys you would like to use for the following buttons. "
+                                  "Please note that not all keys will be used in every game."),
+                   this);
     infoLabel->setWordWrap(true);
     infoLabel->setGeometry(8, 6, 384, 46);
 
-    struct Row { QLabel** label; const char* caption; QComboBox** box; };
+    struct Row {
+        QLabel** label;
+        const char* caption;
+        QComboBox** box;
+    };
     const Row rows[12] = {
-        {&aKeyLabel, "A", &aKeyBox},         {&bKeyLabel, "B", &bKeyBox},
-        {&cKeyLabel, "C", &cKeyBox},         {&xKeyLabel, "X", &xKeyBox},
-        {&yKeyLabel, "Y", &yKeyBox},         {&zKeyLabel, "Z", &zKeyBox},
-        {&upKeyLabel, "Up", &upKeyBox},       {&downKeyLabel, "Down", &downKeyBox},
-        {&leftKeyLabel, "Left", &leftKeyBox},      {&rightKeyLabel, "Right", &rightKeyBox},
-        {&startKeyLabel, "Start", &startKeyBox}, {&selectKeyLabel, "Select", &selectKeyBox},
+        {&aKeyLabel, "A", &aKeyBox},
+        {&bKeyLabel, "B", &bKeyBox},
+        {&cKeyLabel, "C", &cKeyBox},
+        {&xKeyLabel, "X", &xKeyBox},
+        {&yKeyLabel, "Y", &yKeyBox},
+        {&zKeyLabel, "Z", &zKeyBox},
+        {&upKeyLabel, "Up", &upKeyBox},
+        {&downKeyLabel, "Down", &downKeyBox},
+        {&leftKeyLabel, "Left", &leftKeyBox},
+        {&rightKeyLabel, "Right", &rightKeyBox},
+        {&startKeyLabel, "Start", &startKeyBox},
+        {&selectKeyLabel, "Select", &selectKeyBox},
     };
     for (int i = 0; i < 12; ++i) {
         const int col = i / 6, row = i % 6;
@@ -59,7 +69,7 @@ KeyConfigWindow::KeyConfigWindow(Forms& forms) : Form(forms, FormId::keyConfig) 
 }
 
 std::array<QComboBox*, 12> KeyConfigWindow::boxes() const {
-    return {aKeyBox, bKeyBox, cKeyBox, xKeyBox, yKeyBox, zKeyBox,
+    return {aKeyBox,  bKeyBox,    cKeyBox,    xKeyBox,     yKeyBox,     zKeyBox,
             upKeyBox, downKeyBox, leftKeyBox, rightKeyBox, startKeyBox, selectKeyBox};
 }
 
@@ -79,8 +89,8 @@ void KeyConfigWindow::onLoad() {
     for (int i : order) {
         const auto name = keyNameOf(int(*field[size_t(i)]));
         if (!name) continue;  // the box keeps its text
-        const int index = box[size_t(i)]->findText(
-            QString::fromLatin1(name->data(), qsizetype(name->size())), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index = box[size_t(i)]->findText(QString::fromLatin1(name->data(), qsizetype(name->size())),
+                                                   Qt::MatchExactly | Qt::MatchCaseSensitive);
         box[size_t(i)]->setCurrentIndex(index);
     }
 }

@@ -29,13 +29,15 @@ OptionsWindow::OptionsWindow(Forms& forms) : Form(forms, FormId::options) {
     resetButton->setGeometry(156, 72, 160, 28);
     sharpPixelsBox = new QCheckBox(QStringLiteral("Sharp pixels (whole-number scaling)"), this);
     sharpPixelsBox->setGeometry(8, 108, 308, 24);
-    sharpPixelsBox->setToolTip(QStringLiteral("In full screen, enlarge the game by a whole number only, centred on black"));
+    sharpPixelsBox->setToolTip(
+        QStringLiteral("In full screen, enlarge the game by a whole number only, centred on black"));
     sharpPixelsBox->setChecked(forms.app.settings.wholeNumberScaling);
 
     connect(okayButton, &QPushButton::clicked, this, [this] { onOkayClicked(); });
     setDefaultButton(okayButton);  // Enter presses "Okay" from the list
     connect(resetButton, &QPushButton::clicked, this, [this] { onResetClicked(); });
-    connect(sharpPixelsBox, &QCheckBox::toggled, this, [this](bool checked) { onSharpPixelsToggled(checked); });
+    connect(sharpPixelsBox, &QCheckBox::toggled, this,
+            [this](bool checked) { onSharpPixelsToggled(checked); });
     // Every change of the box's text, picked or typed, is the choice at once.
     connect(musicChoice, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { app().globals.musicChoice = text.toStdString(); });

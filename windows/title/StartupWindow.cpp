@@ -29,7 +29,7 @@ StartupWindow::StartupWindow(Forms& forms, const ResourceSource& media)
       media_(media) {}
 
 ResToFileResult StartupWindow::ResToFile(const std::filesystem::path& fileName, int resId,
-                                      bool overwrite) const {
+                                         bool overwrite) const {
     return vrh::ResToFile(fileName, resId, media_, overwrite);
 }
 

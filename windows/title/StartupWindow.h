@@ -26,8 +26,7 @@ public:
     void onWatchdogTick();
 
     // Writes one embedded resource to a file (see shell/Extraction.h).
-    ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId,
-                              bool overwrite = false) const;
+    ResToFileResult ResToFile(const std::filesystem::path& fileName, int resId, bool overwrite = false) const;
 
     const ExtractionOutcome& extraction() const { return extraction_; }
 

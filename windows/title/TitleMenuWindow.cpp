@@ -8,8 +8,7 @@ namespace vrh {
 
 TitleMenuWindow::TitleMenuWindow(Forms& forms)
     : Form(forms, FormId::titleMenu),
-      scene_(TitleServices{forms.app.g, forms.app.globals, keys(), forms.app.snd,
-                           forms.app.paths, *this}) {
+      scene_(TitleServices{forms.app.g, forms.app.globals, keys(), forms.app.snd, forms.app.paths, *this}) {
     setWindowTitle(QStringLiteral("Main Menu"));
     resize(517, 523);
     setAttribute(Qt::WA_OpaquePaintEvent);
