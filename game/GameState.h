@@ -32,6 +32,9 @@ struct WindowFlags {
     bool mainMenuShowing = false, gameShowing = false, loadShowing = false;
     bool highScoresShowing = false, buttonConfigShowing = false, nameShowing = false;
     bool aboutShowing = false, optionsShowing = false, upgradesShowing = false;
+    // Quit, from the title menu or the game's close box: the windows the
+    // start-up's watchdog waits on read closed, so it ends the program.
+    void closeForQuit() { nameShowing = gameShowing = mainMenuShowing = highScoresShowing = false; }
 };
 
 // The fields a new run does not reset: the animation frames run on, and what

@@ -135,10 +135,7 @@ bool TitleScene::startAction() {
         svc.host.unloadTitle();
         return false;
     default:  // Quit: the start-up's watchdog ends the program
-        gl.flags.nameShowing = false;
-        gl.flags.gameShowing = false;
-        gl.flags.mainMenuShowing = false;
-        gl.flags.highScoresShowing = false;
+        gl.flags.closeForQuit();
         return true;
     }
 }

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "ui/QtKeyboard.h"
 #include "ui/Theme.h"
 #include "ui/XRenderPresenter.h"
 
@@ -225,11 +224,7 @@ void GameWindowWidget::closeEvent(QCloseEvent* e) {
     // The close box (or Alt+F4) ends the program, as Quit on the title menu
     // does: the start-up's watchdog sees no window left and ends it.
     e->ignore();
-    WindowFlags& f = app().globals.flags;
-    f.nameShowing = false;
-    f.gameShowing = false;
-    f.mainMenuShowing = false;
-    f.highScoresShowing = false;
+    app().globals.flags.closeForQuit();
     forms().unload(FormId::game);
 }
 

@@ -57,19 +57,7 @@ void StartupWindow::onLoad() {
         qWarning("start-up: %s %s: no media written", kFlagFileName, extraction_.flagFileRefused->c_str());
     if (extraction_.unwritableFolder) a.msg.notice(unwritableFolderNotice(*extraction_.unwritableFolder));
 
-    ButtonMap& k = a.globals.keys;
-    k.keyA = 32;
-    k.keyB = 77;
-    k.keyC = 78;
-    k.keyX = 79;
-    k.keyY = 80;
-    k.keyZ = 81;
-    k.keyUp = 38;
-    k.keyDown = 40;
-    k.keyLeft = 37;
-    k.keyRight = 39;
-    k.keyStart = 13;
-    k.keySelect = 16;
+    a.globals.keys = ButtonMap{};  // the default bindings for this session
 
     forms().show(FormId::titleMenu);
 }
