@@ -1,5 +1,5 @@
-// The program's Qt services: the keyboard's key events become the held and
-// pressed answers the game polls; timers on Qt's event loop; the pad polling.
+// The program's Qt services: the keyboard's key events become the held and pressed answers the game polls;
+// timers on Qt's event loop; the pad polling.
 #include <SDL.h>
 
 #include <QWidget>
@@ -44,9 +44,8 @@ private slots:
         QCOMPARE(virtualKeyOf(Qt::Key_Return, false), keyCodeOf("Enter").value());
     }
 
-    // Guards a quick second press lost, auto-repeat (marked, or X11's unmarked
-    // release-press pair at one time) read as presses, and a key left down
-    // after a message box swallowed its release.
+    // Guards a quick second press lost, auto-repeat (marked, or X11's unmarked release-press pair at one
+    // time) read as presses, and a key left down after a message box swallowed its release.
     void aKeyIsDownExactlyWhileHeld() {
         QtKeyboard keyboard;
         QWidget w;
@@ -93,10 +92,8 @@ private slots:
         QtTimerDriver driver;
         Timer asap{1, true}, tick{50, false};
         int asapFired = 0, tickFired = 0;
-        asap.handler = [&] { ++asapFired; };
-        tick.handler = [&] { ++tickFired; };
-        driver.add(asap);
-        driver.add(tick);
+        asap.handler = [&] { ++asapFired; }, tick.handler = [&] { ++tickFired; };
+        driver.add(asap), driver.add(tick);
         QCOMPARE(driver.runningInterval(asap), QtTimerDriver::kShortestIntervalMs);
         QTRY_VERIFY(asapFired >= 2);
         QCOMPARE(tickFired, 0);
