@@ -34,9 +34,8 @@ private slots:
     void masksAndCopiesLandInTheirRectangleAndStay() {
         SpriteSheet sheet;
         QImage mask = solid({33, 24}, Qt::white), pic = solid({33, 24}, QColor(0, 0, 255));
-        for (int y = 0; y < 24; ++y)
-            for (int x = 17; x < 33; ++x)
-                mask.setPixel(x, y, qRgb(0, 0, 0)), pic.setPixel(x, y, qRgb(255, 0, 0));
+        QPainter(&mask).fillRect(17, 0, 16, 24, Qt::black);  // the right half is the sprite: red
+        QPainter(&pic).fillRect(17, 0, 16, 24, Qt::red);
         sheet.replace({Pic::enemyrightmask, 0}, mask);
         sheet.replace({Pic::enemyright, 0}, pic);
         sheet.replace({Pic::imgStars, 0}, solid({484, 214}, QColor(1, 2, 3)));
@@ -67,8 +66,7 @@ private slots:
                 r.canvas().setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) | (y >> 8) << 1));
         for (QSize client : {QSize(324, 359), QSize(1920, 1061), QSize(1000, 333)}) {
             QImage expected = solid(client, Qt::red);
-            QPainter(&expected).drawImage(QRect(QPoint(0, 0), client), r.canvas(),
-                                          QRect(QPoint(0, 0), kField));
+            QPainter(&expected).drawImage(QRect({}, client), r.canvas(), QRect({}, kField));
             QVERIFY2(present(r, client) == expected, qPrintable(QString::number(client.width())));
         }
         r.canvas().fill(Qt::white);
@@ -82,8 +80,7 @@ private slots:
         const QSize client(646, 722), big(700, 800);
         QCOMPARE(r.changedArea(kField, client, ScaleMode::Stretch), QRegion(0, 0, 646, 722));  // first frame
         QVERIFY(r.changedArea(kField, client, ScaleMode::Stretch).isEmpty());
-        for (QPoint p : {QPoint(5, 10), QPoint(300, 11), QPoint(300, 200)})
-            r.canvas().setPixel(p, qRgb(1, 2, 3));
+        for (QPoint p : {QPoint(5, 10), QPoint(300, 11), QPoint(300, 200)}) r.canvas().setPixel(p, 0x10203);
         QCOMPARE(r.changedArea(kField, client, ScaleMode::Stretch),
                  QRegion(0, 20, 646, 4) + QRegion(0, 400, 646, 2));
         QCOMPARE(r.changedArea(kField, big, ScaleMode::WholeFactor), QRegion(0, 0, 700, 800));

@@ -72,7 +72,6 @@ struct Kit {
     }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
     void tick(int ms) { clock.advance(ms); }
-    int commands(const std::string& c) const { return audio.count(c); }
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
@@ -105,7 +104,7 @@ struct OverGame : Kit {
         open();
     }
     void open() { (get<GameWindowWidget>(FormId::game)->*menu)(); }
-    int tankShots() const { return commands("play " + app->snd.tankShotSound.fileName()); }
+    int tankShots() const { return audio.count("play " + app->snd.tankShotSound.fileName()); }
     void (GameWindowWidget::*menu)();
     GameWindow* game = nullptr;
 };

@@ -51,14 +51,13 @@ private slots:
         Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
         k.front(FormId::titleMenu);
+        auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
         for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
             if (tick == 12) k.keys.tap(40);
             k.tick(100);
             TitleCanvas whole;  // a new canvas draws everything
-            whole.draw(k.get<TitleMenuWindow>(FormId::titleMenu)->scene());
-            QVERIFY2(
-                k.get<TitleMenuWindow>(FormId::titleMenu)->renderer().canvas() == whole.renderer().canvas(),
-                qPrintable(QString::number(tick)));
+            whole.draw(w->scene());
+            QVERIFY2(w->renderer().canvas() == whole.renderer().canvas(), qPrintable(QString::number(tick)));
         }
     }
 
