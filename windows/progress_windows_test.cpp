@@ -27,12 +27,16 @@ std::string slot2File(const std::string& level) {  // slots 1 and 3 empty
 class ProgressWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards an empty name starting a run, a held Start asking again on every poll, a blank trimmed away, the
-    // last run's upgrades kept, and the title left open or taking the tap meant for the prompt.
+    // Guards the close box leaving no window open, an empty name starting a run, a held Start asking again
+    // on every poll, a blank trimmed away, the last run's upgrades kept, and the title left open or taking
+    // the tap meant for the prompt.
     void emptyNameIsRefusedOnceAndABlankStartsAFreshRun() {
         Kit r;
         r.forms->setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
-        r.forms->show(FormId::titleMenu);
+        r.forms->show(FormId::namePrompt);
+        r.get<NamePromptWindow>(FormId::namePrompt)->close();  // the close box leads back to the title
+        Kit::flush();
+        QVERIFY(!r.app->globals.flags.nameShowing && r.forms->loaded(FormId::titleMenu));
         r.app->g.attackPower = 40, r.app->g.gunType = "Psychic";
         r.forms->show(FormId::namePrompt);
         r.front(FormId::namePrompt);
@@ -115,13 +119,8 @@ private slots:
     }
 
     // Guards the picker's wrong way out shown, and where it leads: Cancel or the close box to the title, Okay
-    // or the close box back to the game; and the name prompt's close box leaving no window open.
+    // or the close box back to the game.
     void cancelOkayAndTheCloseBoxesLeadBack() {
-        Kit prompt;
-        prompt.forms->show(FormId::namePrompt);
-        prompt.get<NamePromptWindow>(FormId::namePrompt)->close();
-        Kit::flush();
-        QVERIFY(!prompt.app->globals.flags.nameShowing && prompt.forms->loaded(FormId::titleMenu));
         for (int run = 0; run < 4; ++run) {
             const bool loadMode = run < 2, closeBox = run % 2;
             Kit r;
@@ -177,16 +176,13 @@ private slots:
             QCOMPARE(int(g.playerMaxHP), 5);                      // nothing acted in the first half second
             QCOMPARE(s->focusedButton(), int(kShopButtonCount));  // "Next Level"
             r.keys.keyUp(kSpace);
-            for (int i = 0; i < 7; ++i) {  // Omega, Giga, Mega, Def, Attack, HP; nothing above: it stays
-                r.keys.tap(kUp);
-                r.tick(100);
-            }
+            const auto tap = [&](int key) { r.keys.tap(key), r.tick(100); };
+            for (int i = 0; i < 7; ++i)
+                tap(kUp);  // Omega, Giga, Mega, Def, Attack, HP; nothing above: it stays
             QCOMPARE(s->focusedButton(), int(ShopButtonId::UpHP));
-            for (int key : {kSpace, kEnter}) {
-                r.keys.tap(key);
-                r.tick(100);
-            }
+            tap(kSpace), tap(kEnter);
             QVERIFY(g.playerMaxHP == 7 && s->windowTitle() == "Upgrades     $970");
+            QVERIFY(s->button(ShopButtonId::UpHP)->text() == "40" && s->labelCaption("hpText") == "HP:7");
             if (closeBox)
                 s->close();
             else
