@@ -37,7 +37,8 @@ private slots:
         r.get<NamePromptWindow>(FormId::namePrompt)->close();  // the close box leads back to the title
         Kit::flush();
         QVERIFY(!r.app->globals.flags.nameShowing && r.forms->loaded(FormId::titleMenu));
-        r.app->g.attackPower = 40, r.app->g.gunType = "Psychic";
+        GameState& g = r.app->g;
+        g.attackPower = 40, g.playerDefense = 3, g.gunType = g.shotType = "Mega";
         r.forms->show(FormId::namePrompt);
         r.front(FormId::namePrompt);
         r.keys.keyDown(kEnter);
@@ -51,7 +52,9 @@ private slots:
         QVERIFY(r.msg.shown().size() == 1 && r.app->globals.playerName == " ");
         QVERIFY(!r.forms->loaded(FormId::namePrompt) && !r.forms->loaded(FormId::titleMenu) &&
                 r.forms->loaded(FormId::game));
-        QVERIFY(r.app->g.attackPower == 1 && r.app->g.gunType == "Regular" && r.app->g.playerHP == 5);
+        QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 &&
+                !r.app->globals.newGameAllowed);
+        QVERIFY(g.gunType == "Regular" && g.shotType == "Regular");
     }
 
     // Guards the run not entered or not written (a failed write silent, told every tick or clobbering the old
@@ -130,7 +133,8 @@ private slots:
             else
                 r.forms->show(FormId::game), r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
             auto* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
-            QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode);
+            QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode &&
+                    !r.app->globals.flags.gameShowing);
             if (closeBox)
                 w->close();
             else
@@ -158,7 +162,8 @@ private slots:
             game->onLevelUpTick();   // A is up: the level changes at once
             r.front(FormId::upgradeShop);
             auto* s = r.get<UpgradeShopWindow>(FormId::upgradeShop);
-            QVERIFY(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible());
+            QVERIFY(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible() &&
+                    s->windowTitle() == "Upgrades     $1000");
             QVERIFY(!game->moveTimer.Enabled() && !game->tankShotTimer.Enabled());
             for (uint8_t frame : {1, 0}) {  // the Mega shot's frames 2, 1
                 r.tick(100);

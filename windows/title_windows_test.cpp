@@ -67,15 +67,11 @@ private slots:
         Kit s(Real::Shell);
         s.write("ws.txt", "No\r\n");  // the media flag says No: nothing is extracted
         int quits = 0;
-        s.forms->setFactory(FormId::startup, [&quits](Forms& f) -> Form* {
-            auto* w = new StartupWindow(f);
-            w->onQuit = [&quits] { ++quits; };
-            return w;
-        });
         s.app->globals.keys = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
         WindowFlags& f = s.app->globals.flags;
         f.gameShowing = f.upgradesShowing = true;
         s.forms->load(FormId::startup);
+        s.get<StartupWindow>(FormId::startup)->onQuit = [&quits] { ++quits; };
         const ButtonMap defaults{32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         QVERIFY(std::memcmp(&s.app->globals.keys, &defaults, sizeof defaults) == 0);
         QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
