@@ -39,8 +39,8 @@ double lowShare(const std::vector<float>& s, int channels, int rate, double hz) 
         double x1 = 0, x2 = 0, y1 = 0, y2 = 0, v1 = 0, v2 = 0;
         for (size_t i = size_t(ch); i < s.size(); i += size_t(channels)) {
             const double x = s[i], y = b0 * (x + x2) + b1 * x1 - a1 * y1 - a2 * y2;
-            const double v =
-                b0 * (y + y2) + b1 * y1 - a1 * v1 - a2 * v2;  // y1, y2 still the previous stage outputs
+            // y1, y2 are still the previous stage outputs here
+            const double v = b0 * (y + y2) + b1 * y1 - a1 * v1 - a2 * v2;
             x2 = x1, x1 = x, y2 = y1, y1 = y, v2 = v1, v1 = v;
             low += v * v, all += x * x;
         }
@@ -70,45 +70,43 @@ private slots:
         for (const Expect& e : kExpect) {
             QFile res(QStringLiteral(":/media/%1").arg(e.id));
             QVERIFY2(res.open(QIODevice::ReadOnly), qPrintable(res.fileName() + " is not embedded"));
-            const auto* entry = std::find_if(vrh::kMediaTable.begin(), vrh::kMediaTable.end(),
-                                             [&](const vrh::MediaEntry& m) { return m.resourceId == e.id; });
-            const QString path =
-                dir.path() + QString::fromLatin1(entry->fileText.data(), entry->fileText.size());
+            const auto entry = std::ranges::find(vrh::kMediaTable, e.id, &vrh::MediaEntry::resourceId);
+            const QString path = dir.path() + QString::fromStdString(std::string(entry->fileText));
             QFile out(path);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(res.readAll()) == res.size());
             out.close();
             auto d = vrh::audio::openDecoder(path.toStdString());
             QVERIFY2(d, qPrintable(path + " does not decode"));
             const double seconds = double(d->frames()) / d->rate();
-            const std::string what = path.toStdString() + " lasts " + std::to_string(seconds) + " s";
+            const QString what = path + QStringLiteral(" lasts %1 s").arg(seconds);
             if (e.rate) {
-                QVERIFY2(d->rate() == e.rate && d->channels() == e.channels &&
-                             std::abs(seconds - e.seconds) <= 0.010,
-                         what.c_str());
                 std::vector<float> all;
                 rms(*d, 0, d->frames(), &all);
+                QVERIFY2(d->rate() == e.rate && d->channels() == e.channels &&
+                             std::abs(seconds - e.seconds) <= 0.010,
+                         qPrintable(what));
                 QVERIFY2(e.id != kTankShotId || lowShare(all, d->channels(), d->rate(), 150) < 0.6,
-                         (what + ": a boom").c_str());
+                         qPrintable(what + ": a boom"));
                 continue;
             }
             QVERIFY2(std::abs(seconds - e.seconds) <= 0.10 * e.seconds && seconds >= e.loopPoint,
-                     what.c_str());
-            QVERIFY2(double(res.size()) * 8 / seconds >= 160000, (what + ": under 160 kbit/s").c_str());
-            std::vector<float> head;
-            QVERIFY2(rms(*d, 0, d->rate() / 20, &head) > 0.003, (what + ": silent start").c_str());
+                     qPrintable(what));
+            QVERIFY2(double(res.size()) * 8 / seconds >= 160000, qPrintable(what + ": under 160 kbit/s"));
+            std::vector<float> head, last;
+            QVERIFY2(rms(*d, 0, d->rate() / 20, &head) > 0.003, qPrintable(what + ": silent start"));
             const auto rest = int64_t(d->rate() * 0.15),
                        loop = int64_t(std::llround(e.loopPoint * d->rate()));
             if (e.loopPoint == 0)
-                QVERIFY2(rms(*d, d->frames() - rest, rest) < 0.0316, (what + ": no rest at the end").c_str());
+                QVERIFY2(rms(*d, d->frames() - rest, rest) < 0.0316,
+                         qPrintable(what + ": no rest at the end"));
             else
                 QVERIFY2(rms(*d, loop, d->frames() - loop) < 0.01,
-                         (what + ": sound after the loop point").c_str());
+                         qPrintable(what + ": sound after the loop point"));
             if (e.id != kTitleLoopId) continue;  // the opening hands over to ts2 and is never restarted
-            std::vector<float> last;
             rms(*d, loop - 1, 1, &last);
             for (int c = 0; c < d->channels(); ++c)  // the jump at the seam stays below 0.35 of full scale
                 QVERIFY2(std::abs(last[size_t(c)] - head[size_t(c)]) < 0.35f,
-                         (what + ": click at the seam").c_str());
+                         qPrintable(what + ": click at the seam"));
         }
     }
 };

@@ -1,6 +1,5 @@
-// Drawing: masked sprites and copies on the persistent canvas, the stretch
-// and the centred whole-factor view of a frame, the changed rows, the sprite
-// catalogue, and the text printer's cache and rim.
+// Drawing: masked sprites and copies on the persistent canvas, the stretch and the centred whole-factor view
+// of a frame, the changed rows, the sprite catalogue, and the text printer's cache and rim.
 #include <QPainter>
 #include <QtTest>
 
@@ -12,16 +11,17 @@
 using namespace vrh;
 
 namespace {
-QImage solid(int w, int h, QColor c) {
-    QImage img(w, h, QImage::Format_RGB32);
+const QSize kField(323, 361);
+QImage solid(QSize size, QColor c) {
+    QImage img(size, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
 // The canvas presented into a red client of `client` size.
 QImage present(Renderer& r, QSize client, ScaleMode mode = ScaleMode::Stretch) {
-    QImage out = solid(client.width(), client.height(), Qt::red);
+    QImage out = solid(client, Qt::red);
     QPainter p(&out);
-    r.present(p, QSize(323, 361), client, mode);
+    r.present(p, kField, client, mode);
     return out;
 }
 }  // namespace
@@ -29,72 +29,63 @@ QImage present(Renderer& r, QSize client, ScaleMode mode = ScaleMode::Stretch) {
 class RendererTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards the mask's sense (AND, then OR the picture), the sprite's rectangle,
-    // copies overrunning the picture, and a canvas cleared between frames.
+    // Guards the mask's sense (AND, then OR the picture), the sprite's rectangle, copies overrunning the
+    // picture, and a canvas cleared between frames.
     void masksAndCopiesLandInTheirRectangleAndStay() {
         SpriteSheet sheet;
-        QImage mask = solid(33, 24, Qt::white), pic = solid(33, 24, QColor(0, 0, 255));
-        for (int y = 0; y < 24; ++y)
-            for (int x = 17; x < 33; ++x)
-                mask.setPixel(x, y, qRgb(0, 0, 0)), pic.setPixel(x, y, qRgb(255, 0, 0));
+        QImage mask = solid({33, 24}, Qt::white), pic = solid({33, 24}, QColor(0, 0, 255));
+        QPainter(&mask).fillRect(17, 0, 16, 24, Qt::black);  // the right half is the sprite: red
+        QPainter(&pic).fillRect(17, 0, 16, 24, Qt::red);
         sheet.replace({Pic::enemyrightmask, 0}, mask);
         sheet.replace({Pic::enemyright, 0}, pic);
-        sheet.replace({Pic::imgStars, 0}, solid(484, 214, QColor(1, 2, 3)));
-        Renderer r(QSize(323, 361), sheet);
+        sheet.replace({Pic::imgStars, 0}, solid({484, 214}, QColor(1, 2, 3)));
+        Renderer r(kField, sheet);
         r.canvas().fill(QColor(10, 200, 0));
         Frame f;
         f.copy({Pic::imgStars, 0}, -242, 300, 600, 600);  // clipped to the picture and the canvas
         f.masked({Pic::enemyrightmask, 0}, {Pic::enemyright, 0}, 100, 50, 33, 24);
         r.render(f);
         r.render(Frame{});
-        const QRgb ground = qRgb(10, 200, 0), keptOred = qRgb(10, 200, 255), red = qRgb(255, 0, 0),
+        const QRgb ground = qRgb(10, 200, 0), kept = qRgb(10, 200, 255), red = qRgb(255, 0, 0),
                    stars = qRgb(1, 2, 3);
         const std::pair<QPoint, QRgb> expected[] = {
-            {{100, 50}, keptOred}, {{116, 73}, keptOred}, {{117, 50}, red},
-            {{132, 73}, red},      {{133, 50}, ground},   {{117, 74}, ground},
-            {{0, 360}, stars},     {{241, 300}, stars},   {{242, 300}, ground}};
+            {{100, 50}, kept}, {{116, 73}, kept},   {{117, 50}, red},
+            {{132, 73}, red},  {{133, 50}, ground}, {{117, 74}, ground},
+            {{0, 360}, stars}, {{241, 300}, stars}, {{242, 300}, ground}};
         for (const auto& [p, rgb] : expected) QCOMPARE(r.canvas().pixel(p), rgb);
     }
 
-    // Guards a smoothed or shifted stretch, and the whole-factor view off
-    // centre, unbordered (black) or used where it does not fit.
-    void presentStretchesSharplyOrCentresAWholeFactor() {
+    // Guards a smoothed or shifted stretch, the whole-factor view off centre, unbordered (black) or used
+    // where it does not fit, and the changed area missing a changed row or sending unchanged rows, or a new
+    // view not whole.
+    void presentStretchesSharplyOrCentresAWholeFactorAndSendsChangedRows() {
         SpriteSheet sheet;
-        Renderer r(QSize(323, 361), sheet);
+        Renderer r(kField, sheet);
         for (int y = 0; y < 361; ++y)
             for (int x = 0; x < 323; ++x)
                 r.canvas().setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) | (y >> 8) << 1));
         for (QSize client : {QSize(324, 359), QSize(1920, 1061), QSize(1000, 333)}) {
-            QImage expected = solid(client.width(), client.height(), Qt::red);
-            QPainter(&expected).drawImage(QRect(QPoint(0, 0), client), r.canvas(), QRect(0, 0, 323, 361));
+            QImage expected = solid(client, Qt::red);
+            QPainter(&expected).drawImage(QRect({}, client), r.canvas(), QRect({}, kField));
             QVERIFY2(present(r, client) == expected, qPrintable(QString::number(client.width())));
         }
         r.canvas().fill(Qt::white);
         r.canvas().setPixel(0, 0, qRgb(1, 2, 3));
         QImage out = present(r, QSize(700, 800), ScaleMode::WholeFactor);  // factor 2: 646 x 722 at (27, 39)
-        for (QPoint p : {QPoint(0, 0), QPoint(699, 799), QPoint(26, 400), QPoint(27 + 646, 39 + 721),
-                         QPoint(27 + 645, 39 + 722)})
+        for (QPoint p : {QPoint(0, 0), QPoint(699, 799), QPoint(26, 400), QPoint(673, 760), QPoint(672, 761)})
             QCOMPARE(out.pixel(p), qRgb(0, 0, 0));
-        QCOMPARE(out.pixel(28, 40), qRgb(1, 2, 3));
-        QCOMPARE(out.pixel(29, 39), qRgb(255, 255, 255));
-        QCOMPARE(present(r, QSize(324, 359), ScaleMode::WholeFactor).pixel(323, 358),
-                 qRgb(255, 255, 255));  // stretched
-    }
+        QVERIFY(out.pixel(28, 40) == qRgb(1, 2, 3) && out.pixel(29, 39) == qRgb(255, 255, 255));
+        QCOMPARE(present(r, QSize(324, 359), ScaleMode::WholeFactor).pixel(323, 358), qRgb(255, 255, 255));
 
-    // Guards a changed row not sent again, or unchanged rows and a new view not sent whole.
-    void changedAreaIsTheRowsShowingChangedCanvasRows() {
-        SpriteSheet sheet;
-        Renderer r(QSize(323, 361), sheet);
-        const QSize field(323, 361), client(646, 722), big(700, 800);
-        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch), QRegion(0, 0, 646, 722));  // first frame
-        QVERIFY(r.changedArea(field, client, ScaleMode::Stretch).isEmpty());
-        for (QPoint p : {QPoint(5, 10), QPoint(300, 11), QPoint(300, 200)})
-            r.canvas().setPixel(p, qRgb(1, 2, 3));
-        QCOMPARE(r.changedArea(field, client, ScaleMode::Stretch),
+        const QSize client(646, 722), big(700, 800);
+        QCOMPARE(r.changedArea(kField, client, ScaleMode::Stretch), QRegion(0, 0, 646, 722));  // first frame
+        QVERIFY(r.changedArea(kField, client, ScaleMode::Stretch).isEmpty());
+        for (QPoint p : {QPoint(5, 10), QPoint(300, 11), QPoint(300, 200)}) r.canvas().setPixel(p, 0x10203);
+        QCOMPARE(r.changedArea(kField, client, ScaleMode::Stretch),
                  QRegion(0, 20, 646, 4) + QRegion(0, 400, 646, 2));
-        QCOMPARE(r.changedArea(field, big, ScaleMode::WholeFactor), QRegion(0, 0, 700, 800));
+        QCOMPARE(r.changedArea(kField, big, ScaleMode::WholeFactor), QRegion(0, 0, 700, 800));
         r.canvas().setPixel(0, 360, qRgb(9, 9, 9));
-        QCOMPARE(r.changedArea(field, big, ScaleMode::WholeFactor), QRegion(27, 39 + 720, 646, 2));
+        QCOMPARE(r.changedArea(kField, big, ScaleMode::WholeFactor), QRegion(27, 39 + 720, 646, 2));
     }
 
     // Guards a catalogue picture that fails to load, loads in another format, or is taken for a mask.
@@ -103,36 +94,35 @@ private slots:
         for (int i = 0; i < int(Pic::Count); ++i)
             for (int f = 0; f < picInfo(Pic(i)).frames; ++f)
                 QCOMPARE(sheet.image(Pic(i), f).format(), QImage::Format_RGB32);
-        QCOMPARE(&sheet.image(Pic::beeright, 9),
-                 &sheet.image(Pic::beeright, 0));  // beyond the frames: frame 0
+        QVERIFY(&sheet.image(Pic::beeright, 9) == &sheet.image(Pic::beeright, 0));  // past the last: frame 0
         QVERIFY(SpriteSheet::isMask(Pic::imgnsom) && SpriteSheet::isMask(Pic::tankmask));
         QVERIFY(!SpriteSheet::isMask(Pic::imgnsm) && !SpriteSheet::isMask(Pic::imgStars));
     }
 
-    // Guards a cached text drawn elsewhere or in another colour than a fresh
-    // layout, and a rim missing, in the text's colour or over the text.
+    // Guards a cached text drawn elsewhere or in another colour than a fresh layout, and a rim missing, in
+    // the text's colour or over the text.
     void printedTextMatchesDrawTextInAContrastingRim() {
         const QFont font = theme::font(13, true);
+        const QRect box(5, 3, 120, 20);
+        const QString text = QStringLiteral("A name too long for its box");
         for (const QColor& color : {QColor(Qt::black), QColor(255, 255, 0)}) {
-            QImage expected = solid(240, 40, QColor(60, 60, 120)), got = expected, rimmed = expected;
+            QImage expected = solid({240, 40}, QColor(60, 60, 120)), got = expected, rimmed = expected;
+            TextPrinter printer(font), rim(font, TextPrinter::Rim::Contrasting);
+            const auto print = [&](TextPrinter& t, QImage& on) {
+                QPainter painter(&on);
+                t.print(painter, box, color, text.toStdString());
+            };
             QPainter p(&expected);
             p.setFont(font);
             p.setPen(color);
-            p.drawText(QRect(5, 3, 120, 20), Qt::AlignLeft | Qt::AlignTop,
-                       QStringLiteral("A name too long for its box"));
+            p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
             p.end();
-            TextPrinter printer(font), rim(font, TextPrinter::Rim::Contrasting);
-            for (int twice = 0; twice < 2; ++twice)  // laid out, then from the cache
-                printer.print(*std::make_unique<QPainter>(&got), QRect(5, 3, 120, 20), color,
-                              "A name too long for its box");
+            for (int twice = 0; twice < 2; ++twice) print(printer, got);  // laid out, then from the cache
+            print(rim, rimmed);
+            const auto* px = reinterpret_cast<const QRgb*>(rimmed.constBits());
+            const auto ink = std::count(px, px + 240 * 40, color.rgb()),
+                       rims = std::count(px, px + 240 * 40, theme::rimFor(color).rgb());
             QVERIFY(got == expected);
-            rim.print(*std::make_unique<QPainter>(&rimmed), QRect(5, 3, 120, 20), color,
-                      "A name too long for its box");
-            int ink = 0, rims = 0;
-            for (int y = 0; y < 40; ++y)
-                for (int x = 0; x < 240; ++x)
-                    ink += rimmed.pixel(x, y) == color.rgb(),
-                        rims += rimmed.pixel(x, y) == theme::rimFor(color).rgb();
             QVERIFY2(theme::rimFor(color) != color && ink > 20 && rims > ink / 2, qPrintable(color.name()));
         }
     }

@@ -1,7 +1,6 @@
 #pragma once
-// The program's windows over a scratch folder, with scripted keys, boxes and
-// sound device and a virtual clock. Windows a test does not look into are
-// stand-ins that count their loads (the title's keeps its flag).
+// The program's windows over a scratch folder, with scripted keys, boxes and sound device and a virtual
+// clock. Windows a test does not look into are stand-ins that count their loads (the title's keeps its flag).
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -16,7 +15,6 @@
 #include "platform/RecordingAudio.h"
 #include "tests/support/ScratchFolder.h"
 #include "ui/Forms.h"
-#include "ui/QtPlatform.h"
 #include "windows/RegisterWindows.h"
 #include "windows/play/GameWindowWidget.h"
 
@@ -37,27 +35,22 @@ private:
     int& loads_;
 };
 
+// Which windows are real besides the game's: the meta windows (name prompt, save slots, high scores, shop)
+// under a stand-in title, or the title, start-up and dialogs (and media files) over stand-in meta windows.
+enum class Real { Progress, Shell };
+
 struct Kit {
-    struct Setup {
-        bool shellWindows = false;    // real title, start-up and dialogs (and media files), stand-in meta
-                                      // windows; else real meta windows and a stand-in title
-        std::string folder = {};      // empty: a fresh one of its own
-        bool liveForeground = false;  // the window in front is Qt's active window, not scripted
-    };
-    explicit Kit(Setup s) : folder(std::move(s.folder)) {
+    explicit Kit(Real real = Real::Progress, std::string folderPath = {}) : folder(std::move(folderPath)) {
         if (folder.empty()) folder = scratch.emplace("vrh_kit").string();
-        if (s.shellWindows)  // empty files: every player opens a file of its own
+        if (real == Real::Shell)  // empty files: every player opens a file of its own
             for (const MediaEntry& m : kMediaTable) std::ofstream(folder + std::string(m.fileText));
-        app = std::make_unique<App>(audio, keys, s.liveForeground ? static_cast<Foreground&>(liveFg) : fg,
-                                    msg, folder);
+        app = std::make_unique<App>(audio, keys, fg, msg, folder);
         forms = std::make_unique<Forms>(*app, clock);
         registerPlayWindows(*forms);
-        (s.shellWindows ? registerTitleWindows : registerProgressWindows)(*forms);
-        const std::vector<FormId> standIns =
-            s.shellWindows ? std::vector<FormId>{FormId::namePrompt, FormId::saveSlots, FormId::highScores,
-                                                 FormId::upgradeShop}
-                           : std::vector<FormId>{FormId::titleMenu};
-        for (FormId id : standIns)
+        (real == Real::Shell ? registerTitleWindows : registerProgressWindows)(*forms);
+        for (FormId id : real == Real::Shell ? std::vector{FormId::namePrompt, FormId::saveSlots,
+                                                           FormId::highScores, FormId::upgradeShop}
+                                             : std::vector{FormId::titleMenu})
             forms->setFactory(id, [this, id](Forms& f) -> Form* { return new StandIn(f, id, loads[id]); });
     }
     ~Kit() {
@@ -79,7 +72,6 @@ struct Kit {
     }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
     void tick(int ms) { clock.advance(ms); }
-    int commands(const std::string& c) const { return audio.count(c); }
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }
@@ -97,7 +89,6 @@ struct Kit {
     RecordingAudio audio;
     ScriptedKeys keys;
     ScriptedForeground fg;
-    QtForeground liveFg;
     ScriptedMessageBoxes msg;
     VirtualClock clock;
     std::map<FormId, int> loads;
@@ -105,29 +96,17 @@ struct Kit {
     std::unique_ptr<Forms> forms;
 };
 
-// The shell windows over a running game.
-struct ShellKit : Kit {
-    explicit ShellKit(std::string folderPath = {})
-        : Kit({.shellWindows = true, .folder = std::move(folderPath)}) {}
-};
-
 // A dialog opened from the running game's menu, which freezes the game.
-struct OverGame : ShellKit {
-    explicit OverGame(void (GameWindowWidget::*menuItem)(), std::string folderPath = {})
-        : ShellKit(std::move(folderPath)), menu(menuItem) {
+struct OverGame : Kit {
+    explicit OverGame(void (GameWindowWidget::*menuItem)()) : Kit(Real::Shell), menu(menuItem) {
         forms->show(FormId::game);
         game = Kit::game();
         open();
     }
     void open() { (get<GameWindowWidget>(FormId::game)->*menu)(); }
-    int tankShots() const { return commands("play " + app->snd.tankShotSound.fileName()); }
+    int tankShots() const { return audio.count("play " + app->snd.tankShotSound.fileName()); }
     void (GameWindowWidget::*menu)();
     GameWindow* game = nullptr;
-};
-
-// The meta windows and the game window under a stand-in title.
-struct Rig : Kit {
-    explicit Rig(std::string folderPath = {}) : Kit({.folder = std::move(folderPath)}) {}
 };
 
 }  // namespace vrh::test

@@ -1,7 +1,5 @@
-// The windows of windows/title: the start-up window (the flags and button map
-// it resets, the exit watchdog), the title menu (which keys are its own, its
-// partial redraws), and the dialogs the running game's menu opens, which
-// freeze it (button configuration, options, credits), with its close box.
+// The windows of windows/title: the start-up window and its exit watchdog, the title menu, and the dialogs
+// from the running game's menu, which freeze it.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,124 +20,94 @@
 using namespace vrh;
 using namespace vrh::test;
 
-namespace {
-struct Startup {  // the media flag says No: nothing is extracted
-    Startup() {
-        kit.write("ws.txt", "No\r\n");
-        kit.forms->setFactory(FormId::startup, [this](Forms& f) -> Form* {
-            auto* w = new StartupWindow(f, StartupWindow::embedded());
-            w->onQuit = [this] { ++quits; };
-            return w;
-        });
-        kit.forms->load(FormId::startup);
-    }
-    ShellKit kit;
-    int quits = 0;
-};
-void pick(QComboBox* box, const char* name) { box->setCurrentIndex(box->findText(name)); }
-bool running(GameWindow* g) { return g->moveTimer.Enabled() && g->tankShotTimer.Enabled(); }
-}  // namespace
+static bool running(GameWindow* g) { return g->moveTimer.Enabled() && g->tankShotTimer.Enabled(); }
 
 class TitleWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards the Enter that closed another window also choosing "New Game", and
-    // keys acting on the title while another window is in front.
+    // Guards the Enter that closed another window choosing "New Game", and keys acting on the title while
+    // another window is in front.
     void onlyPressesMadeWithTheTitleInFrontAct() {
-        ShellKit k;
+        Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
-        auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
-        k.clock.advance(1100);  // past the first second, which ignores Start
+        k.tick(1100);  // past the first second, which ignores Start
         k.keys.tap(13);
-        k.clock.advance(100);
+        k.tick(100);
         QCOMPARE(k.loads[FormId::namePrompt], 0);  // not in front
         k.front(FormId::titleMenu);
         k.keys.keyDown(13);  // pressed in the window that just closed
         QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(w, &activate);
-        k.clock.advance(500);
+        QCoreApplication::sendEvent(k.get<TitleMenuWindow>(FormId::titleMenu), &activate);
+        k.tick(500);
         QCOMPARE(k.loads[FormId::namePrompt], 0);
         k.keys.keyUp(13);
         k.keys.tap(13);
-        k.clock.advance(100);
+        k.tick(100);
         QCOMPARE(k.loads[FormId::namePrompt], 1);
     }
 
     // Guards a frame drawn only where the scene moves differing anywhere from one drawn whole.
     void framesDrawnInPartsMatchFramesDrawnWhole() {
-        ShellKit k;
+        Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
         k.front(FormId::titleMenu);
         auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
         for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
             if (tick == 12) k.keys.tap(40);
-            k.clock.advance(100);
+            k.tick(100);
             TitleCanvas whole;  // a new canvas draws everything
             whole.draw(w->scene());
             QVERIFY2(w->renderer().canvas() == whole.renderer().canvas(), qPrintable(QString::number(tick)));
         }
     }
 
-    // Guards a restart keeping old bindings or window flags.
-    void startResetsFlagsAndButtonMap() {
-        Startup s;
-        ButtonMap& k = s.kit.app->globals.keys;
-        k = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
-        s.kit.app->globals.flags.gameShowing = s.kit.app->globals.flags.upgradesShowing = true;
-        s.kit.forms->unload(FormId::startup);
-        s.kit.forms->unload(FormId::titleMenu);
-        s.kit.forms->load(FormId::startup);
-        const int defaults[12] = {32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
-        const Int16* map[12] = {&k.keyA,  &k.keyB,    &k.keyC,    &k.keyX,     &k.keyY,     &k.keyZ,
-                                &k.keyUp, &k.keyDown, &k.keyLeft, &k.keyRight, &k.keyStart, &k.keySelect};
-        for (int i = 0; i < 12; ++i) QCOMPARE(int(*map[i]), defaults[i]);
-        const WindowFlags& f = s.kit.app->globals.flags;
+    // Guards a restart keeping old bindings or window flags, the watchdog ending the program under an open
+    // window, or never; and the program left running with no window shown.
+    void startResetsAndTheWatchdogWaitsForAnOpenShownWindow() {
+        Kit s(Real::Shell);
+        s.write("ws.txt", "No\r\n");  // the media flag says No: nothing is extracted
+        int quits = 0;
+        s.app->globals.keys = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
+        WindowFlags& f = s.app->globals.flags;
+        f.gameShowing = f.upgradesShowing = true;
+        s.forms->load(FormId::startup);
+        s.get<StartupWindow>(FormId::startup)->onQuit = [&quits] { ++quits; };
+        const ButtonMap defaults{32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
+        QVERIFY(std::memcmp(&s.app->globals.keys, &defaults, sizeof defaults) == 0);
         QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
-        QVERIFY(s.kit.forms->find(FormId::titleMenu)->isVisible());
-    }
-
-    // Guards the exit watchdog ending the program under an open window, or
-    // never; and a program left running with no window shown for a second.
-    void watchdogWaitsWhileAWindowCountsAsOpenAndShown() {
-        Startup s;
-        s.kit.clock.advance(1000);
-        QCOMPARE(s.quits, 0);
-        WindowFlags& f = s.kit.app->globals.flags;
+        QVERIFY(s.forms->find(FormId::titleMenu)->isVisible());
+        s.tick(1000);
         f.mainMenuShowing = false;
         for (bool WindowFlags::*flag :
              {&WindowFlags::loadShowing, &WindowFlags::gameShowing, &WindowFlags::highScoresShowing,
               &WindowFlags::buttonConfigShowing, &WindowFlags::nameShowing, &WindowFlags::aboutShowing,
               &WindowFlags::optionsShowing}) {
             f.*flag = true;
-            s.kit.clock.advance(300);
-            QCOMPARE(s.quits, 0);
+            s.tick(300);
             f.*flag = false;
         }
         f.gameShowing = true;  // a flag nobody will clear
         bool shown = true;
-        s.kit.get<StartupWindow>(FormId::startup)->anyWindowShown = [&] { return shown; };
-        s.kit.clock.advance(500);
-        shown = false;
-        s.kit.clock.advance(900);
-        shown = true;  // a window came back in time: the count starts again
-        s.kit.clock.advance(100);
-        shown = false;
-        s.kit.clock.advance(900);
-        QCOMPARE(s.quits, 0);
-        s.kit.clock.advance(100);
-        QCOMPARE(s.quits, 1);
+        s.get<StartupWindow>(FormId::startup)->anyWindowShown = [&] { return shown; };
+        for (int ms : {500, 900, 100}) {  // shown, hidden, back in time: the count starts again
+            s.tick(ms);
+            shown = !shown;
+        }
+        s.tick(900);
+        QCOMPARE(quits, 0);
+        s.tick(100);
+        QCOMPARE(quits, 1);
     }
 
-    // Guards Enter not pressing Ok from a key box, Ok not taking the keys or not
-    // resuming a paused game with its volley, and the close box keeping choices
-    // or resuming a game the player paused.
+    // Guards Enter not pressing Ok from a key box, Ok not taking the keys or not resuming a paused game with
+    // its volley, and the close box keeping choices or resuming a game the player paused.
     void keyConfigOkTakesTheKeysAndTheCloseBoxDiscards() {
         for (bool closeBox : {false, true}) {
             OverGame c(&GameWindowWidget::onKeyConfigChosen);
             QPointer<KeyConfigWindow> w = c.get<KeyConfigWindow>(FormId::keyConfig);
             c.game->volleyUnderway = c.game->pausedLabel.Visible = true;
             QCOMPARE(w->startKeyBox->currentText(), QStringLiteral("Enter"));
-            pick(w->aKeyBox, "Z");
+            w->aKeyBox->setCurrentIndex(w->aKeyBox->findText("Z"));
             w->startKeyBox->setEditText("Banana");  // an unknown typed name keeps that binding
             w->aKeyBox->setFocus();
             if (closeBox)
@@ -147,16 +115,14 @@ private slots:
             else
                 QTest::keyClick(w->aKeyBox, Qt::Key_Return);
             QTRY_VERIFY(!w || !w->isVisible());
-            QVERIFY(!c.app->globals.flags.buttonConfigShowing);
+            QVERIFY(!c.app->globals.flags.buttonConfigShowing && c.app->globals.keys.keyStart == 13);
             QCOMPARE(int(c.app->globals.keys.keyA), closeBox ? 32 : 90);
-            QCOMPARE(int(c.app->globals.keys.keyStart), 13);
-            QCOMPARE(running(c.game), !closeBox);
-            QCOMPARE(c.tankShots(), closeBox ? 0 : 1);
+            QVERIFY(running(c.game) != closeBox && c.tankShots() == !closeBox);
         }
     }
 
-    // Guards the typed or picked track not becoming the choice, Okay resuming a
-    // paused game, the close box not resuming it, and the reset without asking.
+    // Guards the typed or picked track not becoming the choice, Okay resuming a paused game, the close box
+    // not resuming it, and the reset without asking.
     void optionsChooseTheTrackResetOnYesAndResume() {
         OverGame o(&GameWindowWidget::onOptionsChosen);
         auto* w = o.get<OptionsWindow>(FormId::options);
@@ -171,8 +137,7 @@ private slots:
             o.msg.answer(answer);
             QTest::mouseClick(w->resetButton, Qt::LeftButton);
         }
-        QCOMPARE(o.read(kHighScoreFileName), highScoreResetText());
-        QCOMPARE(o.msg.shown().size(), size_t(3));
+        QVERIFY(o.read(kHighScoreFileName) == highScoreResetText() && o.msg.shown().size() == 3);
         QTest::mouseClick(w->okayButton, Qt::LeftButton);
         QVERIFY(!o.game->moveTimer.Enabled() && !o.app->globals.flags.optionsShowing && !w->isVisible());
         o.open();
@@ -181,28 +146,22 @@ private slots:
         QVERIFY(running(o.game) && !o.forms->loaded(FormId::options));
     }
 
-    // Guards the credits' Okay not resuming the game (the volley only when under way).
-    void creditsOkayResumesTheGame() {
+    // Guards the credits' Okay not resuming the game (the volley only when under way), and the game window's
+    // close box leaving the program running.
+    void creditsOkayResumesTheGameAndItsCloseBoxEndsIt() {
         for (bool volley : {true, false}) {
-            OverGame kit(&GameWindowWidget::onAboutChosen);
-            kit.game->volleyUnderway = volley;
-            QVERIFY(kit.app->globals.flags.aboutShowing && !kit.game->moveTimer.Enabled());
-            QTest::mouseClick(kit.get<CreditsWindow>(FormId::credits)->okayLabel, Qt::LeftButton);
-            QVERIFY(kit.game->moveTimer.Enabled() && kit.game->tankShotTimer.Enabled() == volley);
-            QCOMPARE(kit.tankShots(), volley ? 1 : 0);
-            QVERIFY(!kit.forms->loaded(FormId::credits) && !kit.app->globals.flags.aboutShowing);
+            OverGame o(&GameWindowWidget::onAboutChosen);
+            o.game->volleyUnderway = volley;
+            QVERIFY(o.app->globals.flags.aboutShowing && !o.game->moveTimer.Enabled());
+            QTest::mouseClick(o.get<CreditsWindow>(FormId::credits)->okayLabel, Qt::LeftButton);
+            QVERIFY(o.game->moveTimer.Enabled() && o.game->tankShotTimer.Enabled() == volley);
+            QVERIFY(o.tankShots() == volley && !o.forms->loaded(FormId::credits));
+            WindowFlags& f = o.app->globals.flags;
+            f.nameShowing = true;  // left set by the prompt that started the run
+            o.get<GameWindowWidget>(FormId::game)->close();
+            QVERIFY(!o.forms->loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
+            QVERIFY(!f.mainMenuShowing && !f.highScoresShowing);
         }
-    }
-
-    // Guards the game window's close box leaving the program running with no window.
-    void theGameWindowsCloseBoxLetsTheProgramEnd() {
-        ShellKit k;
-        k.forms->show(FormId::game);
-        WindowFlags& f = k.app->globals.flags;
-        f.nameShowing = true;  // left set by the prompt that started the run
-        k.get<GameWindowWidget>(FormId::game)->close();
-        QVERIFY(!k.forms->loaded(FormId::game));
-        QVERIFY(!f.nameShowing && !f.gameShowing && !f.mainMenuShowing && !f.highScoresShowing);
     }
 };
 

@@ -3,43 +3,29 @@
 #include <QApplication>
 #include <QtTest>
 
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
-namespace vrh::test {
-
-namespace {
-std::map<std::string, QtTestFactory>& registry() {
-    static std::map<std::string, QtTestFactory> tests;
+using Factories = std::map<std::string, std::function<std::unique_ptr<QObject>()>>;
+static Factories& registry() {
+    static Factories tests;  // filled by static initialisers, hence not a plain global
     return tests;
 }
-}  // namespace
 
-bool registerQtTest(const char* name, QtTestFactory make) {
-    registry().emplace(name, std::move(make));
-    return true;
+bool vrh::test::registerQtTest(const char* name, std::function<std::unique_ptr<QObject>()> make) {
+    return registry().emplace(name, std::move(make)).second;
 }
-
-}  // namespace vrh::test
 
 // Usage: <exe> [Class [QtTest options...]]
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto& tests = vrh::test::registry();
     const bool named = argc > 1 && argv[1][0] != '-';
-    if (named && !tests.contains(argv[1])) {
-        std::fprintf(stderr, "no test class %s\n", argv[1]);
-        return 2;
-    }
+    if (named && !registry().contains(argv[1])) return std::fprintf(stderr, "no test class %s\n", argv[1]), 2;
     std::vector<char*> args{argv[0]};
-    for (int i = named ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
+    args.insert(args.end(), argv + (named ? 2 : 1), argv + argc);
     int failures = 0;
-    for (const auto& [name, make] : tests) {
-        if (named && name != argv[1]) continue;
-        auto test = make();
-        failures += QTest::qExec(test.get(), int(args.size()), args.data());
-    }
+    for (const auto& [name, make] : registry())
+        if (!named || name == argv[1]) failures += QTest::qExec(make().get(), int(args.size()), args.data());
     return failures == 0 ? 0 : 1;
 }
