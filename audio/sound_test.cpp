@@ -25,14 +25,11 @@ struct SoundTest : ::testing::Test {
 // Guards the name lower-cased, only playable extensions opened, a missing file silent, and the
 // file closed when the player goes away.
 TEST_F(SoundTest, OpensOnlyPlayableFilesThatAreThere) {
-    for (auto [name, opens] : {std::pair{"BGM1.MP3", true},
-                               {"missing.wav", true},
-                               {"a.Wma", true},
-                               {"a.cda", true},
-                               {"jingle.wave", true},
-                               {"x.ogg", false},
-                               {"a.mp3.txt", false},
-                               {"mp3", false}}) {
+    const std::pair<const char*, bool> names[] = {
+        {"BGM1.MP3", true},    {"missing.wav", true}, {"a.Wma", true},      {"a.cda", true},
+        {"jingle.wave", true}, {"x.ogg", false},      {"a.mp3.txt", false}, {"mp3", false},
+    };
+    for (auto [name, opens] : names) {
         Sound s(audio);
         s.open(path(name));
         s.play();
@@ -54,25 +51,10 @@ TEST_F(SoundTest, CommandsAndQueries) {
         {[](Sound& s) { s.playRange(2.5, 1500); },
          {"volume " + p + " 50", "play " + p + " from 2.5 to 1500"}},
         {[](Sound& s) { s.stop(); }, {"stop " + p}},
-        {[](Sound& s) {
-             s.pause();
-             s.resume();
-         },
-         {"pause " + p, "resume " + p}},
-        {[](Sound& s) {
-             s.setMuted(true);
-             s.play();
-             s.setVolume(80);
-             s.setMuted(false);
-         },
+        {[](Sound& s) { s.pause(), s.resume(); }, {"pause " + p, "resume " + p}},
+        {[](Sound& s) { s.setMuted(true), s.play(), s.setVolume(80), s.setMuted(false); },
          {"volume " + p + " 0", "play " + p, "volume " + p + " 0", "volume " + p + " 80"}},
-        {[](Sound& s) {
-             s.close();
-             s.close();
-             s.play();
-             s.stop();
-         },
-         {"close " + p}},
+        {[](Sound& s) { s.close(), s.close(), s.play(), s.stop(); }, {"close " + p}},
         {[&](Sound& s) { s.open(path("bgm1.mp3")); },
          {"open " + path("bgm1.mp3"), "volume " + path("bgm1.mp3") + " 50"}},
     };

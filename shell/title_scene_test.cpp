@@ -26,7 +26,8 @@ struct Title : ::testing::Test, TitleHost {
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.onAnimationTick(true));
     }
-    void tap(int vk) { keys.tap(vk), tick(); }
+    int ticks(int n) { return tick(n), scene.highlighted(); }  // the entry highlighted after them
+    int tap(int vk) { return keys.tap(vk), ticks(1); }
 
     test::ScratchFolder folder{"vrh_title_scene"};  // the players need files to open
     std::string log;
@@ -56,8 +57,8 @@ TEST_F(Title, ShipBobsAndStripsScroll) {
     run(179);
     for (auto [t, y] : {std::pair{1, 183}, {43, 353}, {44, 353}, {45, 350}, {93, 179}, {94, 182}})
         EXPECT_EQ(ys[size_t(t - 1)], y) << "tick " << t;
-    EXPECT_EQ(*std::min_element(ys.begin() + 43, ys.end()), 179);
-    EXPECT_EQ(*std::max_element(ys.begin() + 43, ys.end()), 353);
+    const auto [low, high] = std::minmax_element(ys.begin() + 43, ys.end());
+    EXPECT_EQ(std::pair(*low, *high), std::pair(179, 353));
     run(821);
     EXPECT_EQ(scene.titleBand1X.size(), 11u) << "one more tile every 120 ticks";
     Frame below, logo;
@@ -76,18 +77,13 @@ TEST_F(Title, MenuKeys) {
     EXPECT_FALSE(scene.inputArmed);
     tick(2);
     EXPECT_TRUE(scene.inputArmed && log.empty()) << log;
-    tap(38);
-    EXPECT_EQ(scene.highlighted(), 3) << "Up from New Game is Quit";
-    tap(40);
-    EXPECT_EQ(scene.highlighted(), 0) << "Down from Quit is New Game";
+    EXPECT_EQ(tap(38), 3) << "Up from New Game is Quit";
+    EXPECT_EQ(tap(40), 0) << "Down from Quit is New Game";
     keys.keyDown(40);
-    tick(3);
-    EXPECT_EQ(scene.highlighted(), 1) << "held under 300 ms: one move";
-    tick(2);
-    EXPECT_EQ(scene.highlighted(), 3) << "held past the delay: one move per tick";
+    EXPECT_EQ(ticks(3), 1) << "held under 300 ms: one move";
+    EXPECT_EQ(ticks(2), 3) << "held past the delay: one move per tick";
     keys.keyDown(38);
-    tick(3);
-    EXPECT_EQ(scene.highlighted(), 3) << "both together move nothing";
+    EXPECT_EQ(ticks(3), 3) << "both together move nothing";
     EXPECT_EQ(audio.count("play " + snd.menuMoveSound.fileName()), 5);
     keys.releaseAll();
     tap(13);
