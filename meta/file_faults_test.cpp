@@ -17,7 +17,6 @@ using namespace vrh;
 namespace fs = std::filesystem;
 
 namespace {
-
 HighScoreTable playedTable() {  // names with commas, quotes and blanks
     HighScoreTable t = defaultHighScores();
     for (auto [name, score] :
@@ -35,7 +34,6 @@ bool sameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
 }
 
 size_t entries(const fs::path& dir) { return size_t(std::distance(fs::directory_iterator(dir), {})); }
-
 }  // namespace
 
 // Guards a cut file losing a whole entry, or written back differently from what was read (the only

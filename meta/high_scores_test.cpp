@@ -11,7 +11,6 @@
 using namespace vrh;
 using test::fixture;
 
-namespace {
 // The default table as the reset writes it, typed out by hand.
 const std::string kResetText =
     "Brisko\r\n50000\r\n100\r\nTolm\r\n45000\r\n90\r\nPell\r\n40000\r\n80\r\nSudrane\r\n35000\r\n70\r\n"
@@ -19,15 +18,13 @@ const std::string kResetText =
     "Inc.\r\n10000\r\n20\r\nEnjoy!\r\n5000\r\n10\r\n";
 
 // kResetText from the entry of `from` on, up to the entry of `to`.
-std::string resetText(const char* from, const char* to = "") {
+static std::string resetText(const char* from, const char* to = "") {
     const size_t start = kResetText.find(from);
     return kResetText.substr(start, *to ? kResetText.find(to) - start : std::string::npos);
 }
-}  // namespace
 
-// Guards the reset file's bytes, the default table where there is no file, the insert position (above
-// the first entry beaten, below equal ones), the entries moving down, the blanks around new numbers,
-// scores compared as numbers, and the row that pulses.
+// Guards the reset file, the table without a file, the insert position (above the first entry beaten,
+// below equal ones), entries moving down, new numbers' blanks, scores compared as numbers, the pulsing row.
 TEST(HighScores, ResetTableAndARunGoingAboveTheFirstEntryItBeats) {
     EXPECT_EQ(highScoreResetText(), kResetText);
     EXPECT_EQ(serializeHighScores(parseHighScores(std::nullopt).table), kResetText) << "no file";

@@ -13,13 +13,11 @@
 using namespace vrh;
 using Items = std::vector<std::string>;
 
-namespace {
-std::string joined(const Items& items) {
+static std::string joined(const Items& items) {
     std::string s;
     for (const std::string& item : items) s += "[" + item + "]";
     return s;
 }
-}  // namespace
 
 // Guards item splitting: separators, line ends (LF then CR is two), blanks (leading skipped, trailing
 // kept), empty items and quoting (a quote ends at its line's end).

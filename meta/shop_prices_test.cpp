@@ -7,17 +7,15 @@
 using namespace vrh;
 using B = ShopButtonId;
 
-namespace {
 // Enabled buttons in the order HP, attack, defence, Mega, Giga, Omega, Ninja, Shocker, Psychic.
-std::string enabled(const ShopState& s) {
+static std::string enabled(const ShopState& s) {
     std::string m;
     for (const ShopButton& b : s.buttons) m += b.enabled ? '1' : '0';
     return m;
 }
-std::string shotPrices(const ShopState& s) {
+static std::string shotPrices(const ShopState& s) {
     return s.button(B::Mega).caption + "/" + s.button(B::Giga).caption + "/" + s.button(B::Omega).caption;
 }
-}  // namespace
 
 // Guards 10 x 2^value (not 2^gain; 10 at or below the start), doubling, the price read back from the
 // caption (exponent form, capped at the largest double) and a stat saturating.
@@ -45,10 +43,8 @@ TEST(ShopPrices, StatPrices) {
     EXPECT_EQ(int(s.playerDefense), 32767);
 }
 
-// Guards each shot's and gun's price (a price equal to the money buys) and bonus (only the Ninja gun sets
-// the shot size); what the opening disables (owned and lesser shots and guns, nothing kept from the last
-// visit), what a purchase disables at once and the next refresh after it; the opening leaving shot
-// prices to the refresh, and an unknown gun changing no prices.
+// Guards shot and gun prices (the money exactly buys) and bonuses (only the Ninja gun sizes the shot), what
+// the opening (keeping nothing from the last visit), a purchase and the refresh disable, and shot prices.
 TEST(ShopPrices, ShotsAndGuns) {
     const std::tuple<const char*, const char*, int64_t, B, const char*> cases[] = {
         // gun, shot, money, button: bought?, attack, shot size, buttons | after a refresh, and shot prices

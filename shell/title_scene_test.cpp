@@ -11,7 +11,6 @@
 using namespace vrh;
 
 namespace {
-
 struct Title : ::testing::Test, TitleHost {
     void showNamePrompt() override { log += "name "; }
     void showLoadWindow() override { log += "load "; }
@@ -39,7 +38,6 @@ struct Title : ::testing::Test, TitleHost {
     MediaPaths paths;
     TitleScene scene{TitleServices{g, globals, keys, snd, paths, *this}};
 };
-
 }  // namespace
 
 // Guards the ship's bobbing range and turning ticks, the strips' scrolling, growth and culling.

@@ -1,4 +1,5 @@
-// The real audio device: readers, resampling track and timing, headless.
+// The audio layer: readers, the resampling track, the device's timing (headless), and the Sound player
+// against a recording device.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +10,9 @@
 
 #include "audio/AudioDevice.h"
 #include "audio/Decoder.h"
+#include "audio/Sound.h"
 #include "audio/Track.h"
+#include "platform/RecordingAudio.h"
 #include "tests/support/ScratchFolder.h"
 
 using namespace vrh;
@@ -17,7 +20,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
 const fs::path kData = fs::path(VRH_TEST_DATA) / "audio";
 
 std::string bytesOf(const fs::path& file) {
@@ -31,8 +33,7 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return condition();
 }
 
-// A reader of a ramp: frame f, channel c holds (f + 1) * (c ? -1 : 1) / 1e5; it may hold fewer
-// frames than it announces.
+// A reader of a ramp (see value()); it may hold fewer frames than it announces.
 struct Ramp : audio::Decoder {
     Ramp(int rate, int channels, int64_t frames, int64_t framesHeld) : actual(framesHeld) {
         rate_ = rate, channels_ = channels, frames_ = frames;
@@ -48,11 +49,10 @@ struct Ramp : audio::Decoder {
     int64_t actual, next = 0;
     int seeks = 0;
 };
-
 }  // namespace
 
 // Guards gapless lengths (exactly the samples encoded), data read to the end and not silence, from a
-// file and from memory; and junk, cut, data-less, folder, missing or wrongly named files refused.
+// file and from memory; and junk, cut, data-less, folder or wrongly named files refused.
 TEST(AudioDecoder, ReadsWhatWasEncodedAndRefusesTheRest) {
     using enum audio::Format;
     for (auto [name, format, rate, frames] : {std::tuple{"tone44k.mp3", Mp3, 44100, 44100},
@@ -73,17 +73,16 @@ TEST(AudioDecoder, ReadsWhatWasEncodedAndRefusesTheRest) {
     const test::ScratchFolder dir("vrh audio refused");  // blanks on purpose
     const std::string good = bytesOf(kData / "blip22k.wav"), cut = good.substr(0, 20),
                       noData = good.substr(0, 44), text(3000, 'k'), junk = "RIFF....WAVEjunk", none;
+    fs::create_directories(dir / "folder.wav");
     const std::pair<const char*, std::string> files[] = {
-        {"text.mp3", text},     {"text.wav", junk}, {"empty.mp3", none}, {"cut.wav", cut},
-        {"nodata.wav", noData}, {"good.ogg", good}, {"good", good},      {"GOOD.WAVE", good},
+        {"text.mp3", text}, {"text.wav", junk},     {"empty.mp3", none},
+        {"cut.wav", cut},   {"nodata.wav", noData}, {"good.ogg", good},
+        {"good", good},     {"folder.wav", none},   {"GOOD.WAVE", good},
     };
     for (const auto& [name, bytes] : files) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
         EXPECT_EQ(bool(audio::openDecoder(dir / name)), std::string(name) == "GOOD.WAVE") << name;
     }
-    fs::create_directories(dir / "folder.wav");
-    for (const char* name : {"folder.wav", "missing.wav"})
-        EXPECT_FALSE(audio::openDecoder(dir / name)) << name;
 }
 
 // Guards 22050 Hz mono interpolated to 44100 Hz on both sides, the position in source frames, and a
@@ -103,7 +102,8 @@ TEST(AudioTrack, ResamplesUpmixesAndStopsWhereTheDataEnds) {
         << "then silence: 17640 frames left after the first 100 ms, twice as many out";
 }
 
-// Guards bad ranges and volumes refused; from/to, pause, volume, seeking and restart from frame 0.
+// Guards bad ranges and volumes refused; from/to, pause, volume (1000 is full), seeking and restart from
+// frame 0.
 TEST(AudioTrack, RangesSeekPauseAndVolume) {
     auto reader = std::make_unique<Ramp>(44100, 2, 44100, 44100);
     Ramp* raw = reader.get();
@@ -152,14 +152,12 @@ protected:
     std::unique_ptr<AudioOutput> device;
 };
 
-// Guards lengths in ms, two files at once, playing to the very end, stop rewinding, pause holding the
-// position, ranges ending where asked, a second open answering the same track, bad files and ranges
-// doing nothing, and calls racing the mixer.
+// Guards lengths, two files at once, playing to the very end, stop rewinding, pause holding, ranges
+// ending where asked, a second open answering the same track, bad files and ranges, calls racing the mixer.
 TEST_P(AudioDeviceTest, PlaysInTime) {
     const TrackId s = device->open(stereo), m = device->open(mono);  // 1 s and 0.6 s
     EXPECT_EQ(std::pair(device->lengthMs(s), device->lengthMs(m)), std::pair(int64_t(1000), int64_t(600)));
     const std::pair<TrackMode, int64_t> stoppedAt0{TrackMode::Stopped, 0};
-    EXPECT_EQ(state(s), stoppedAt0);
     for (const std::string& bad : {(dir / "missing.wav").string(), std::string(), dir.string()})
         EXPECT_EQ(device->open(bad), TrackId::None);
     for (auto [from, to] : {std::pair{100.0, 50.0}, {9999.0, 0.0}, {0.0, 1001.0}, {-5.0, 0.0}})
@@ -199,3 +197,54 @@ INSTANTIATE_TEST_SUITE_P(Outputs, AudioDeviceTest,
                          ::testing::Values("dummy", nullptr, "no_such_sound_driver"), [](const auto& p) {
                              return std::string(std::array{"Sdl", "Clock", "NoDriver"}[p.index]);
                          });
+
+// Guards the name lower-cased, only playable extensions opened, a missing file silent, the file closed
+// when the player goes away; each command's calls: the volume before a play (0 while muted), ranges, stop
+// as stop, pause, resume, a second close; the queries read from the device; a second open keeping the first.
+TEST(Sound, OpensOnlyPlayableFilesThatAreThereAndSendsEachCommand) {
+    const test::ScratchFolder dir("vrh_sound");  // lower case: the player lower-cases what it opens
+    for (const char* f : {"bgm1.mp3", "ps2.wav"}) std::ofstream(dir / f) << "x";
+    const auto path = [&](const std::string& name) { return (dir / name).string(); };
+    RecordingAudio audio;
+    const std::pair<const char*, bool> names[] = {
+        {"BGM1.MP3", true},    {"missing.wav", true}, {"a.Wma", true},      {"a.cda", true},
+        {"jingle.wave", true}, {"x.ogg", false},      {"a.mp3.txt", false}, {"mp3", false},
+    };
+    for (auto [name, opens] : names) {
+        Sound s(audio);
+        s.open(path(name));
+        s.play();
+        s.setVolume(80);
+        EXPECT_EQ(s.isOpen(), opens) << name;
+        EXPECT_EQ(s.mode(), TrackMode::NotOpen) << "the recording device answers nothing";
+    }
+    const std::string bgm = path("bgm1.mp3");
+    EXPECT_EQ(audio.calls,
+              (std::vector<std::string>{"open " + bgm, "volume " + bgm + " 50", "volume " + bgm + " 50",
+                                        "play " + bgm, "volume " + bgm + " 80", "close " + bgm}));
+    const std::string p = path("ps2.wav");
+    const std::pair<std::function<void(Sound&)>, std::vector<std::string>> cases[] = {
+        {[](Sound& s) { s.play(); }, {"volume " + p + " 50", "play " + p}},
+        {[](Sound& s) { s.playRange(2.5, 1500); },
+         {"volume " + p + " 50", "play " + p + " from 2.5 to 1500"}},
+        {[](Sound& s) { s.stop(); }, {"stop " + p}},
+        {[](Sound& s) { s.pause(), s.resume(); }, {"pause " + p, "resume " + p}},
+        {[](Sound& s) { s.setMuted(true), s.play(), s.setVolume(80), s.setMuted(false); },
+         {"volume " + p + " 0", "play " + p, "volume " + p + " 0", "volume " + p + " 80"}},
+        {[](Sound& s) { s.close(), s.close(), s.play(), s.stop(); }, {"close " + p}},
+        {[&](Sound& s) { s.open(bgm); }, {"open " + bgm, "volume " + bgm + " 50"}},
+    };
+    for (const auto& [command, calls] : cases) {
+        Sound s(audio);
+        s.open(p);
+        audio.calls.clear();
+        command(s);
+        EXPECT_EQ(audio.calls, calls) << calls.back();
+    }
+    Sound s(audio);
+    s.open(bgm);
+    audio.answers[bgm] = {TrackMode::Paused, 68123, 1250};
+    EXPECT_EQ(std::tuple(s.mode(), s.lengthMs(), s.positionMs()), std::tuple(TrackMode::Paused, 68123, 1250));
+    s.close();
+    EXPECT_EQ(std::tuple(s.mode(), s.lengthMs(), s.positionMs()), std::tuple(TrackMode::NotOpen, 0, 0));
+}
