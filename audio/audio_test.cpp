@@ -1,5 +1,4 @@
-// The audio layer: readers, the resampling track, the device's timing (headless), and the Sound player
-// against a recording device.
+// The audio layer: readers, the resampling track, the device's timing, the Sound player's calls.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -85,9 +84,9 @@ TEST(AudioDecoder, ReadsWhatWasEncodedAndRefusesTheRest) {
     }
 }
 
-// Guards 22050 Hz mono interpolated to 44100 Hz on both sides, the position in source frames, and a
-// damaged file holding fewer frames than announced stopping where its data ends.
-TEST(AudioTrack, ResamplesUpmixesAndStopsWhereTheDataEnds) {
+// Guards 22050 Hz mono interpolated to 44100 Hz stereo, positions in source frames, a damaged file stopping
+// where its data ends; bad ranges and volumes refused, from/to, pause, volume, seeking, restart from 0.
+TEST(AudioTrack, ResamplesRangesSeeksPausesAndScales) {
     audio::Track t(std::make_unique<Ramp>(22050, 1, 22050, 19845), 44100);  // 0.9 s of the 1 s announced
     ASSERT_TRUE(t.play(std::nullopt, std::nullopt));
     std::vector<float> out(2 * 88200, 0.0f);
@@ -100,35 +99,31 @@ TEST(AudioTrack, ResamplesUpmixesAndStopsWhereTheDataEnds) {
     EXPECT_EQ(std::pair(t.mode(), t.positionFrames()), std::pair(audio::Mode::Stopped, int64_t(19845)));
     EXPECT_TRUE(out[2 * 35279] != 0.0f && out[2 * 35280] == 0.0f)
         << "then silence: 17640 frames left after the first 100 ms, twice as many out";
-}
-
-// Guards bad ranges and volumes refused; from/to, pause, volume (1000 is full), seeking and restart from
-// frame 0.
-TEST(AudioTrack, RangesSeekPauseAndVolume) {
     auto reader = std::make_unique<Ramp>(44100, 2, 44100, 44100);
     Ramp* raw = reader.get();
-    audio::Track t(std::move(reader), 44100);
+    audio::Track u(std::move(reader), 44100);  // 1 s of stereo at the device's rate
     for (auto [from, to] :
          {std::pair<double, std::optional<double>>{2000.0, std::nullopt}, {0.0, 1001.0}, {600.0, 500.0}})
-        EXPECT_FALSE(t.play(from, to)) << from;
-    EXPECT_FALSE(t.setVolume(1001));
-    EXPECT_EQ(t.mode(), audio::Mode::Stopped);
-    ASSERT_TRUE(t.setVolume(500) && t.play(200.0, 300.0));
-    std::vector<float> out(2 * 44100, 0.25f);  // the track adds to what is there
-    t.mixInto(out.data(), 441);
+        EXPECT_FALSE(u.play(from, to)) << from;
+    EXPECT_FALSE(u.setVolume(1001));
+    EXPECT_EQ(u.mode(), audio::Mode::Stopped);
+    ASSERT_TRUE(u.setVolume(500) && u.play(200.0, 300.0));
+    std::fill(out.begin(), out.end(), 0.25f);  // the track adds to what is there
+    u.mixInto(out.data(), 441);
     for (int c : {0, 1})
-        EXPECT_NEAR(out[c], 0.25f + 0.5f * Ramp::value(8820, c), 1e-7) << "from 200 ms, at half volume";
-    t.pause();
-    t.mixInto(out.data(), 441);
-    EXPECT_EQ(t.positionMs(), 210) << "paused";
-    t.resume();
+        EXPECT_NEAR(out[c], 0.25f + 0.5f * Ramp::value(8820, c), 1e-7)
+            << "from 200 ms, at half volume (of 1000)";
+    u.pause();
+    u.mixInto(out.data(), 441);
+    EXPECT_EQ(u.positionMs(), 210) << "paused";
+    u.resume();
     std::fill(out.begin(), out.end(), 0.0f);
-    t.mixInto(out.data(), 44100);
-    EXPECT_EQ(std::pair(t.mode(), t.positionMs()), std::pair(audio::Mode::Stopped, int64_t(300)));
+    u.mixInto(out.data(), 44100);
+    EXPECT_EQ(std::pair(u.mode(), u.positionMs()), std::pair(audio::Mode::Stopped, int64_t(300)));
     EXPECT_TRUE(out[2 * 3968] != 0.0f && out[2 * 3969] == 0.0f) << "ends at 300 ms";
-    EXPECT_TRUE(t.seekMs(333) && t.positionMs() == 333 && !t.seekMs(1001));
-    ASSERT_TRUE(t.play(0.0, std::nullopt));
-    t.mixInto(out.data(), 1);
+    EXPECT_TRUE(u.seekMs(333) && u.positionMs() == 333 && !u.seekMs(1001));
+    ASSERT_TRUE(u.play(0.0, std::nullopt));
+    u.mixInto(out.data(), 1);
     EXPECT_EQ(raw->seeks, 2) << "restart reads from the first frame again";
 }
 

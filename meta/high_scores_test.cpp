@@ -56,7 +56,6 @@ TEST(HighScores, DamagedFilesAreRepaired) {
     for (double score : {0.0, -10.0})
         EXPECT_FALSE(insertHighScore(r.table, "Neg", score, 1)) << score << ": not even above -50";
     EXPECT_EQ(insertHighScore(r.table, "Anna", 1, 1), 0) << "1 beats a score that ranks as 0";
-    EXPECT_EQ(rowText(r.table, 1).score, "lots");
     EXPECT_EQ(
         serializeHighScores(r.table),
         "Anna\r\n 1 \r\n 1 \r\nBob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n" + resetText("Pell", "Enjoy!"));
@@ -70,8 +69,7 @@ TEST(HighScores, DamagedFilesAreRepaired) {
     EXPECT_EQ(readItems(serializeHighScores(r.table)).size(), 30u);
 }
 
-// Guards the bands' directions and speeds, when and where a new tile is appended, per-tick work growing
-// with the kept tiles, and gaps in the view.
+// Guards the bands' directions and speeds, new tiles at x 0, per-tick work growing, and gaps in the view.
 TEST(HighScoreBands, OuterBandsMoveLeftMiddleBandRightAndTilesAreAppendedAtZero) {
     HighScoreBands b;
     constexpr int kW = HighScoreBands::kTileW;

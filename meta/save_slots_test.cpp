@@ -13,9 +13,10 @@ static SaveSlots read(const std::optional<std::string>& text, SaveFileRead* resu
     return slots;
 }
 
-// Guards the field order, line ends and number form, rounding (ties to even) and saturation of numbers
-// read, full HP on loading, and no half-loaded run from a slot with text or nothing in a number field.
-TEST(SaveSlots, TheTenFieldsInOrder) {
+// Guards the field order, line ends, number form, rounding (ties to even) and saturation, full HP on loading,
+// no half-loaded run; a missing file created, blank slots not new, the captions, fields the file does not
+// reach wiped, items past the thirtieth dropped.
+TEST(SaveSlots, TheTenFieldsInOrderReadAndWritten) {
     GameState run;  // level 1, HP 5, attack 1, defence 0, score 0, lives 5
     run.money = 1500;
     run.gunType = "Ninja";
@@ -38,17 +39,12 @@ TEST(SaveSlots, TheTenFieldsInOrder) {
     EXPECT_EQ(error->message(), "This file cannot be loaded: its money \"lots\" is not a number.");
     EXPECT_EQ(std::pair(int(run.level), name), std::pair(2, std::string("N"))) << "nothing is restored";
     EXPECT_EQ(loadRunFromSlot(read("N\r\n 3 \r\n"), 0, run, name)->field, SaveField::MaxHP);
-}
-
-// Guards a missing file not being created, blank slots not counting as new, the captions, fields the
-// file does not reach being wiped, and items past the thirtieth spilling into the slots or the rewrite.
-TEST(SaveSlots, ReadingTheFile) {
     SaveFileRead r;
     EXPECT_TRUE(isNewFile(read(std::nullopt, &r), 2));
     EXPECT_TRUE(r.createEmptyFile);
     read(std::string(), &r);
     EXPECT_FALSE(r.createEmptyFile) << "an empty file is there";
-    SaveSlots slots = read(",,,,,,,,,\r\nX");
+    slots = read(",,,,,,,,,\r\nX");
     using enum CaptionMoment;
     EXPECT_EQ(slotCaption(slots, 0, Opening) + "|" + slotCaption(slots, 1, Opening) + "|" +
                   slotCaption(slots, 1, AfterQuestion),

@@ -80,8 +80,7 @@ TEST(ShopPrices, ShotsAndGuns) {
     }
 }
 
-// Guards a pad step landing beside rather than ahead or on a disabled button, and the focus
-// staying on a button a purchase disabled.
+// Guards a pad step landing beside, not ahead, or on a disabled button; the focus on a button just bought.
 TEST(ShopFocus, MovesToTheNearestEnabledButtonThatWay) {
     enum { HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next };
     const auto buttons = [](std::initializer_list<int> off) {
