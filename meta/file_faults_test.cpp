@@ -87,8 +87,7 @@ TEST(FileFaults, AFileIsReplacedWholeOrLeftAlone) {
     for (const char* name : {".vrhhs.txt.Ab12cd", ".ws.txt.x_Y9zq", ".hidden", "keep.txt"})
         std::ofstream(dir / name) << "x";
     removeLeftoverTemporaryFiles(dir);
-    EXPECT_EQ(entries(dir), std::size(planted) + 4)
-        << "a killed write's leftovers go, .hidden and keep.txt stay";
+    EXPECT_EQ(entries(dir), std::size(planted) + 4) << "leftovers go, .hidden and keep.txt stay";
 }
 
 // Guards a killed write leaving half a file (two copies at once: windows/faults_test).

@@ -39,8 +39,7 @@ TEST(ShopPrices, StatPrices) {
     EXPECT_EQ(std::tuple(int64_t(s.money), int(s.playerMaxHP), s.button(B::UpHP).caption),
               std::tuple(int64_t(2147483647 - 1500), 6, std::string("3000")));
     s.playerDefense = 32767;
-    EXPECT_TRUE(buy(s, B::DefUp));
-    EXPECT_EQ(int(s.playerDefense), 32767);
+    EXPECT_TRUE(buy(s, B::DefUp) && s.playerDefense == 32767) << "bought, the stat saturated";
 }
 
 // Guards shot and gun prices (the money exactly buys) and bonuses (only the Ninja gun sizes the shot), what
@@ -83,28 +82,24 @@ TEST(ShopPrices, ShotsAndGuns) {
 // Guards a pad step landing beside, not ahead, or on a disabled button; the focus on a button just bought.
 TEST(ShopFocus, MovesToTheNearestEnabledButtonThatWay) {
     enum { HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next };
-    const auto buttons = [](std::initializer_list<int> off) {
+    const auto buttons = [](int off) {  // a bit per disabled button
         const int xy[10][2] = {{464, 96},  {464, 128}, {464, 160}, {480, 328}, {480, 368},
                                {480, 408}, {96, 328},  {96, 368},  {96, 408},  {312, 516}};
         std::vector<FocusTarget> t;
-        for (const auto& p : xy) t.push_back({p[0], p[1], 97, 17, true});
-        for (int i : off)
-            if (i >= 0) t[size_t(i)].enabled = false;
+        for (int i = 0; i < 10; ++i) t.push_back({xy[i][0], xy[i][1], 97, 17, !(off >> i & 1)});
         return t;
     };
     using S = FocusStep;
     const std::tuple<int, S, int, int> cases[] = {
-        // from, step, the button disabled (-1: none), to
-        {Next, S::Up, -1, Omega},     {Omega, S::Up, -1, Giga},    {Def, S::Down, -1, Mega},
-        {Mega, S::Left, -1, Ninja},   {Ninja, S::Right, -1, Mega}, {HP, S::Up, -1, HP},
-        {Next, S::Down, -1, Next},    {Next, S::Up, Omega, Giga},  {Attack, S::Down, Def, Mega},
-        {Psychic, S::Down, -1, Next},
+        // from, step, the buttons disabled, to
+        {Next, S::Up, 0, Omega},     {Omega, S::Up, 0, Giga},         {Def, S::Down, 0, Mega},
+        {Mega, S::Left, 0, Ninja},   {Ninja, S::Right, 0, Mega},      {HP, S::Up, 0, HP},
+        {Next, S::Down, 0, Next},    {Next, S::Up, 1 << Omega, Giga}, {Attack, S::Down, 1 << Def, Mega},
+        {Psychic, S::Down, 0, Next},
     };
     for (auto [from, step, off, to] : cases)
-        EXPECT_EQ(moveFocus(buttons({off}), from, step), to) << from << " " << int(step);
-    EXPECT_EQ(keepFocusEnabled(buttons({}), Ninja), Ninja);
-    EXPECT_EQ(keepFocusEnabled(buttons({Ninja, Shocker}), Ninja), Psychic);
-    EXPECT_EQ(
-        keepFocusEnabled(buttons({HP, Attack, Def, Mega, Giga, Omega, Ninja, Shocker, Psychic, Next}), Next),
-        -1);
+        EXPECT_EQ(moveFocus(buttons(off), from, step), to) << from << " " << int(step);
+    EXPECT_EQ(keepFocusEnabled(buttons(0), Ninja), Ninja);
+    EXPECT_EQ(keepFocusEnabled(buttons(1 << Ninja | 1 << Shocker), Ninja), Psychic);
+    EXPECT_EQ(keepFocusEnabled(buttons(1023), Next), -1) << "all ten disabled";
 }

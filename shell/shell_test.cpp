@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -38,7 +37,6 @@ TEST(CommandLine, AnswersVersionAndHelpAndLeavesTheRestToTheGame) {
 // Guards the names' order in the binding boxes, their codes, and lookups being exact.
 TEST(KeyNames, FiftyFourNamesInBoxOrderWithExactLookups) {
     const auto& list = keyNameList();
-    ASSERT_EQ(list.size(), 54u);
     const std::pair<size_t, std::pair<std::string_view, int>> at[] = {
         {0, {"A", 65}},           {25, {"Z", 90}},         {26, {"0", 48}},       {35, {"9", 57}},
         {36, {"SpaceBar", 32}},   {37, {"Shift", 16}},     {38, {"Enter", 13}},   {39, {"Tab", 9}},
@@ -46,12 +44,9 @@ TEST(KeyNames, FiftyFourNamesInBoxOrderWithExactLookups) {
         {52, {"RightArrow", 39}}, {53, {"LeftArrow", 37}},
     };
     for (const auto& [i, key] : at) EXPECT_EQ(std::pair(list[i].name, list[i].code), key) << i;
-    std::set<int> codes;
-    for (const KeyName& k : list) codes.insert(k.code);
-    EXPECT_EQ(codes.size(), 54u) << "no code twice";
-    EXPECT_EQ(keyCodeOf("NumPad5"), 101);
+    for (const KeyName& k : list)  // both ways, so no code twice
+        EXPECT_TRUE(keyCodeOf(k.name) == k.code && keyNameOf(k.code) == k.name) << k.name;
     for (const char* name : {"Spacebar", "m", "Enter ", ""}) EXPECT_FALSE(keyCodeOf(name)) << name;
-    EXPECT_EQ(keyNameOf(105), "NumPad9");
     EXPECT_FALSE(keyNameOf(112)) << "F1 cannot be bound";
 }
 
@@ -99,8 +94,7 @@ TEST(Extraction, ResToFileWritesTheBytesUnchanged) {
         EXPECT_EQ(readTextFile(file), bytes);
     }
     EXPECT_EQ(ResToFile(dir / "missing" / "x.wav", 119, media, true), ResToFileResult::WriteFailed);
-    EXPECT_NE(unwritableFolderNotice("/opt/games/varnholt").find("\"/opt/games/varnholt\""),
-              std::string::npos);
+    EXPECT_NE(unwritableFolderNotice("/opt/vh").find("\"/opt/vh\""), std::string::npos);
 }
 
 // Guards the factor (the smaller of width and height), the centring, the fallback to stretching; the
@@ -121,11 +115,12 @@ TEST(Scaling, WholeFactorIsCentredTooSmallAClientStretchesAndTheSettingChoosesIt
     }
     EXPECT_EQ(presentRect(ScaleMode::Stretch, 323, 361, 1920, 1080), (PixelRect{0, 0, 1920, 1080}));
     EXPECT_EQ(Settings{}.scaleMode(), ScaleMode::Stretch);
-    for (const char* text : {"[Display]\r\nWholeNumberScaling = 1\r\n", "WholeNumberScaling=true"})
-        EXPECT_TRUE(parseSettings(text).wholeNumberScaling) << text;
+    std::string read;
     for (const char* text :
-         {"[Display]\nWholeNumberScaling=0\n", "\x01\xff garbage\n=\n[Display\nWholeNumberScaling=maybe\n"})
-        EXPECT_FALSE(parseSettings(text).wholeNumberScaling) << text;
+         {"[Display]\r\nWholeNumberScaling = 1\r\n", "WholeNumberScaling=true",
+          "[Display]\nWholeNumberScaling=0\n", "\x01\xff junk\n=\n[Display\nWholeNumberScaling=maybe\n"})
+        read += parseSettings(text).wholeNumberScaling ? '1' : '0';
+    EXPECT_EQ(read, "1100");
     const test::ScratchFolder dir("vrh_settings_test");
     ASSERT_TRUE(saveSettings(dir / kSettingsFileName, Settings{true}));
     EXPECT_EQ(readTextFile(dir / kSettingsFileName), "[Display]\nWholeNumberScaling=1\n");

@@ -22,14 +22,14 @@ struct Title : ::testing::Test, TitleHost {
         paths.compute(folder.string());
         scene.onLoad(200, 120);
     }
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.onAnimationTick(true));
+    int tick(int n = 1) {  // the entry highlighted after n ticks
+        for (int i = 0; i < n; ++i, ys.push_back(scene.spriteY)) EXPECT_TRUE(scene.onAnimationTick(true));
+        return scene.highlighted();
     }
-    int ticks(int n) { return tick(n), scene.highlighted(); }  // the entry highlighted after them
-    int tap(int vk) { return keys.tap(vk), ticks(1); }
-
+    int tap(int vk) { return keys.tap(vk), tick(); }
     test::ScratchFolder folder{"vrh_title_scene"};  // the players need files to open
     std::string log;
+    std::vector<int> ys;  // the ship's y after each tick
     RecordingAudio audio;
     Sounds snd{audio};
     GameState g;
@@ -42,22 +42,18 @@ struct Title : ::testing::Test, TitleHost {
 
 // Guards the ship's bobbing range and turning ticks, the strips' scrolling, growth and culling.
 TEST_F(Title, ShipBobsAndStripsScroll) {
-    std::vector<int> ys;
-    const auto run = [&](int n) {
-        for (int i = 0; i < n; ++i, ys.push_back(scene.spriteY)) tick();
-    };
-    run(20);
+    tick(20);
     EXPECT_EQ(scene.titleBand1X, (std::vector<int>{-440, 40, 520})) << "a tile at 40 brings the next";
     EXPECT_EQ(scene.titleBand3X, scene.titleBand1X);
-    run(1);
+    tick(1);
     EXPECT_EQ(scene.titleBand2X, (std::vector<int>{-444, 36, 516})) << "tiles are never removed";
     EXPECT_EQ(scene.titleTopX, (std::vector<int>{-368, 112})) << "the top strip moves every tenth tick";
-    run(179);
+    tick(179);
     for (auto [t, y] : {std::pair{1, 183}, {43, 353}, {44, 353}, {45, 350}, {93, 179}, {94, 182}})
         EXPECT_EQ(ys[size_t(t - 1)], y) << "tick " << t;
     const auto [low, high] = std::minmax_element(ys.begin() + 43, ys.end());
     EXPECT_EQ(std::pair(*low, *high), std::pair(179, 353));
-    run(821);
+    tick(821);
     EXPECT_EQ(scene.titleBand1X.size(), 11u) << "one more tile every 120 ticks";
     Frame below, logo;
     scene.compose(below, logo);
@@ -78,10 +74,10 @@ TEST_F(Title, MenuKeys) {
     EXPECT_EQ(tap(38), 3) << "Up from New Game is Quit";
     EXPECT_EQ(tap(40), 0) << "Down from Quit is New Game";
     keys.keyDown(40);
-    EXPECT_EQ(ticks(3), 1) << "held under 300 ms: one move";
-    EXPECT_EQ(ticks(2), 3) << "held past the delay: one move per tick";
+    EXPECT_EQ(tick(3), 1) << "held under 300 ms: one move";
+    EXPECT_EQ(tick(2), 3) << "held past the delay: one move per tick";
     keys.keyDown(38);
-    EXPECT_EQ(ticks(3), 3) << "both together move nothing";
+    EXPECT_EQ(tick(3), 3) << "both together move nothing";
     EXPECT_EQ(audio.count("play " + snd.menuMoveSound.fileName()), 5);
     keys.releaseAll();
     tap(13);
