@@ -1,6 +1,5 @@
 // The game's files under faults: damaged contents, a full disk, whatever stands in a file's place,
-// writes killed at any moment. Reading never fails and keeps every whole entry; what is written
-// back reads back the same; a file is replaced whole or not at all.
+// writes killed at any moment.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -8,7 +7,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <functional>
 #include <random>
 
 #include "meta/HighScoreTable.h"
@@ -19,7 +17,6 @@ using namespace vrh;
 namespace fs = std::filesystem;
 
 namespace {
-
 HighScoreTable playedTable() {  // names with commas, quotes and blanks
     HighScoreTable t = defaultHighScores();
     for (auto [name, score] :
@@ -36,29 +33,24 @@ bool sameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
     return a.name == b.name && same(a.score, b.score) && same(a.level, b.level);
 }
 
-// Written back and read again, the table is the same; the only repair noted is a score kept as text.
-void expectStableOnRewrite(const HighScoreTable& t, const std::string& where) {
-    const HighScoreRead again = parseHighScores(serializeHighScores(t));
-    for (const std::string& note : again.repairs)
-        EXPECT_NE(note.find("is not a number"), std::string::npos) << where;
-    for (size_t i = 0; i < t.entries.size(); ++i)
-        EXPECT_TRUE(sameEntry(again.table.entries[i], t.entries[i])) << where;
-}
-
 size_t entries(const fs::path& dir) { return size_t(std::distance(fs::directory_iterator(dir), {})); }
-
 }  // namespace
 
-// Guards a cut file losing a whole entry, or written back differently from what was read.
+// Guards a cut file losing a whole entry, or written back differently from what was read (the only
+// repair noted on the rewrite: a score kept as text).
 TEST(FileFaults, ACutScoreFileKeepsEveryWholeEntry) {
     const HighScoreTable table = playedTable();
     const std::string full = serializeHighScores(table);
     for (size_t n = 0, whole = 0; n <= full.size(); ++n) {
         if (n >= 2 && full.compare(n - 2, 2, "\r\n") == 0) ++whole;  // lines ended before the cut
-        const HighScoreRead r = parseHighScores(full.substr(0, n));
-        for (size_t i = 0; i < whole / 3; ++i)
-            EXPECT_TRUE(sameEntry(r.table.entries[i], table.entries[i])) << n;
-        expectStableOnRewrite(r.table, "cut at " + std::to_string(n));
+        const HighScoreTable cut = parseHighScores(full.substr(0, n)).table;
+        const HighScoreRead again = parseHighScores(serializeHighScores(cut));
+        for (const std::string& note : again.repairs)
+            EXPECT_NE(note.find("is not a number"), std::string::npos);
+        for (size_t i = 0; i < cut.entries.size(); ++i) {
+            EXPECT_TRUE(sameEntry(again.table.entries[i], cut.entries[i])) << "cut at " << n;
+            EXPECT_TRUE(i >= whole / 3 || sameEntry(cut.entries[i], table.entries[i])) << "cut at " << n;
+        }
     }
 }
 
@@ -67,20 +59,15 @@ TEST(FileFaults, ACutScoreFileKeepsEveryWholeEntry) {
 TEST(FileFaults, AFileIsReplacedWholeOrLeftAlone) {
     const test::ScratchFolder dir("vrh_textfile"), outside("vrh_outside");
     std::ofstream(outside / "victim") << "not the game's";
-    const bool root = ::geteuid() == 0;
-    const std::pair<const char*, std::function<void(const fs::path&)>> planted[] = {
-        {"folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }},
-        {"link", [&](const fs::path& p) { fs::create_symlink(outside / "victim", p); }},
-        {"dangling link", [&](const fs::path& p) { fs::create_symlink(outside / "none", p); }},
-        {"pipe", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); }},
-        {"unreadable or another user's file",
-         [root](const fs::path& p) {
-             std::ofstream(p) << "x";
-             root ? void(::chown(p.c_str(), 65534, 65534)) : fs::permissions(p, fs::perms::none);
-         }},
-    };
-    for (const auto& [what, plant] : planted) {
-        plant(dir / what);
+    fs::create_directories(dir / "folder" / "inside");
+    fs::create_symlink(outside / "victim", dir / "link");
+    fs::create_symlink(outside / "none", dir / "dangling link");
+    ::mkfifo((dir / "pipe").c_str(), 0644);
+    std::ofstream(dir / "locked") << "x";  // unreadable, or another user's when run as root
+    ::geteuid() == 0 ? void(::chown((dir / "locked").c_str(), 65534, 65534))
+                     : fs::permissions(dir / "locked", fs::perms::none);
+    const char* planted[] = {"folder", "link", "dangling link", "pipe", "locked"};
+    for (const char* what : planted) {
         const auto before = fs::symlink_status(dir / what).type();
         EXPECT_EQ(readFileItems(dir / what, {}).status, FileStatus::Refused) << what;
         EXPECT_FALSE(writeTextFileAtomic(dir / what, "game data")) << what;
@@ -100,17 +87,14 @@ TEST(FileFaults, AFileIsReplacedWholeOrLeftAlone) {
     for (const char* name : {".vrhhs.txt.Ab12cd", ".ws.txt.x_Y9zq", ".hidden", "keep.txt"})
         std::ofstream(dir / name) << "x";
     removeLeftoverTemporaryFiles(dir);
-    EXPECT_EQ(entries(dir), std::size(planted) + 4)
-        << "a killed write's leftovers go, .hidden and keep.txt stay";
+    EXPECT_EQ(entries(dir), std::size(planted) + 4) << "leftovers go, .hidden and keep.txt stay";
 }
 
 // Guards a killed write leaving half a file (two copies at once: windows/faults_test).
 TEST(FileFaults, AKilledWriteLeavesTheOldOrTheNewFileWhole) {
     const test::ScratchFolder dir("vrh_killed_write");
     const auto file = dir / kHighScoreFileName;
-    HighScoreTable longer = playedTable();
-    longer.entries[4].name = std::string(50000, 'Q');
-    const std::string texts[2] = {serializeHighScores(playedTable()), serializeHighScores(longer)};
+    const std::string texts[2] = {serializeHighScores(playedTable()), std::string(100000, 'Q')};
     ASSERT_TRUE(writeTextFileAtomic(file, texts[0]));
     std::mt19937 rng(7);
     for (int kill = 0; kill < 1000; ++kill) {

@@ -11,7 +11,6 @@
 using namespace vrh;
 
 namespace {
-
 struct Title : ::testing::Test, TitleHost {
     void showNamePrompt() override { log += "name "; }
     void showLoadWindow() override { log += "load "; }
@@ -23,13 +22,14 @@ struct Title : ::testing::Test, TitleHost {
         paths.compute(folder.string());
         scene.onLoad(200, 120);
     }
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) ASSERT_TRUE(scene.onAnimationTick(true));
+    int tick(int n = 1) {  // the entry highlighted after n ticks
+        for (int i = 0; i < n; ++i, ys.push_back(scene.spriteY)) EXPECT_TRUE(scene.onAnimationTick(true));
+        return scene.highlighted();
     }
-    void tap(int vk) { keys.tap(vk), tick(); }
-
+    int tap(int vk) { return keys.tap(vk), tick(); }
     test::ScratchFolder folder{"vrh_title_scene"};  // the players need files to open
     std::string log;
+    std::vector<int> ys;  // the ship's y after each tick
     RecordingAudio audio;
     Sounds snd{audio};
     GameState g;
@@ -38,27 +38,22 @@ struct Title : ::testing::Test, TitleHost {
     MediaPaths paths;
     TitleScene scene{TitleServices{g, globals, keys, snd, paths, *this}};
 };
-
 }  // namespace
 
 // Guards the ship's bobbing range and turning ticks, the strips' scrolling, growth and culling.
 TEST_F(Title, ShipBobsAndStripsScroll) {
-    std::vector<int> ys;
-    const auto run = [&](int n) {
-        for (int i = 0; i < n; ++i, ys.push_back(scene.spriteY)) tick();
-    };
-    run(20);
+    tick(20);
     EXPECT_EQ(scene.titleBand1X, (std::vector<int>{-440, 40, 520})) << "a tile at 40 brings the next";
     EXPECT_EQ(scene.titleBand3X, scene.titleBand1X);
-    run(1);
+    tick(1);
     EXPECT_EQ(scene.titleBand2X, (std::vector<int>{-444, 36, 516})) << "tiles are never removed";
     EXPECT_EQ(scene.titleTopX, (std::vector<int>{-368, 112})) << "the top strip moves every tenth tick";
-    run(179);
+    tick(179);
     for (auto [t, y] : {std::pair{1, 183}, {43, 353}, {44, 353}, {45, 350}, {93, 179}, {94, 182}})
         EXPECT_EQ(ys[size_t(t - 1)], y) << "tick " << t;
-    EXPECT_EQ(*std::min_element(ys.begin() + 43, ys.end()), 179);
-    EXPECT_EQ(*std::max_element(ys.begin() + 43, ys.end()), 353);
-    run(821);
+    const auto [low, high] = std::minmax_element(ys.begin() + 43, ys.end());
+    EXPECT_EQ(std::pair(*low, *high), std::pair(179, 353));
+    tick(821);
     EXPECT_EQ(scene.titleBand1X.size(), 11u) << "one more tile every 120 ticks";
     Frame below, logo;
     scene.compose(below, logo);
@@ -76,18 +71,13 @@ TEST_F(Title, MenuKeys) {
     EXPECT_FALSE(scene.inputArmed);
     tick(2);
     EXPECT_TRUE(scene.inputArmed && log.empty()) << log;
-    tap(38);
-    EXPECT_EQ(scene.highlighted(), 3) << "Up from New Game is Quit";
-    tap(40);
-    EXPECT_EQ(scene.highlighted(), 0) << "Down from Quit is New Game";
+    EXPECT_EQ(tap(38), 3) << "Up from New Game is Quit";
+    EXPECT_EQ(tap(40), 0) << "Down from Quit is New Game";
     keys.keyDown(40);
-    tick(3);
-    EXPECT_EQ(scene.highlighted(), 1) << "held under 300 ms: one move";
-    tick(2);
-    EXPECT_EQ(scene.highlighted(), 3) << "held past the delay: one move per tick";
+    EXPECT_EQ(tick(3), 1) << "held under 300 ms: one move";
+    EXPECT_EQ(tick(2), 3) << "held past the delay: one move per tick";
     keys.keyDown(38);
-    tick(3);
-    EXPECT_EQ(scene.highlighted(), 3) << "both together move nothing";
+    EXPECT_EQ(tick(3), 3) << "both together move nothing";
     EXPECT_EQ(audio.count("play " + snd.menuMoveSound.fileName()), 5);
     keys.releaseAll();
     tap(13);

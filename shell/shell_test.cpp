@@ -1,0 +1,128 @@
+// The shell's small rules: the command line, the key names of the binding boxes, the credits, the media
+// written out at the start, where the field lands in the window and the setting that chooses it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <tuple>
+
+#include "audio/MusicTracks.h"
+#include "draw/Scaling.h"
+#include "meta/TextFile.h"
+#include "shell/CommandLine.h"
+#include "shell/Credits.h"
+#include "shell/Extraction.h"
+#include "shell/KeyNames.h"
+#include "shell/Settings.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace vrh;
+
+// Guards the options answered (anywhere on the line) and the rest left to the game and Qt.
+TEST(CommandLine, AnswersVersionAndHelpAndLeavesTheRestToTheGame) {
+    const auto answer = [](std::vector<const char*> args) {  // the exit status, if any, and the output
+        std::ostringstream out;
+        const auto status = answerCommandLine(int(args.size()), args.data(), out);
+        return (status ? std::to_string(*status) + ":" : "") + out.str();
+    };
+    const std::string version = std::string("0:varnholt ") + programVersion() + "\n";
+    EXPECT_EQ(answer({"varnholt"}) + answer({"varnholt", "-platform", "xcb"}), "");
+    EXPECT_EQ(answer({"varnholt", "--version"}), version);
+    EXPECT_EQ(answer({"varnholt", "-v"}), version);
+    EXPECT_EQ(answer({"varnholt", "--help"}).substr(0, 17), "0:Usage: varnholt");
+    EXPECT_EQ(answer({"varnholt", "-platform", "xcb", "-h"}).substr(0, 17), "0:Usage: varnholt");
+    EXPECT_STRNE(programVersion(), "unknown");  // the build passes its version in
+}
+
+// Guards the names' order in the binding boxes, their codes, and lookups being exact.
+TEST(KeyNames, FiftyFourNamesInBoxOrderWithExactLookups) {
+    const auto& list = keyNameList();
+    const std::pair<size_t, std::pair<std::string_view, int>> at[] = {
+        {0, {"A", 65}},           {25, {"Z", 90}},         {26, {"0", 48}},       {35, {"9", 57}},
+        {36, {"SpaceBar", 32}},   {37, {"Shift", 16}},     {38, {"Enter", 13}},   {39, {"Tab", 9}},
+        {40, {"NumPad0", 96}},    {49, {"NumPad9", 105}},  {50, {"UpArrow", 38}}, {51, {"DownArrow", 40}},
+        {52, {"RightArrow", 39}}, {53, {"LeftArrow", 37}},
+    };
+    for (const auto& [i, key] : at) EXPECT_EQ(std::pair(list[i].name, list[i].code), key) << i;
+    for (const KeyName& k : list)  // both ways, so no code twice
+        EXPECT_TRUE(keyCodeOf(k.name) == k.code && keyNameOf(k.code) == k.name) << k.name;
+    for (const char* name : {"Spacebar", "m", "Enter ", ""}) EXPECT_FALSE(keyCodeOf(name)) << name;
+    EXPECT_FALSE(keyNameOf(112)) << "F1 cannot be bound";
+}
+
+// Guards the game tracks in order (else the team), the first other piece as title music, then sounds;
+// comments, lines without " ~ " and empty parts skipped; records with continued values for the thanks.
+TEST(Credits, TracksTitleMusicSoundsAndThanks) {
+    const char* file =
+        "# music credits ~ not a piece\r\n  Title Fanfare ~  Ben Cole  \r\nIce Cap Act 1 ~ Ada Brook\r\n"
+        "no separator here\n ~ nobody\nTank shot ~ Cy Dale\n\nkind: music\ntitle: Ice Cap Act 1\n\n"
+        "kind: soundfont\nname: Fluid\ncredit: by Frank Wen,\n  and others\ncopyright: (C) 2008\nlicence: "
+        "MIT\n";
+    const auto lines = musicCreditLines(file);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[8], "Ice Cap Act 1 ~ Ada Brook");
+    EXPECT_EQ(lines[5], "Crush'em All for weapons ~ the Varnholt team");
+    EXPECT_EQ(lines[10], "Title Fanfare ~ Ben Cole");
+    EXPECT_EQ(soundCreditLines(file), (std::vector<std::string>{"Tank shot ~ Cy Dale"}));
+    EXPECT_EQ(thanksLines(file),
+              (std::vector<std::string>{"Fluid: by Frank Wen, and others. (C) 2008. Licence: MIT."}));
+    const auto team = musicCreditLines("");
+    EXPECT_EQ(team[0] + "|" + team[10],
+              std::string(kTrackTitles[0]) + " ~ the Varnholt team|Varnholt Title Theme ~ the Varnholt team");
+}
+
+// Guards the bytes written unchanged, an old file kept unless overwriting, a medium the build lacks
+// leaving the file alone, a missing folder reported, and the notice naming the folder.
+TEST(Extraction, ResToFileWritesTheBytesUnchanged) {
+    struct OneMedium : ResourceSource {
+        std::optional<std::string> LoadResData(int id) const override {
+            return id == 119 ? std::optional(std::string("RIFF\0\r\n\x80", 8)) : std::nullopt;
+        }
+    } media;
+    const test::ScratchFolder dir("vrh_restofile");
+    const auto file = dir / "ts.wav";
+    const std::tuple<bool, int, bool, ResToFileResult, std::string> steps[] = {
+        // an old file first?
+        {false, 119, false, ResToFileResult::Written, *media.LoadResData(119)},
+        {true, 119, false, ResToFileResult::AlreadyExists, "old"},
+        {false, 119, true, ResToFileResult::Written, *media.LoadResData(119)},
+        {true, 101, true, ResToFileResult::NoResource, "old"},
+    };
+    for (const auto& [old, id, overwrite, result, bytes] : steps) {
+        if (old) std::ofstream(file, std::ios::binary) << "old";
+        EXPECT_EQ(ResToFile(file, id, media, overwrite), result) << id << " " << overwrite;
+        EXPECT_EQ(readTextFile(file), bytes);
+    }
+    EXPECT_EQ(ResToFile(dir / "missing" / "x.wav", 119, media, true), ResToFileResult::WriteFailed);
+    EXPECT_NE(unwritableFolderNotice("/opt/vh").find("\"/opt/vh\""), std::string::npos);
+}
+
+// Guards the factor (the smaller of width and height), the centring, the fallback to stretching; the
+// setting's line as a hand-edited file may hold it, the file's text, and a failed save unreported.
+TEST(Scaling, WholeFactorIsCentredTooSmallAClientStretchesAndTheSettingChoosesIt) {
+    // the client's size, the factor, where the field goes
+    const std::tuple<int, int, int, PixelRect> cases[] = {
+        {1920, 1080, 2, {637, 179, 646, 722}},
+        {1366, 768, 2, {360, 23, 646, 722}},
+        {3840, 2160, 5, {1112, 177, 1615, 1805}},  // width would allow 11, height only 5
+        {646, 722, 2, {0, 0, 646, 722}},
+        {645, 722, 1, {161, 180, 323, 361}},  // exactly twice, one short
+        {324, 359, 0, {0, 0, 324, 359}},      // the normal window: two rows short, so stretched
+    };
+    for (const auto& [cw, ch, factor, rect] : cases) {
+        EXPECT_EQ(wholeScaleFactor(323, 361, cw, ch), factor) << cw << "x" << ch;
+        EXPECT_EQ(presentRect(ScaleMode::WholeFactor, 323, 361, cw, ch), rect) << cw << "x" << ch;
+    }
+    EXPECT_EQ(presentRect(ScaleMode::Stretch, 323, 361, 1920, 1080), (PixelRect{0, 0, 1920, 1080}));
+    EXPECT_EQ(Settings{}.scaleMode(), ScaleMode::Stretch);
+    std::string read;
+    for (const char* text :
+         {"[Display]\r\nWholeNumberScaling = 1\r\n", "WholeNumberScaling=true",
+          "[Display]\nWholeNumberScaling=0\n", "\x01\xff junk\n=\n[Display\nWholeNumberScaling=maybe\n"})
+        read += parseSettings(text).wholeNumberScaling ? '1' : '0';
+    EXPECT_EQ(read, "1100");
+    const test::ScratchFolder dir("vrh_settings_test");
+    ASSERT_TRUE(saveSettings(dir / kSettingsFileName, Settings{true}));
+    EXPECT_EQ(readTextFile(dir / kSettingsFileName), "[Display]\nWholeNumberScaling=1\n");
+    EXPECT_FALSE(saveSettings(dir / "no" / "such" / kSettingsFileName, Settings{true}));
+}
