@@ -1,5 +1,6 @@
 #include "tests/support/Harness.h"
 
+#include <array>
 #include <fstream>
 
 #include "game/States.h"
@@ -38,8 +39,7 @@ void Harness::createWindow() {
 
 int Harness::code(Button b) const {
     const ButtonMap& k = globals.keys;
-    const Int16 codes[] = {k.keyA, k.keyUp, k.keyDown, k.keyLeft, k.keyRight, k.keyStart};
-    return codes[int(b)];
+    return std::array{k.keyA, k.keyUp, k.keyDown, k.keyLeft, k.keyRight, k.keyStart}[int(b)];
 }
 
 void Harness::closeShop() {
@@ -51,18 +51,14 @@ void Harness::closeShop() {
 
 int Harness::addEnemy(bool leftGroup, int x, int y, EnemyState state) {
     EnemyGroup& grp = leftGroup ? g.left : g.right;
-    const int n = grp.append();
-    const int half = g.level / 2;
+    const int n = grp.append(), half = g.level / 2;
     grp.defense[n] = g.level == 1 ? 0 : half + 1;
     grp.attack[n] = half + 1;
     grp.hp[n] = g.level;
-    grp.hit[n] = grp.hitTicks[n] = 0;
+    grp.hit[n] = grp.hitTicks[n] = 0, grp.shotFlying[n] = false;
     grp.state[n] = state;
-    grp.x[n] = x;
-    grp.y[n] = y;
-    grp.shotFlying[n] = false;
-    grp.shotX[n] = leftGroup ? x + 32 : x - 62;  // as a spawn arms it
-    grp.shotY[n] = y + 4;
+    grp.x[n] = x, grp.y[n] = y;
+    grp.shotX[n] = leftGroup ? x + 32 : x - 62, grp.shotY[n] = y + 4;  // as a spawn arms it
     return n;
 }
 

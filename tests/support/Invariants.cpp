@@ -24,26 +24,19 @@ namespace test {
 namespace {
 
 bool oneOf(const std::string& s, std::initializer_list<const char*> allowed) {
-    for (const char* a : allowed)
-        if (s == a) return true;
-    return false;
+    return std::find(allowed.begin(), allowed.end(), s) != allowed.end();
 }
 
 // Collects the first broken invariant.
-class Findings {
-public:
+struct Findings {
+    std::string first;
     template <typename... Parts>
     void expect(bool ok, const Parts&... what) {
-        if (ok || !first_.empty()) return;
+        if (ok || !first.empty()) return;
         std::ostringstream out;
         (out << ... << what);
-        first_ = out.str();
+        first = out.str();
     }
-    bool clean() const { return first_.empty(); }
-    std::string take() { return std::move(first_); }
-
-private:
-    std::string first_;
 };
 
 void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, int& shots) {
@@ -55,14 +48,12 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
          {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(), grp.hit.size(),
           grp.hitTicks.size(), grp.shotFlying.size(), grp.shotX.size(), grp.shotY.size()})
         f.expect(n == slots, side, " group: the arrays do not share one upper bound");
-    if (!f.clean()) return;
-    for (int i = 0; i < grp.count; ++i) {
-        const EnemyState s = grp.state[size_t(i)];
-        const int x = grp.x[size_t(i)], y = grp.y[size_t(i)], hp = grp.hp[size_t(i)];
+    if (!f.first.empty()) return;
+    for (size_t i = 0; i < size_t(grp.count); ++i) {
+        const EnemyState s = grp.state[i];
+        const int x = grp.x[i], y = grp.y[i], hp = grp.hp[i];
         const bool alive = s == EnemyState::Alive || s == EnemyState::Shooting;
-        const bool exploding = explosionStage(s) != 0;
-        f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ",
-                 int(grp.hit[size_t(i)]));
+        f.expect(grp.hit[i] == 0 || grp.hit[i] == 1, side, "[", i, "]: hit flag ", int(grp.hit[i]));
         // Spawned at -33 / 361, driven in 4 pixels a tick, to 3 / 293.
         if (leftGroup)
             f.expect(x >= -33 && x <= 3 && (x + 33) % 4 == 0, side, "[", i, "]: x ", x);
@@ -72,11 +63,11 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
             f.expect(hp >= 1, side, "[", i, "]: \"", s, "\" with ", hp, " HP");
             f.expect(y >= 36 && y <= 275, side, "[", i, "]: row ", y, " outside 36..275");
         }
-        if (exploding) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
+        if (explosionStage(s) != 0) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
         if (s == EnemyState::Gone)
             f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
         live += alive;
-        shots += grp.shotFlying[size_t(i)];
+        shots += grp.shotFlying[i];
     }
 }
 
@@ -87,7 +78,6 @@ std::string InvariantChecker::check(const GameState& g) {
     const PlayerState ps = g.playerState;
     const bool dead = ps == PlayerState::Dead;  // the tick that ended the run stopped half-way
 
-    // Run totals.
     f.expect(g.level >= 1, "level ", int(g.level));
     f.expect(g.lives >= 0, "lives ", int(g.lives));
     f.expect(g.score >= 0 && g.score % 5 == 0, "score ", int64_t(g.score), " (5 per enemy, 10 per tank hit)");
@@ -99,7 +89,6 @@ std::string InvariantChecker::check(const GameState& g) {
     f.expect(g.attackPower >= 1 && g.playerDefense >= 0 && g.playerMaxHP >= 1, "attack ", int(g.attackPower),
              " defence ", int(g.playerDefense), " full HP ", int(g.playerMaxHP));
 
-    // Player.
     f.expect(g.playerHP <= g.playerMaxHP, "HP ", int(g.playerHP), " above full HP ", int(g.playerMaxHP));
     f.expect(g.playerHP > 0 || ps == PlayerState::Exploding, "HP ", int(g.playerHP), " while \"", ps, "\"");
     f.expect(g.playerX >= -8 && g.playerX <= 292 && (g.playerX - 162) % 10 == 0, "playerX ", int(g.playerX));
@@ -107,9 +96,8 @@ std::string InvariantChecker::check(const GameState& g) {
     f.expect(g.facingLeft != g.facingRight, "facing left ", g.facingLeft, " and right ", g.facingRight);
     f.expect(std::abs(g.volleyTicks - (327.0 - g.playerY) / 4.0) < 1e-9, "volleyTicks ", g.volleyTicks,
              " does not track playerY ", int(g.playerY));
-    // explodeFrame is 0 outside an explosion, except that a new run keeps
-    // what the last one left (a run left for the title menu mid-explosion)
-    // until its own first explosion.
+    // explodeFrame is 0 outside an explosion, except that a new run keeps what the last one left (a run
+    // left for the title menu mid-explosion) until its own first explosion.
     if (explodeLeftover_ < 0 || ps == PlayerState::Exploding)
         explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.carried.explodeFrame);
     if (ps == PlayerState::Exploding)
@@ -149,10 +137,8 @@ std::string InvariantChecker::check(const GameState& g) {
     if (!dead) {
         f.expect(g.volleyTimer >= 0 && g.volleyTimer <= 49, "volleyTimer ", int(g.volleyTimer));
         f.expect(g.enemyFrame >= 1 && g.enemyFrame <= 2, "enemyFrame ", int(g.enemyFrame));
-        // These two are kept from the run before, whose last tick stopped
-        // after counting them up (one more for each run in a row that ended
-        // at its first tick, a saved run with no lives left): any count until
-        // the new run's first tick brings them back to 1 or 2.
+        // Kept from the run before, whose last tick stopped after counting them up (once more for each run
+        // in a row that ended at its first tick): any count until the new run's first tick.
         const int frameTop = g.tickCycle == 0 ? 32767 : 2;
         f.expect(g.carried.playerFrame >= 0 && g.carried.playerFrame <= frameTop, "playerFrame ",
                  int(g.carried.playerFrame));
@@ -162,8 +148,7 @@ std::string InvariantChecker::check(const GameState& g) {
                  int(g.carried.volleyFrame));
     }
 
-    // Small enemies: counts never lowered within a level, the spare slot, the
-    // field and shot counters equal to what the slots hold.
+    // Small enemies: counts never lowered within a level, the field and shot counters match the slots.
     if (g.level != level_) {
         level_ = g.level;
         leftCount_ = rightCount_ = 0;
@@ -193,7 +178,7 @@ std::string InvariantChecker::check(const GameState& g) {
     leftCount_ = g.left.count;
     rightCount_ = g.right.count;
     score_ = g.score;
-    return f.take();
+    return f.first;
 }
 
 std::string describeState(const GameState& g) {
