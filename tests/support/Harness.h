@@ -4,6 +4,7 @@
 // empty files, one per player, so every player's calls can be told apart.
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,20 @@
 #include "platform/Random.h"
 #include "platform/RecordingAudio.h"
 #include "platform/Timer.h"
+#include "tests/support/Invariants.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
 
 enum class Button { A, Up, Down, Left, Right, Start };
+
+// The values as one line of text, one space apart: several fields compared in one check.
+template <typename... T>
+std::string vals(const T&... v) {
+    std::ostringstream o;
+    ((o << v << ' '), ...);
+    return o.str().substr(0, o.str().size() - 1);
+}
 
 // Records what the game window asks of the rest of the program.
 class RecordingHost : public GameHost {
