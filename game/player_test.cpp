@@ -11,17 +11,12 @@ namespace {
 
 // A quiet field with the controls armed (two ticks into the run).
 struct ArmedHarness : Harness {
-    ArmedHarness() {
-        noSpawns();
-        tick(2);
-    }
+    ArmedHarness() { noSpawns(), tick(2); }
     // An enemy shot from the left group parked on the player's box.
     void shootPlayer(int attack = 1) {
         const int n = addEnemy(true, 3, 200);
-        g.left.attack[n] = attack;
-        g.left.shotFlying[n] = true;
-        g.left.shotX[n] = g.playerX + 5;
-        g.left.shotY[n] = g.playerY + 5;
+        g.left.attack[n] = attack, g.left.shotFlying[n] = true;
+        g.left.shotX[n] = g.playerX + 5, g.left.shotY[n] = g.playerY + 5;
         g.enemyShotsInAir += 1;
     }
     // Whether the player is drawn in any pose at its place.
@@ -45,32 +40,23 @@ TEST(PlayerMovement, StaysWithinTheFieldLimits) {
         int wantX, wantY;
         bool left;
     };
-    const Case cases[] = {
-        {-8, 100, {Button::Left}, -8, 100, true},
-        {2, 100, {Button::Left}, -8, 100, true},
-        {291, 100, {Button::Right}, 291, 100, false},
-        {282, 100, {Button::Right}, 292, 100, false},
-        {162, 240, {Button::Down}, 162, 240, true},
-        {162, 230, {Button::Down}, 162, 240, true},
-        {162, 0, {Button::Up}, 162, 0, true},
-        {162, 10, {Button::Up}, 162, 0, true},
-        {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};
-    for (const Case& c : cases) {
+    using B = Button;
+    for (const Case& c :
+         {Case{-8, 100, {B::Left}, -8, 100, true}, Case{2, 100, {B::Left}, -8, 100, true},
+          Case{291, 100, {B::Right}, 291, 100, false}, Case{282, 100, {B::Right}, 292, 100, false},
+          Case{162, 240, {B::Down}, 162, 240, true}, Case{162, 230, {B::Down}, 162, 240, true},
+          Case{162, 0, {B::Up}, 162, 0, true}, Case{162, 10, {B::Up}, 162, 0, true},
+          Case{100, 100, {B::Left, B::Right, B::Up, B::Down}, 100, 100, true}}) {
         SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
         ArmedHarness h;
-        h.g.playerX = c.x;
-        h.g.playerY = c.y;
-        h.g.shotX = h.g.shotHomeX = c.x + 16;
-        h.g.shotY = h.g.shotHomeY = c.y + 32;
-        h.g.volleyTicks = (327 - c.y) / 4.0;
-        h.g.facingLeft = true;  // facing left: Right turns the player, Left keeps the facing
-        h.g.facingRight = false;
+        h.g.playerX = c.x, h.g.shotX = h.g.shotHomeX = c.x + 16;
+        h.g.playerY = c.y, h.g.shotY = h.g.shotHomeY = c.y + 32, h.g.volleyTicks = (327 - c.y) / 4.0;
+        h.g.facingLeft = true, h.g.facingRight = false;  // Right turns the player, Left keeps the facing
         for (Button b : c.held) h.hold(b);
         h.tick();
-        EXPECT_EQ(std::make_pair(int(h.g.playerX), int(h.g.playerY)), std::make_pair(c.wantX, c.wantY));
-        EXPECT_EQ(std::make_pair(int(h.g.shotX), int(h.g.shotY)), std::make_pair(c.wantX + 16, c.wantY + 32));
+        EXPECT_EQ(vals(h.g.playerX, h.g.playerY, h.g.shotX, h.g.shotY, h.g.facingLeft, h.g.facingRight),
+                  vals(c.wantX, c.wantY, c.wantX + 16, c.wantY + 32, c.left, !c.left));
         EXPECT_EQ(h.g.volleyTicks, (327 - c.wantY) / 4.0);
-        EXPECT_EQ(std::make_pair(h.g.facingLeft, h.g.facingRight), std::make_pair(c.left, !c.left));
     }
 }
 
@@ -80,8 +66,7 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     ArmedHarness h;
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight),
-              std::make_tuple(1, true, true));
+    EXPECT_EQ(vals(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight), "1 1 1");
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
     h.w().onKeyReleased();
@@ -94,13 +79,10 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     e.hold(Button::Right);
     e.hold(Button::A);
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
-              std::make_tuple(162, 0, false));
-    e.g.playerState = PlayerState::Blinking;
-    e.g.carried.explodeFrame = 0;
+    EXPECT_EQ(vals(e.g.playerX, e.g.shotInFlight, e.g.fireHeld), "162 0 0");
+    e.g.playerState = PlayerState::Blinking, e.g.carried.explodeFrame = 0;
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
-              std::make_tuple(172, 1, true));
+    EXPECT_EQ(vals(e.g.playerX, e.g.shotInFlight, e.g.fireHeld), "172 1 1");
 }
 
 // Guards the flash (two ticks, the third blank), the four explosion frames, the life lost with the HP
@@ -108,18 +90,16 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
 // immune.
 TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     ArmedHarness h;
-    h.g.playerMaxHP = 8;
-    h.g.playerHP = 2;
+    h.g.playerMaxHP = 8, h.g.playerHP = 2;
     h.shootPlayer();
     for (int t = 0; t < 2; ++t) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::beerightf), 1) << t;
         EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
     }
-    EXPECT_EQ(std::make_pair(int(h.g.playerHP), h.g.playerState), std::make_pair(1, PlayerState::Flashing));
+    EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), "1 flashing");
     h.tick();
-    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
-    EXPECT_FALSE(h.beeDrawn());
+    EXPECT_EQ(vals(h.g.playerState, h.beeDrawn()), "alive 0");
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beeright), 1);
     h.shootPlayer();
@@ -127,14 +107,11 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     for (int f = 0; f <= 3; ++f) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::explode), 1) << "frame " << f;
-        EXPECT_EQ(std::make_pair(int(h.opsOf(Pic::explode)[0].picture.frame), int(h.g.lives)),
-                  std::make_pair(f, 5));
+        EXPECT_EQ(vals(int(h.opsOf(Pic::explode)[0].picture.frame), h.g.lives), vals(f, 5));
     }
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.lives), int(h.g.playerHP)),
-              std::make_tuple(PlayerState::Blinking, 4, 8));
-    EXPECT_FALSE(h.beeDrawn());
+    EXPECT_EQ(vals(h.g.playerState, h.g.lives, h.g.playerHP, h.beeDrawn()), "blinking 4 8 0");
     h.shootPlayer(3);
     for (int b = 1; b <= 40; ++b) {
         h.tick();
@@ -143,8 +120,7 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     }
     EXPECT_EQ(h.g.playerHP, 8) << "nothing hits a blinking player";
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.blinkTicks), h.beeDrawn()),
-              std::make_tuple(PlayerState::Alive, 0, false));
+    EXPECT_EQ(vals(h.g.playerState, h.g.blinkTicks, h.beeDrawn()), "alive 0 0");
     h.tick();
     EXPECT_TRUE(h.beeDrawn());
 }
