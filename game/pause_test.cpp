@@ -10,13 +10,7 @@ namespace {
 
 // Paused by a press of Start on an armed tick; Start is still held.
 struct PausedHarness : Harness {
-    PausedHarness() {
-        noSpawns();
-        tick(2);
-        hold(Button::Start);
-        hold(Button::Right);
-        tick();
-    }
+    PausedHarness() { noSpawns(), tick(2), hold(Button::Start), hold(Button::Right), tick(); }
 };
 
 }  // namespace
@@ -29,12 +23,11 @@ TEST(Pause, StartPausesAfterItsTickAndOnlyALaterPressResumes) {
     EXPECT_TRUE(w.pauseTimer.Enabled() && w.paused() && w.pausedLabel.Visible && w.resumeLabel.Visible &&
                 w.mainMenuLabel.Visible);
     EXPECT_FALSE(w.moveTimer.Enabled() || w.tankShotTimer.Enabled() || h.g.controlsArmed);
-    EXPECT_EQ(h.g.playerX, 162) << "Right was held, but the controls died in step 20";
-    EXPECT_EQ(h.host.presents, 3) << "the frame of that tick was still composed";
+    EXPECT_EQ(vals(h.g.playerX, h.host.presents), "162 3")
+        << "Right was held, but the controls died in step 20; the frame of that tick was still composed";
     const int ticks = h.ticksRun();
     h.advanceMs(500);  // Start still held: five pause ticks, nothing chosen
-    EXPECT_TRUE(w.paused());
-    EXPECT_EQ(h.ticksRun(), ticks);
+    EXPECT_EQ(vals(w.paused(), h.ticksRun()), vals(1, ticks));
     h.release(Button::Start);
     h.advanceMs(100);
     h.tap(Button::Start);  // a quick press between two pause ticks still counts
@@ -75,9 +68,9 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     h.clearSounds();
     h.hold(Button::Down);
     h.advanceMs(100);
-    EXPECT_TRUE(w.mainMenuLabel.selected && !w.resumeLabel.selected);
-    EXPECT_EQ(std::make_pair(w.mainMenuLabel.ForeColor, w.resumeLabel.ForeColor),
-              std::make_pair(0x00FF00u, 0xFFFF00u));
+    EXPECT_EQ(vals(w.mainMenuLabel.selected, w.resumeLabel.selected, w.mainMenuLabel.ForeColor,
+                   w.resumeLabel.ForeColor),
+              vals(1, 0, 0x00FF00u, 0xFFFF00u));
     std::string seen;
     for (int i = 0; i < 4; ++i) {  // held under 300 ms: one move per press, then one on every tick
         h.advanceMs(100);
@@ -99,18 +92,15 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     h.tap(Button::Start);
     h.advanceMs(100);  // No (the default answer)
     ASSERT_EQ(h.msg.shown().size(), 1u);
-    EXPECT_TRUE(h.msg.shown()[0].isQuestion);
+    EXPECT_EQ(vals(h.msg.shown()[0].isQuestion, w.paused(), h.host.mainMenus), "1 1 0");
     EXPECT_EQ(h.msg.shown()[0].text,
               "Are you sure you want to return to the main menu? You score will not be saved!");
-    EXPECT_TRUE(w.paused());
-    EXPECT_EQ(h.host.mainMenus, 0);
     h.msg.answer(MsgButton::Yes);
     h.advanceMs(100);  // the Enter that answered the box is not a new Start
     EXPECT_EQ(h.msg.shown().size(), 1u);
     h.tap(Button::Start);
     h.advanceMs(100);
-    EXPECT_EQ(std::make_tuple(h.msg.shown().size(), h.host.mainMenus, h.host.unloads, w.unloaded()),
-              std::make_tuple(size_t(2), 1, 1, true));
+    EXPECT_EQ(vals(h.msg.shown().size(), h.host.mainMenus, h.host.unloads, w.unloaded()), "2 1 1 1");
 }
 
 // Guards the focus freeze: a lost focus or an options window freezes the game, neither a click nor the
@@ -144,9 +134,7 @@ TEST(Focus, LostFocusFreezesAndTheThawRestartsTheVolley) {
     h.clearSounds();
     h.tap(Button::Start);
     h.advanceMs(100);
-    EXPECT_FALSE(h.w().paused());
-    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
-    EXPECT_TRUE(h.w().tankShotTimer.Enabled());
+    EXPECT_EQ(vals(h.w().paused(), h.plays(h.snd.tankShotSound), h.w().tankShotTimer.Enabled()), "0 1 1");
 }
 
 // Guards the music loop: the chosen track restarts only on a "stopped" reply, the others are stopped,
