@@ -11,11 +11,7 @@ namespace {
 
 // Lands the shot that shatters the level's tank, with A held.
 void shatterTheTank(Harness& h) {
-    h.g.tankHP = 1;
-    h.g.shotInFlight = 1;
-    h.g.carried.shotRight = true;
-    h.g.shotX = 100;
-    h.g.shotY = 290;
+    h.g.tankHP = 1, h.g.shotInFlight = 1, h.g.carried.shotRight = true, h.g.shotX = 100, h.g.shotY = 290;
     h.hold(Button::A);
     h.tick();
 }
@@ -27,14 +23,12 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     Harness h, fresh;
     GameState& g = h.g;
     h.tick(30);  // the first wave is on the field
-    g.money = 150;
-    g.extraLifePoints = 3;
+    g.money = 150, g.extraLifePoints = 3;
     shatterTheTank(h);
     ASSERT_TRUE(g.tankShattered);
     const int ticksBefore = h.ticksRun();
     h.tick(5);
-    EXPECT_EQ(h.ticksRun(), ticksBefore + 5) << "play goes on while A is held";
-    EXPECT_EQ(g.level, 1);
+    EXPECT_EQ(vals(h.ticksRun(), g.level), vals(ticksBefore + 5, 1)) << "play goes on while A is held";
     const GameState before = g;
 
     h.release(Button::A);
@@ -43,25 +37,19 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     EXPECT_FALSE(h.w().moveTimer.Enabled() || h.w().levelUpTimer.Enabled());
     // The field is as a new run's, with the next level's tank; the totals are kept.
     GameState want = fresh.g;
-    want.level = 2;
-    want.tankHP = want.tankMaxHP = 200;
-    want.score = before.score;
-    want.money = 250;
-    want.lives = before.lives;
-    want.extraLifePoints = 4;
+    want.level = 2, want.tankHP = want.tankMaxHP = 200, want.money = 250, want.extraLifePoints = 4;
+    want.score = before.score, want.lives = before.lives;
     want.volleyTimer = g.volleyTimer;  // not reset: the volley countdown and the frames
-    want.carried.playerFrame = g.carried.playerFrame;
-    want.carried.shotFrame = g.carried.shotFrame;
+    want.carried.playerFrame = g.carried.playerFrame, want.carried.shotFrame = g.carried.shotFrame;
     EXPECT_EQ(describeState(g), describeState(want));
-    EXPECT_EQ(g.extraLifeStep, 2000);
-    EXPECT_FALSE(g.fireHeld);
+    EXPECT_EQ(vals(g.extraLifeStep, g.fireHeld), "2000 0");
 
     h.tick(3);
     EXPECT_EQ(h.ticksRun(), ticksBefore + 5) << "frozen while the shop is open";
     h.closeShop();
     h.tick();
-    EXPECT_EQ((before.spawnLeftNext ? g.left : g.right).count, 1) << "the side that was next spawns first";
-    EXPECT_EQ((before.spawnLeftNext ? g.right : g.left).count, 0);
+    EXPECT_EQ(vals(g.left.count, g.right.count), before.spawnLeftNext ? "1 0" : "0 1")
+        << "the side that was next spawns first";
 }
 
 // Guards the next level starting under a stale pause screen, and a volley in the air being dropped:
@@ -82,9 +70,7 @@ TEST(LevelChange, WaitsUnderThePauseScreenAndKeepsTheVolley) {
     EXPECT_TRUE(h.host.shopCaptions.empty());
     h.tap(Button::Start);  // Resume
     h.advanceMs(120);
-    ASSERT_EQ(h.host.shopCaptions.size(), 1u);
-    EXPECT_EQ(h.g.level, 2);
-    EXPECT_TRUE(h.g.volleyActive);
+    EXPECT_EQ(vals(h.host.shopCaptions.size(), h.g.level, h.g.volleyActive), "1 2 1");
     h.closeShop();
     h.tick();
     EXPECT_EQ(h.g.volleyY, 306);
@@ -97,13 +83,11 @@ TEST(LevelChange, TheTankPayoutIsASaturated16BitProduct) {
     Harness h;
     h.noSpawns();
     h.tick(2);
-    h.g.level = 400;  // 400 x 100 does not fit in 16 bits
-    h.g.money = 1000;
+    h.g.level = 400, h.g.money = 1000;  // 400 x 100 does not fit in 16 bits
     shatterTheTank(h);
     EXPECT_EQ(h.g.money, 1000 + 32767);
-    h.g.level = 32767;
-    h.g.tankMaxHP = 32700;
+    h.g.level = 32767, h.g.tankMaxHP = 32700;
     h.release(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.level), int(h.g.tankMaxHP)), std::make_tuple(32767, 32767));
+    EXPECT_EQ(vals(h.g.level, h.g.tankMaxHP), "32767 32767");
 }
