@@ -41,8 +41,7 @@ TEST(Spawning, MemberValuesAndWaveSizeFollowTheLevel) {
     }
 }
 
-// Guards blocked rows: a member (even a destroyed one at its row) blocks and flips the side; parked slots do
-// not.
+// Guards blocked rows: any member at the row, even a destroyed one, blocks and flips the side.
 TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     Harness h;
     Random ref;
@@ -56,8 +55,7 @@ TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     EXPECT_EQ(h.g.right.count, 2);
 }
 
-// Guards the pass once a second, groups taking turns, level + 1 shots at most, no new shot while one flies,
-// an empty group handing the turn back, and members still driving in holding fire.
+// Guards the pass once a second, turns, level + 1 shots, one shot each, and members driving in holding fire.
 TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     FiringHarness h;
     h.addEnemy(true, 3, 100);
@@ -117,8 +115,7 @@ TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
     }
 }
 
-// Guards rams: both explode, only a left-group ram zeroes the HP, rams pay nothing, a firing pose cannot
-// ram, and a shot landing in the same tick hits first.
+// Guards rams: both explode, a left ram zeroes the HP, no pay, no ram while firing, shots hit first.
 TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
     for (int from : {0, 1, 2}) {
         SCOPED_TRACE(from);

@@ -1,5 +1,4 @@
-// Game controllers pressing the pad buttons: the mapping onto the bound key codes (PadInput, fed by hand)
-// and the SDL service, driven by SDL's virtual controller so no device is needed.
+// Controllers pressing the pad buttons: PadInput fed by hand, and the SDL service with a virtual controller.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -57,9 +56,7 @@ TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
     }
 }
 
-// A code held by several sources (keyboard and pad, two buttons, two controllers, stick and D-pad) is
-// pressed once and let go only when the last one goes up or is unplugged; losing focus lets go of the
-// keyboard only.
+// A code held by several sources stays down until the last lets go; losing focus frees the keyboard only.
 TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     PadRig r;
     r.map.keyB = 32;  // A and B both on Space
@@ -116,8 +113,7 @@ TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
     EXPECT_TRUE(noneDown(other.keys));
 }
 
-// Suspended (in the background) holds and reports nothing; resuming presses what is still held. A button
-// bound to code 0 presses nothing; the mapping going away releases everything.
+// Suspended, unbound (code 0) or gone, the pad holds nothing; resuming presses what is still held.
 TEST(PadMapping, SuspendedUnboundAndGoingAwayHoldNothing) {
     ScriptedKeys keys;
     ButtonMap map;
@@ -171,8 +167,7 @@ private:
 
 }  // namespace
 
-// No controller presses nothing; SDL's buttons and stick axes reach the mapping; a rebound button follows
-// the new code at once, also for its release; unplugging lets go; plugging in again works.
+// SDL's buttons and axes reach the mapping; rebinding acts at once, also on release; unplugging lets go.
 TEST(SdlPad, ButtonsSticksReboundAndUnplugging) {
     ScriptedKeys keys;
     ButtonMap map;

@@ -1,5 +1,4 @@
-// The soaks' invariants: the checker reports each kind of broken state, and they hold over minutes of
-// random play (levels, game overs and new runs included) with half the media files broken.
+// The soaks' invariants: the checker reports broken states; they hold in random play with broken media.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,8 +39,7 @@ void breakMedia(const fs::path& folder) {
 
 }  // namespace
 
-// Guards a checker that stays quiet on a broken rule, letting the soak pass a broken game, and newRun()
-// letting a new run start from nothing.
+// Guards a checker quiet on a broken rule (letting the soak pass a broken game), and newRun().
 TEST(Invariants, ReportEachBrokenRule) {
     Harness h;
     h.hold(Button::A), h.hold(Button::Down), h.tick(60);

@@ -52,8 +52,7 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
         << "the side that was next spawns first";
 }
 
-// Guards the next level starting under a stale pause screen, and a volley in the air being dropped:
-// it rises again from the bottom, its shots where they were.
+// Guards the next level starting under a pause screen, and a volley in the air rising again from the bottom.
 TEST(LevelChange, WaitsUnderThePauseScreenAndKeepsTheVolley) {
     Harness h;
     h.noSpawns();

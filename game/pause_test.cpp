@@ -15,8 +15,7 @@ struct PausedHarness : Harness {
 
 }  // namespace
 
-// Guards the pausing tick finishing with dead controls, the opening press (held) choosing nothing, a later
-// tap resuming, and the controls re-arming only when tickCycle next reaches 2.
+// Guards the pausing tick finishing, the held press choosing nothing, a tap resuming, the re-arm on cycle 2.
 TEST(Pause, StartPausesAfterItsTickAndOnlyALaterPressResumes) {
     PausedHarness h;
     GameWindow& w = h.w();
@@ -41,8 +40,7 @@ TEST(Pause, StartPausesAfterItsTickAndOnlyALaterPressResumes) {
     EXPECT_EQ(n, (2 - cycle + 20) % 20 == 0 ? 20 : (2 - cycle + 20) % 20);
 }
 
-// Guards a press acting twice or being eaten: Start pressed again before any pause tick saw it up
-// resumes; that press held on does not pause again; a new press does.
+// Guards a press acting twice or being eaten: each new Start press acts once, a held one not again.
 TEST(Pause, EachNewStartPressActsOnce) {
     PausedHarness h;
     h.advanceMs(100);
@@ -59,8 +57,7 @@ TEST(Pause, EachNewStartPressActsOnce) {
     EXPECT_TRUE(h.w().paused());
 }
 
-// Guards the choice: Down/Up toggle it with a sound, held keys repeat after 300 ms, both together do
-// nothing; Main Menu asks first and only Yes leaves.
+// Guards Down/Up toggling with a sound and a 300 ms repeat, both doing nothing; Main Menu asks, Yes leaves.
 TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     PausedHarness h;
     GameWindow& w = h.w();
@@ -103,9 +100,7 @@ TEST(Pause, DownAndUpToggleTheChoiceAndMainMenuAsks) {
     EXPECT_EQ(vals(h.msg.shown().size(), h.host.mainMenus, h.host.unloads, w.unloaded()), "2 1 1 1");
 }
 
-// Guards the focus freeze: a lost focus or an options window freezes the game, neither a click nor the
-// focus coming back leaves the pause screen, and a thaw or Resume restarts a running volley's timer and
-// sound.
+// Guards the focus freeze: neither a click nor the focus leaves the pause; a thaw restarts the volley sound.
 TEST(Focus, LostFocusFreezesAndTheThawRestartsTheVolley) {
     Harness h;
     h.noSpawns();
@@ -137,8 +132,7 @@ TEST(Focus, LostFocusFreezesAndTheThawRestartsTheVolley) {
     EXPECT_EQ(vals(h.w().paused(), h.plays(h.snd.tankShotSound), h.w().tankShotTimer.Enabled()), "0 1 1");
 }
 
-// Guards the music loop: the chosen track restarts only on a "stopped" reply, the others are stopped,
-// titles match exactly.
+// Guards the music loop: the chosen track restarts on "stopped", the others stop, titles match exactly.
 TEST(Music, TheChosenTrackRestartsWhenStoppedAndSilencesTheOthers) {
     Harness h;
     h.noSpawns();

@@ -25,8 +25,7 @@ TEST(Int16Policy, SaturatesAtTheLimitsAndRoundsHalvesToEven) {
         EXPECT_EQ(int(Int16(from)), to) << from;
 }
 
-// Guards one window's query using up the tap another window is waiting for, bad codes, and presses
-// made while another window is in front acting in this one.
+// Guards a query using up another window's tap, bad codes, and presses made while away acting here.
 TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
     ScriptedKeys keyboard;
     EXPECT_EQ(keyboard.GetAsyncKeyState(-5) | keyboard.GetAsyncKeyState(9999), 0);
@@ -48,8 +47,7 @@ TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
     EXPECT_EQ(title.GetAsyncKeyState(13), 0) << "up the moment it is released";
 }
 
-// Guards a press acting in a window it did not begin in: the Enter that chose
-// "New Game" confirming the name, a held key coming back from a message box.
+// Guards a press acting in a window it did not begin in (the Enter of "New Game", a held key after a box).
 TEST(KeyState, AKeyHeldWhenAReaderTakesOverActsOnlyAfterANewPress) {
     struct Case {
         const char* what;

@@ -1,5 +1,4 @@
-// The pad in the tick: movement limits, facing, fire, and the player's timed states
-// (flash, explosion, blinking).
+// The pad in the tick: movement limits, facing, fire, and the timed states (flash, explosion, blinking).
 #include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
@@ -31,8 +30,7 @@ struct ArmedHarness : Harness {
 
 }  // namespace
 
-// Guards the field limits at each edge (strict comparisons), turning without moving, opposite keys
-// cancelling, and the volley timing and the muzzle following the player.
+// Guards the edges (strict), turning without moving, opposite keys cancelling, the volley timing and muzzle.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
     struct Case {
         int x, y;
@@ -60,8 +58,7 @@ TEST(PlayerMovement, StaysWithinTheFieldLimits) {
     }
 }
 
-// Guards one shot per flight, the fire pose cleared by a key-up of any key, and the states that may act:
-// an exploding player can neither move nor fire, a blinking one can.
+// Guards one shot per flight, a key-up clearing the pose; an exploding player cannot act, a blinking one can.
 TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     ArmedHarness h;
     h.hold(Button::A);
@@ -85,9 +82,7 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     EXPECT_EQ(vals(e.g.playerX, e.g.shotInFlight, e.g.fireHeld), "172 1 1");
 }
 
-// Guards the flash (two ticks, the third blank), the four explosion frames, the life lost with the HP
-// refilled to the raised maximum, the 40 blink ticks drawn on even counts, and a blinking player being
-// immune.
+// Guards a two-tick flash, four explosion frames, the life lost and HP refilled, 40 immune blink ticks.
 TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     ArmedHarness h;
     h.g.playerMaxHP = 8, h.g.playerHP = 2;

@@ -1,5 +1,4 @@
-// A seeded three-minute run from a fixed key script, its end state and chosen frames pinned. After a
-// deliberate rule change, VRH_REPLAY_PRINT=1 prints the new hashes.
+// A seeded three-minute scripted run, pinned; VRH_REPLAY_PRINT=1 prints new hashes after a rule change.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,8 +29,7 @@ uint64_t frameHash(const Frame& f) {
     return h;
 }
 
-// A held except every seventh tick; right and left in 40-tick phases with pauses between; short dives and
-// climbs.
+// A held except every seventh tick; right and left in 40-tick phases; short dives and climbs.
 void script(Harness& h, int t) {
     h.releaseAll();
     if (t % 7 != 0) h.hold(Button::A);

@@ -1,5 +1,4 @@
-// The player's shot and the big tank's volley: the box test, pictures and sizes, flight, hits on
-// small enemies, the tank and the player, payouts and their 16-bit limits.
+// The player's shot and the tank's volley: box test, pictures, flight, hits, payouts and their 16-bit limits.
 #include <gtest/gtest.h>
 
 #include "game/Shots.h"
@@ -95,8 +94,7 @@ TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
 }
 
-// Guards the damage (attack - defence, at least one), the payout of a kill, its explosion stage, the
-// right group being tested first, a firing pose being immune, and a relaunch in the same tick.
+// Guards damage (at least one), a kill's payout and stage, right group first, firing immune, quick relaunch.
 TEST(ShotHits, DamageKillsPayoutsAndOrder) {
     for (auto [attack, defence, hpAfter] : {std::tuple{3, 5, 9}, std::tuple{8, 5, 7}, std::tuple{2, 2, 9}}) {
         Armed h;

@@ -7,8 +7,7 @@
 using namespace vrh;
 using namespace vrh::test;
 
-// Guards the start values of a new run (also after a game over), the timers and track six; a few
-// animation fields are kept from the run before by design.
+// Guards a new run's start values (also after a game over), timers and track six; some frames are kept.
 TEST(RunStart, EveryRunStartsFromTheSameValues) {
     Harness h, fresh;
     EXPECT_EQ(vals(h.g.playerMaxHP, h.g.attackPower, h.g.playerDefense, h.g.gunType, h.g.shotType,
@@ -102,8 +101,7 @@ struct ReentrantBoxes : MessageBoxes {
 
 }  // namespace
 
-// Guards game over: once, after the fifth explosion tick of the last life, nothing after step 4 of its
-// tick, the effects closed in order, no second run of it from ticks arriving under its box.
+// Guards game over: once, after the last explosion, ending its tick, effects closed in order, not re-entered.
 TEST(GameOver, FollowsTheLastLifeOnceAndEndsTheTick) {
     Harness h;
     h.tick(3);
