@@ -5,20 +5,9 @@
 #include <functional>
 #include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
-#include "audio/MediaTable.h"
-#include "audio/Sounds.h"
-#include "draw/Frame.h"
-#include "game/GameState.h"
-#include "game/GameWindow.h"
-#include "platform/Foreground.h"
-#include "platform/KeyState.h"
-#include "platform/MessageBox.h"
-#include "platform/Random.h"
+#include "game/GameWindow.h"  // and through it every service the window takes
 #include "platform/RecordingAudio.h"
-#include "platform/Timer.h"
 #include "tests/support/Invariants.h"
 #include "tests/support/ScratchFolder.h"
 
