@@ -105,10 +105,9 @@ TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
     for (Case c : {Case{3, 2, 4}, Case{1, 4, 2}, Case{0, 1, 4}, Case{4, 4, 4}}) {
         SCOPED_TRACE("defence " + std::to_string(c.defence) + " attack " + std::to_string(c.attack));
         FiringHarness h;
-        h.g.tickCycle = 5, h.g.playerDefense = c.defence, h.g.enemyShotsInAir = 1;
-        const int n = h.addEnemy(true, 3, 150);
-        EnemyGroup& l = h.g.left;
-        l.attack[n] = c.attack, l.shotFlying[n] = true, l.shotX[n] = 170, l.shotY[n] = 10;
+        h.g.tickCycle = 5, h.g.playerDefense = c.defence;
+        const int n = h.addEnemyShot(170, 10, c.attack);
+        const EnemyGroup& l = h.g.left;
         h.tick();
         EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), vals(c.hpAfter, "flashing"));
         EXPECT_EQ(vals(l.shotFlying[n], l.shotX[n], l.shotY[n], h.g.enemyShotsInAir), "0 35 10 0");
@@ -123,11 +122,7 @@ TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
         h.g.tickCycle = 5, h.g.playerX = -8, h.g.playerY = 40, h.g.playerHP = 4;
         const bool left = from != 1;
         const int n = h.addEnemy(left, -9, 50, from == 2 ? EnemyState::Shooting : EnemyState::Alive);
-        if (from == 1) {  // a shot lands in the same tick: shots hit before the rams
-            const int s = h.addEnemy(true, 3, 200);
-            h.g.left.shotFlying[s] = true, h.g.left.shotX[s] = -3, h.g.left.shotY[s] = 45,
-            h.g.enemyShotsInAir = 1;
-        }
+        if (from == 1) h.addEnemyShot(-3, 45);  // lands in the same tick: shots hit before the rams
         h.clearSounds();
         h.tick();
         const EnemyGroup& grp = left ? h.g.left : h.g.right;

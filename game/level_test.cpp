@@ -11,8 +11,7 @@ namespace {
 
 // Lands the shot that shatters the level's tank, with A held.
 void shatterTheTank(Harness& h) {
-    h.g.tankHP = 1, h.g.shotInFlight = 1, h.g.carried.shotRight = true, h.g.shotX = 100, h.g.shotY = 290;
-    h.hold(Button::A);
+    h.g.tankHP = 1, h.launchShot(100, 290), h.hold(Button::A);
     h.tick();
 }
 

@@ -11,13 +11,7 @@ namespace {
 // A quiet field with the controls armed (two ticks into the run).
 struct ArmedHarness : Harness {
     ArmedHarness() { noSpawns(), tick(2); }
-    // An enemy shot from the left group parked on the player's box.
-    void shootPlayer(int attack = 1) {
-        const int n = addEnemy(true, 3, 200);
-        g.left.attack[n] = attack, g.left.shotFlying[n] = true;
-        g.left.shotX[n] = g.playerX + 5, g.left.shotY[n] = g.playerY + 5;
-        g.enemyShotsInAir += 1;
-    }
+    void shootPlayer(int attack = 1) { addEnemyShot(g.playerX + 5, g.playerY + 5, attack); }
     // Whether the player is drawn in any pose at its place.
     bool beeDrawn() const {
         for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf,

@@ -13,10 +13,7 @@ namespace {
 struct Armed : Harness {
     Armed() { noSpawns(), tick(2); }
     // Puts the player's shot in flight to the right at (x, y) and runs a tick.
-    void shootFrom(int x, int y) {
-        g.shotInFlight = 1, g.carried.shotRight = true, g.shotX = x, g.shotY = y;
-        tick();
-    }
+    void shootFrom(int x, int y) { launchShot(x, y), tick(); }
 };
 
 }  // namespace

@@ -19,9 +19,7 @@ Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
     createWindow();
 }
 
-Harness::~Harness() {
-    if (window_) window_->detachTimers();
-}
+Harness::~Harness() { window_->detachTimers(); }
 
 void Harness::createWindow() {
     if (window_) window_->detachTimers();
@@ -30,10 +28,7 @@ void Harness::createWindow() {
     GameWindow* win = window_.get();
     win->attachTimers(clock);
     ticks_ = 0;
-    win->moveTimer.handler = [this, win] {
-        ++ticks_;
-        win->onMoveTick();
-    };
+    win->moveTimer.handler = [this, win] { ++ticks_, win->onMoveTick(); };
     win->onLoad();
 }
 
@@ -53,12 +48,17 @@ int Harness::addEnemy(bool leftGroup, int x, int y, EnemyState state) {
     EnemyGroup& grp = leftGroup ? g.left : g.right;
     const int n = grp.append(), half = g.level / 2;
     grp.defense[n] = g.level == 1 ? 0 : half + 1;
-    grp.attack[n] = half + 1;
-    grp.hp[n] = g.level;
+    grp.attack[n] = half + 1, grp.hp[n] = g.level;
     grp.hit[n] = grp.hitTicks[n] = 0, grp.shotFlying[n] = false;
-    grp.state[n] = state;
-    grp.x[n] = x, grp.y[n] = y;
+    grp.state[n] = state, grp.x[n] = x, grp.y[n] = y;
     grp.shotX[n] = leftGroup ? x + 32 : x - 62, grp.shotY[n] = y + 4;  // as a spawn arms it
+    return n;
+}
+
+int Harness::addEnemyShot(int x, int y, int attack) {
+    const int n = addEnemy(true, 3, 200);
+    g.left.attack[n] = attack, g.left.shotFlying[n] = true, g.left.shotX[n] = x, g.left.shotY[n] = y;
+    g.enemyShotsInAir += 1;
     return n;
 }
 

@@ -89,6 +89,12 @@ public:
 
     // Appends a small enemy to a group as a spawn at the current level would, at (x, y).
     int addEnemy(bool leftGroup, int x, int y, EnemyState state = EnemyState::Alive);
+    // A new left-group member at (3, 200) whose shot is in the air at (x, y).
+    int addEnemyShot(int x, int y, int attack = 1);
+    // The player's shot in flight to the right at (x, y).
+    void launchShot(int x, int y) {
+        g.shotInFlight = 1, g.carried.shotRight = true, g.shotX = x, g.shotY = y;
+    }
     void noSpawns() { g.enemiesOnField = 14, g.spawnOpen = false; }  // a scene stays as built
     // Draw operations of the last frame using a picture.
     std::vector<DrawOp> opsOf(Pic picture) const;
