@@ -75,7 +75,6 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     EXPECT_EQ(left.state[0], EnemyState::Alive) << "the pose lasts one tick";
     h.tick(20);
     EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2) << "the shots are still flying: no more";
-
     FiringHarness e;
     e.g.level = 5;
     e.addEnemy(true, 3, 100, EnemyState::Gone);

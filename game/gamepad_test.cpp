@@ -68,7 +68,6 @@ TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     EXPECT_TRUE(r.keys.isDown(32));
     r.pad.button(0, ControllerButton::B, false);
     EXPECT_FALSE(r.keys.isDown(32));
-
     KeyReader reader(r.keys);
     r.pad.button(1, ControllerButton::Start, true);
     EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8001));
@@ -78,7 +77,6 @@ TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     EXPECT_TRUE(r.keys.isDown(13));
     r.pad.removed(2);
     EXPECT_FALSE(r.keys.isDown(13) || r.pad.held(PadButton::Start)) << "an unplugged controller lets go";
-
     r.keys.keyDown(38), r.pad.button(0, ControllerButton::DpadUp, true);
     r.pad.axis(0, ControllerAxis::LeftY, -32768);
     r.keys.keyUp(38), r.pad.button(0, ControllerButton::DpadUp, false);

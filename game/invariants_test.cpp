@@ -9,7 +9,6 @@
 
 #include "audio/AudioDevice.h"
 #include "tests/support/Harness.h"
-#include "tests/support/Invariants.h"
 
 using namespace vrh;
 using namespace vrh::test;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
-#include "tests/support/Invariants.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -29,7 +28,6 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     h.tick(5);
     EXPECT_EQ(vals(h.ticksRun(), g.level), vals(ticksBefore + 5, 1)) << "play goes on while A is held";
     const GameState before = g;
-
     h.release(Button::A);
     h.advanceMs(1);  // the 1 ms timer acts at once
     EXPECT_EQ(h.host.shopCaptions, std::vector<std::string>{"Upgrades     $250"});
@@ -42,7 +40,6 @@ TEST(LevelChange, WaitsWhileAIsHeldThenResetsTheFieldAndOpensTheShop) {
     want.carried.playerFrame = g.carried.playerFrame, want.carried.shotFrame = g.carried.shotFrame;
     EXPECT_EQ(describeState(g), describeState(want));
     EXPECT_EQ(vals(g.extraLifeStep, g.fireHeld), "2000 0");
-
     h.tick(3);
     EXPECT_EQ(h.ticksRun(), ticksBefore + 5) << "frozen while the shop is open";
     h.closeShop();

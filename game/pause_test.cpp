@@ -96,7 +96,6 @@ TEST(Focus, LostFocusFreezesAndTheThawRestartsTheVolley) {
     EXPECT_FALSE(h.w().moveTimer.Enabled());
     h.globals.flags.optionsShowing = false, h.advanceMs(100);
     EXPECT_TRUE(h.w().moveTimer.Enabled() && h.w().tankShotTimer.Enabled());
-
     h.tap(Button::Start);
     h.tick();
     ASSERT_TRUE(h.w().paused());

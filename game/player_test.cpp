@@ -64,7 +64,6 @@ TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";
-
     ArmedHarness e;
     e.g.playerState = PlayerState::Exploding;
     e.hold(Button::Right);

@@ -15,17 +15,11 @@ namespace {
 // FNV-1a over every field of every draw operation.
 uint64_t frameHash(const Frame& f) {
     uint64_t h = 1469598103934665603ull;
-    auto mix = [&](int64_t v) {
-        for (int i = 0; i < 8; ++i) {
-            h ^= uint64_t(v >> (8 * i)) & 0xFF;
-            h *= 1099511628211ull;
-        }
-    };
     for (const DrawOp& op : f.ops)
         for (int64_t v :
              {int64_t(op.kind), int64_t(op.picture.pic), int64_t(op.picture.frame), int64_t(op.mask.pic),
               int64_t(op.mask.frame), int64_t(op.x), int64_t(op.y), int64_t(op.w), int64_t(op.h)})
-            mix(v);
+            for (int i = 0; i < 8; ++i) h = (h ^ (uint64_t(v >> (8 * i)) & 0xFF)) * 1099511628211ull;
     return h;
 }
 

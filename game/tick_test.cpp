@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
-#include "tests/support/Invariants.h"
 
 using namespace vrh;
 using namespace vrh::test;
@@ -127,7 +126,6 @@ TEST(GameOver, FollowsTheLastLifeOnceAndEndsTheTick) {
     h.w().onMoveTick();
     h.tick(5);
     EXPECT_EQ(vals(h.host.highScores, h.g.tickCycle), vals(1, cycleBefore + 1));
-
     Harness r;
     ReentrantBoxes boxes;
     GameWindow w(GameServices{r.g, r.globals, r.keys, r.snd, r.paths, boxes, r.rnd, r.fg, r.host, r.self()});
