@@ -13,6 +13,9 @@ using namespace vrh;
 
 namespace {
 
+using B = ControllerButton;
+using A = ControllerAxis;
+
 bool down(KeyState& keys, int vk) { return keys.GetAsyncKeyState(vk) & 0x8000; }
 
 bool noneDown(ScriptedKeys& keys) {
@@ -31,7 +34,6 @@ struct PadRig {
 
 // Each controller button presses exactly its pad button's bound code; unused ones press nothing.
 TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
-    using B = ControllerButton;
     // Pad buttons in order A, B, C, X, Y, Z, Up, Down, Left, Right, Start, Select.
     const B from[] = {B::A,      B::B,        B::LeftShoulder, B::X,         B::Y,     B::RightShoulder,
                       B::DpadUp, B::DpadDown, B::DpadLeft,     B::DpadRight, B::Start, B::Back};
@@ -60,41 +62,38 @@ TEST(PadMapping, ControllerButtonsPressTheirPadButtonsBoundCodes) {
 TEST(PadMapping, OneCodeHeldBySeveralSourcesStaysDownUntilTheLastLetsGo) {
     PadRig r;
     r.map.keyB = 32;  // A and B both on Space
-    r.pad.button(0, ControllerButton::A, true), r.pad.button(0, ControllerButton::B, true);
+    r.pad.button(0, B::A, true), r.pad.button(0, B::B, true);
     r.keys.keyDown(32), r.keys.keyDown(38), r.keys.releaseAll();
     EXPECT_TRUE(r.keys.isDown(32, KeySource::Pad) && !r.keys.isDown(32, KeySource::Keyboard) &&
                 !r.keys.isDown(38));
-    r.pad.button(0, ControllerButton::A, false);
+    r.pad.button(0, B::A, false);
     EXPECT_TRUE(r.keys.isDown(32));
-    r.pad.button(0, ControllerButton::B, false);
+    r.pad.button(0, B::B, false);
     EXPECT_FALSE(r.keys.isDown(32));
     KeyReader reader(r.keys);
-    r.pad.button(1, ControllerButton::Start, true);
+    r.pad.button(1, B::Start, true);
     EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8001));
-    r.pad.button(2, ControllerButton::Start, true);
+    r.pad.button(2, B::Start, true);
     EXPECT_EQ(reader.GetAsyncKeyState(13), int16_t(0x8000)) << "no second press while already held";
-    r.pad.button(1, ControllerButton::Start, false);
+    r.pad.button(1, B::Start, false);
     EXPECT_TRUE(r.keys.isDown(13));
     r.pad.removed(2);
     EXPECT_FALSE(r.keys.isDown(13) || r.pad.held(PadButton::Start)) << "an unplugged controller lets go";
-    r.keys.keyDown(38), r.pad.button(0, ControllerButton::DpadUp, true);
-    r.pad.axis(0, ControllerAxis::LeftY, -32768);
-    r.keys.keyUp(38), r.pad.button(0, ControllerButton::DpadUp, false);
+    r.keys.keyDown(38), r.pad.button(0, B::DpadUp, true);
+    r.pad.axis(0, A::LeftY, -32768);
+    r.keys.keyUp(38), r.pad.button(0, B::DpadUp, false);
     EXPECT_TRUE(r.keys.isDown(38));
-    r.pad.axis(0, ControllerAxis::LeftY, 0);
+    r.pad.axis(0, A::LeftY, 0);
     EXPECT_FALSE(r.keys.isDown(38));
 }
 
 // The left stick presses past 40 %, lets go inside 30 %; up is negative; other axes steer nothing.
 TEST(PadMapping, LeftStickActsAsTheDpadPastTheDeadZoneWithHysteresis) {
     PadRig r;
-    using A = ControllerAxis;
     std::string seen;  // per step: '-' the negative direction's code down, '+' the positive's, '0' neither
     auto step = [&](A axis, int value, int negative, int positive) {
         r.pad.axis(0, axis, value);
-        seen += r.keys.isDown(negative)   ? (r.keys.isDown(positive) ? '?' : '-')
-                : r.keys.isDown(positive) ? '+'
-                                          : '0';
+        seen += "0-+?"[r.keys.isDown(negative) + 2 * r.keys.isDown(positive)];
     };
     for (int v : {PadInput::kStickPress - 1, PadInput::kStickPress + 1, PadInput::kStickRelease + 1,
                   PadInput::kStickRelease - 1, -32768, 32767})
@@ -112,17 +111,17 @@ TEST(PadMapping, SuspendedUnboundAndGoingAwayHoldNothing) {
     ButtonMap map;
     map.keyA = 0;
     auto pad = std::make_unique<PadInput>(keys, bindingFrom(map));
-    pad->button(0, ControllerButton::X, true);
+    pad->button(0, B::X, true);
     pad->setSuspended(true);
     EXPECT_FALSE(keys.isDown(79));
-    pad->button(0, ControllerButton::Y, true);
+    pad->button(0, B::Y, true);
     EXPECT_EQ(keys.GetAsyncKeyState(80), 0) << "no press reported while suspended";
-    pad->button(0, ControllerButton::Y, false), pad->setSuspended(false);
+    pad->button(0, B::Y, false), pad->setSuspended(false);
     EXPECT_TRUE(keys.isDown(79) && !keys.isDown(80));
-    pad->button(0, ControllerButton::A, true);
+    pad->button(0, B::A, true);
     EXPECT_TRUE(pad->held(PadButton::A));
     EXPECT_EQ(pad->pressedCode(PadButton::A), 0);
-    pad->button(0, ControllerButton::Start, true);
+    pad->button(0, B::Start, true);
     EXPECT_TRUE(keys.isDown(13));
     pad.reset();
     EXPECT_TRUE(noneDown(keys));

@@ -49,9 +49,7 @@ struct HarnessMedia {
 class Harness {
 public:
     explicit Harness(uint32_t seed = Random::kDefaultSeed, HarnessMedia media = {});
-    ~Harness();
-    Harness(const Harness&) = delete;
-    Harness& operator=(const Harness&) = delete;
+    ~Harness();  // not copyable (the window)
 
     GameState g;
     Globals globals;
