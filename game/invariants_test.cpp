@@ -73,7 +73,7 @@ TEST(Invariants, ReportEachBrokenRule) {
 // Guards a crash, a hang, a bad player status with broken media, and any broken invariant in random play.
 TEST(Invariants, HoldOverRandomPlayWithBrokenMedia) {
     auto device = makeAudioDevice(AudioBackend::Automatic);
-    Harness h(7, HarnessMedia{device.get(), breakMedia});
+    Harness h(7, device.get(), breakMedia);
     InvariantChecker checker;
     std::mt19937 player(11);
     int ticks = 0, levels = 0, runs = 0;

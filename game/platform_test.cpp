@@ -49,55 +49,40 @@ TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
 
 // Guards a press acting in a window it did not begin in (the Enter of "New Game", a held key after a box).
 TEST(KeyState, AKeyHeldWhenAReaderTakesOverActsOnlyAfterANewPress) {
-    struct Case {
-        const char* what;
-        KeySource source;
-        bool lostRelease;  // the release went to a message box; a repeat found the key again
-    };
-    for (const Case c : {Case{"keyboard", KeySource::Keyboard, false}, Case{"pad", KeySource::Pad, false},
-                         Case{"refound by a repeat", KeySource::Keyboard, true}}) {
+    // lostRelease: the release went to a message box; a repeat found the key again.
+    for (auto [what, source, lostRelease] :
+         {std::tuple{"keyboard", KeySource::Keyboard, false}, std::tuple{"pad", KeySource::Pad, false},
+          std::tuple{"refound by a repeat", KeySource::Keyboard, true}}) {
         ScriptedKeys keyboard;
         KeyReader menu(keyboard);
-        keyboard.keyDown(13, c.source);
-        EXPECT_NE(menu.GetAsyncKeyState(13), 0) << c.what;
-        if (c.lostRelease) {
-            keyboard.releaseAll();
-            keyboard.keyStillHeld(13);
-        }
+        keyboard.keyDown(13, source);
+        EXPECT_NE(menu.GetAsyncKeyState(13), 0) << what;
+        if (lostRelease) keyboard.releaseAll(), keyboard.keyStillHeld(13);
         KeyReader prompt(keyboard);  // opens while Enter is held
         menu.takeOver();             // comes back from a box while Enter is held
         for (KeyReader* r : {&prompt, &menu}) {
-            EXPECT_EQ(r->GetAsyncKeyState(13), 0) << c.what;
-            EXPECT_FALSE(r->ownsLatestPress(13)) << c.what;
+            EXPECT_EQ(r->GetAsyncKeyState(13), 0) << what;
+            EXPECT_FALSE(r->ownsLatestPress(13)) << what;
         }
-        keyboard.keyUp(13, c.source);
-        keyboard.keyDown(13, c.source);
+        keyboard.keyUp(13, source), keyboard.keyDown(13, source);
         for (KeyReader* r : {&prompt, &menu}) {
-            EXPECT_EQ(r->GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit) << c.what;
-            EXPECT_TRUE(r->ownsLatestPress(13)) << c.what;
+            EXPECT_EQ(r->GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit) << what;
+            EXPECT_TRUE(r->ownsLatestPress(13)) << what;
         }
     }
 }
 
 // Guards a menu moving twice for one press, or never repeating for a held key.
 TEST(PressRepeat, OneMoveAPressThenTenASecondPastTheDelay) {
-    constexpr int16_t held = kKeyHeldBit, press = kKeyHeldBit | kKeyPressedBit, tap = kKeyPressedBit;
-    struct Case {
-        const char* what;
-        std::vector<int16_t> polls;
-        std::string moves;
-    };
-    const Case cases[] = {
-        {"tap between polls", {tap, 0, 0}, "100"},
-        {"press seen on three polls (under 300 ms)", {press, held, held, 0}, "1000"},
-        {"held past the delay", {press, held, held, held, held, 0}, "100110"},
-        {"two quick presses", {press, 0, press, held}, "1010"},
-        {"a new press restarts the delay", {press, held, held, press, held, held, held}, "1001001"}};
-    for (const Case& c : cases) {
+    // Each poll: 0 up, t a tap, h held, p a press (held and new); then whether each poll moves.
+    const int16_t state[] = {0, kKeyPressedBit, kKeyHeldBit, int16_t(kKeyHeldBit | kKeyPressedBit)};
+    for (auto [polls, want] :
+         {std::pair{"t00", "100"}, std::pair{"phh0", "1000"}, std::pair{"phhhh0", "100110"},
+          std::pair{"p0ph", "1010"}, std::pair{"phhphhh", "1001001"}}) {
         PressRepeat r;
         std::string moves;
-        for (int16_t s : c.polls) moves += r.step(s) ? '1' : '0';
-        EXPECT_EQ(moves, c.moves) << c.what;
+        for (char c : std::string(polls)) moves += r.step(state[std::string("0thp").find(c)]) ? '1' : '0';
+        EXPECT_EQ(moves, want) << polls;
     }
 }
 

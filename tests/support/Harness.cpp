@@ -7,11 +7,13 @@
 
 namespace vrh::test {
 
-Harness::Harness(uint32_t seed, HarnessMedia media) : rnd(seed) {
-    audio.forward = media.device;
+Harness::Harness(uint32_t seed, AudioOutput* device,
+                 const std::function<void(const std::filesystem::path&)>& prepareMedia)
+    : rnd(seed) {
+    audio.forward = device;
     for (const MediaEntry& e : kMediaTable)
         std::ofstream(mediaFolder_.string() + std::string(e.fileText)).flush();
-    if (media.prepare) media.prepare(mediaFolder_.path());
+    if (prepareMedia) prepareMedia(mediaFolder_.path());
     paths.compute(mediaFolder_.string());
     fg.setForeground(self());
     host.onUnload = [this] { window_->onUnload(); };

@@ -39,16 +39,12 @@ public:
     std::function<void(const Frame&)> onPresent;  // optional
 };
 
-// How a harness plays its sounds: `device`, when given, answers the sound commands (still recorded);
-// `prepare` may change the folder of media files before the game opens them.
-struct HarnessMedia {
-    AudioOutput* device = nullptr;
-    std::function<void(const std::filesystem::path& folder)> prepare;
-};
-
 class Harness {
 public:
-    explicit Harness(uint32_t seed = Random::kDefaultSeed, HarnessMedia media = {});
+    // `device`, when given, answers the sound commands (still recorded); `prepareMedia` may change the
+    // folder of media files before the game opens them.
+    explicit Harness(uint32_t seed = Random::kDefaultSeed, AudioOutput* device = nullptr,
+                     const std::function<void(const std::filesystem::path&)>& prepareMedia = {});
     ~Harness();  // not copyable (the window)
 
     GameState g;
