@@ -22,20 +22,18 @@ struct FiringHarness : Harness {
 
 // Guards attack, defence, HP and the wave size (level + 1, at most 14) by level.
 TEST(Spawning, MemberValuesAndWaveSizeFollowTheLevel) {
-    struct Case {
-        int level, attack, defence, hp, wave;
-    };
-    for (Case c : {Case{1, 1, 0, 1, 2}, Case{2, 2, 2, 2, 3}, Case{5, 3, 3, 5, 6}, Case{13, 7, 7, 13, 14},
-                   Case{20, 11, 11, 20, 14}}) {
-        SCOPED_TRACE("level " + std::to_string(c.level));
+    // The level and the wave size, then the new member's attack, defence and HP.
+    for (auto [level, wave, want] :
+         {std::tuple{1, 2, "1 0 1"}, std::tuple{2, 3, "2 2 2"}, std::tuple{5, 6, "3 3 5"},
+          std::tuple{13, 14, "7 7 13"}, std::tuple{20, 14, "11 11 20"}}) {
+        SCOPED_TRACE("level " + std::to_string(level));
         Harness h;
-        h.g.level = c.level;
-        h.g.enemiesOnField = c.wave - 1;  // one below the wave: this attempt spawns
+        h.g.level = level, h.g.enemiesOnField = wave - 1;  // one below the wave: this attempt spawns
         spawnEnemy(h.w());
-        ASSERT_EQ(h.g.right.count, 1);
-        EXPECT_EQ(vals(h.g.enemiesOnField, h.g.right.attack[0], h.g.right.defense[0], h.g.right.hp[0],
-                       h.g.spawnOpen),
-                  vals(c.wave, c.attack, c.defence, c.hp, 1));
+        const EnemyGroup& r = h.g.right;
+        ASSERT_EQ(r.count, 1);
+        EXPECT_EQ(vals(h.g.enemiesOnField, h.g.spawnOpen, r.attack[0], r.defense[0], r.hp[0]),
+                  vals(wave, 1, want));
         spawnEnemy(h.w());  // at the wave size: nothing, and the wave closes
         EXPECT_EQ(vals(h.g.left.count, h.g.spawnOpen), "0 0");
     }

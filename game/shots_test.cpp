@@ -38,38 +38,31 @@ TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
 
 // Guards the picture, mask and square hit box of each gun and shot, and the alternating frames.
 TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
-    struct Case {
-        const char* gun;
-        const char* shot;
-        Pic picture, mask;
-        int size;
-    };
-    for (const Case& c : {Case{"Regular", "Regular", Pic::shot, Pic::shotmask, 14},
-                          Case{"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
-                          Case{"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18},
-                          Case{"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},
-                          Case{"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20},
-                          Case{"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},
-                          Case{"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18},
-                          Case{"regular", "Regular", Pic::shot, Pic::shotmask, 0}}) {
-        SCOPED_TRACE(std::string(c.gun) + " " + c.shot);
+    using enum Pic;
+    using T = std::tuple<const char*, const char*, Pic, Pic, int>;  // gun, shot, picture, mask, size
+    for (auto [gunType, shotType, picture, mask, size] :
+         {T{"Regular", "Regular", shot, shotmask, 14}, T{"Regular", "Mega", shot2, shot2mask, 14},
+          T{"Regular", "Giga", shot3, shot3mask, 18}, T{"Ninja", "Regular", imgnsr, imgnsrm, 18},
+          T{"Ninja", "Omega", imgnso, imgnsom, 20}, T{"Shocker", "Giga", imgssg, imgssgm, 18},
+          T{"Psychic", "Mega", imgpsm, imgpsmm, 18}, T{"regular", "Regular", shot, shotmask, 0}}) {
+        SCOPED_TRACE(std::string(gunType) + " " + shotType);
         Armed h;
-        h.g.gunType = c.gun, h.g.shotType = c.shot;
+        h.g.gunType = gunType, h.g.shotType = shotType;
         h.hold(Button::A);
         h.tick();
         ASSERT_EQ(h.g.shotInFlight, 1);
-        EXPECT_EQ(vals(h.g.shotW, h.g.shotH), vals(c.size ? c.size : 14, c.size ? c.size : 14));
-        const auto ops = h.opsOf(c.picture);
-        ASSERT_EQ(ops.size(), c.size ? 1u : 0u) << "an unknown gun draws nothing";
-        if (!c.size) continue;
+        EXPECT_EQ(vals(h.g.shotW, h.g.shotH), vals(size ? size : 14, size ? size : 14));
+        const auto ops = h.opsOf(picture);
+        ASSERT_EQ(ops.size(), size ? 1u : 0u) << "an unknown gun draws nothing";
+        if (!size) continue;
         const int frame = h.g.carried.shotFrame - 1;
         EXPECT_EQ(
             std::make_tuple(ops[0].mask.pic, ops[0].kind, int(ops[0].picture.frame), int(ops[0].mask.frame)),
-            std::make_tuple(c.mask, DrawOp::Masked, frame, frame));
-        EXPECT_EQ(vals(ops[0].x, ops[0].y, ops[0].w, ops[0].h), vals(185, 39, c.size, c.size));
+            std::make_tuple(mask, DrawOp::Masked, frame, frame));
+        EXPECT_EQ(vals(ops[0].x, ops[0].y, ops[0].w, ops[0].h), vals(185, 39, size, size));
         h.tick();
-        ASSERT_EQ(h.opsOf(c.picture).size(), 1u);
-        EXPECT_NE(h.opsOf(c.picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
+        ASSERT_EQ(h.opsOf(picture).size(), 1u);
+        EXPECT_NE(h.opsOf(picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
     }
 }
 

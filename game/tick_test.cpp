@@ -64,19 +64,15 @@ TEST(Tick, CountersCycleAndTheCaptionShowsWhatThePreviousTickLeft) {
 TEST(ExtraLife, OneLifePerTickWhileThePointsLast) {
     Harness h;
     h.noSpawns();
-    struct Step {
-        int step;
-        double points;
-        int lives;
-        double left;
-    };
-    for (const Step s : {Step{1000, 250, 6, 150}, Step{1000, -1, 7, 50}, Step{1000, -1, 7, 50},
-                         Step{3000, 299.5, 7, 299.5}, Step{3000, 300, 8, 0}}) {
-        h.g.extraLifeStep = s.step;
-        if (s.points >= 0) h.g.extraLifePoints = s.points;
+    // The step, the points given (-1: those left), then the lives and points after the tick.
+    for (auto [step, points, lives, left] :
+         {std::tuple{1000, 250.0, 6, 150.0}, std::tuple{1000, -1.0, 7, 50.0}, std::tuple{1000, -1.0, 7, 50.0},
+          std::tuple{3000, 299.5, 7, 299.5}, std::tuple{3000, 300.0, 8, 0.0}}) {
+        h.g.extraLifeStep = step;
+        if (points >= 0) h.g.extraLifePoints = points;
         const std::string shown = "Lives:" + std::to_string(int(h.g.lives));
         h.tick();
-        EXPECT_EQ(vals(h.g.lives, h.g.extraLifePoints), vals(s.lives, s.left)) << s.points;
+        EXPECT_EQ(vals(h.g.lives, h.g.extraLifePoints), vals(lives, left)) << points;
         EXPECT_NE(h.w().Caption.find(shown + " "), std::string::npos) << "the caption lags one tick";
     }
     EXPECT_EQ(h.plays(h.snd.levelUpSound), 3);
@@ -90,9 +86,7 @@ struct ReentrantBoxes : MessageBoxes {
     int notices = 0;
     MsgButton question(const std::string&, const std::string&) override { return MsgButton::No; }
     MsgButton notice(const std::string&, const std::string&) override {
-        ++notices;
-        if (whileOpen) whileOpen();
-        return MsgButton::Ok;
+        return ++notices, whileOpen(), MsgButton::Ok;
     }
 };
 
