@@ -192,11 +192,9 @@ TEST(SdlPadSubsystems, GamepadLeavesTheAudioDeviceItsSdl) {
     auto device = makeAudioDevice();
     const bool audio = SDL_WasInit(SDL_INIT_AUDIO);
     PadRig r;
-    {
-        auto service = makeGamepad(r.keys, bindingFrom(r.map));
-        EXPECT_TRUE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
-        service->poll();
-    }
+    auto service = makeGamepad(r.keys, bindingFrom(r.map));
+    EXPECT_TRUE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
+    service->poll(), service.reset();
     EXPECT_FALSE(SDL_WasInit(SDL_INIT_GAMECONTROLLER));
     EXPECT_EQ(bool(SDL_WasInit(SDL_INIT_AUDIO)), audio);
     if (audio) EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "audio still holds the event subsystem";

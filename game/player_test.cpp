@@ -26,29 +26,23 @@ struct ArmedHarness : Harness {
 
 // Guards the edges (strict), turning without moving, opposite keys cancelling, the volley timing and muzzle.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
-    struct Case {
-        int x, y;
-        std::vector<Button> held;
-        int wantX, wantY;
-        bool left;
-    };
-    using B = Button;
-    for (const Case& c :
-         {Case{-8, 100, {B::Left}, -8, 100, true}, Case{2, 100, {B::Left}, -8, 100, true},
-          Case{291, 100, {B::Right}, 291, 100, false}, Case{282, 100, {B::Right}, 292, 100, false},
-          Case{162, 240, {B::Down}, 162, 240, true}, Case{162, 230, {B::Down}, 162, 240, true},
-          Case{162, 0, {B::Up}, 162, 0, true}, Case{162, 10, {B::Up}, 162, 0, true},
-          Case{100, 100, {B::Left, B::Right, B::Up, B::Down}, 100, 100, true}}) {
-        SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
+    // From (x, y), the keys held (Up, Down, Left, Right), then where the player is and whether it faces left.
+    using T = std::tuple<int, int, const char*, int, int, bool>;
+    for (auto [x, y, held, wantX, wantY, left] :
+         {T{-8, 100, "L", -8, 100, true}, T{2, 100, "L", -8, 100, true}, T{291, 100, "R", 291, 100, false},
+          T{282, 100, "R", 292, 100, false}, T{162, 240, "D", 162, 240, true},
+          T{162, 230, "D", 162, 240, true}, T{162, 0, "U", 162, 0, true}, T{162, 10, "U", 162, 0, true},
+          T{100, 100, "LRUD", 100, 100, true}}) {
+        SCOPED_TRACE("from " + std::to_string(x) + "," + std::to_string(y));
         ArmedHarness h;
-        h.g.playerX = c.x, h.g.shotX = h.g.shotHomeX = c.x + 16;
-        h.g.playerY = c.y, h.g.shotY = h.g.shotHomeY = c.y + 32, h.g.volleyTicks = (327 - c.y) / 4.0;
+        h.g.playerX = x, h.g.shotX = h.g.shotHomeX = x + 16;
+        h.g.playerY = y, h.g.shotY = h.g.shotHomeY = y + 32, h.g.volleyTicks = (327 - y) / 4.0;
         h.g.facingLeft = true, h.g.facingRight = false;  // Right turns the player, Left keeps the facing
-        for (Button b : c.held) h.hold(b);
+        for (char b : std::string(held)) h.hold(Button(std::string("AUDLR").find(b)));
         h.tick();
         EXPECT_EQ(vals(h.g.playerX, h.g.playerY, h.g.shotX, h.g.shotY, h.g.facingLeft, h.g.facingRight),
-                  vals(c.wantX, c.wantY, c.wantX + 16, c.wantY + 32, c.left, !c.left));
-        EXPECT_EQ(h.g.volleyTicks, (327 - c.wantY) / 4.0);
+                  vals(wantX, wantY, wantX + 16, wantY + 32, left, !left));
+        EXPECT_EQ(h.g.volleyTicks, (327 - wantY) / 4.0);
     }
 }
 
