@@ -44,9 +44,7 @@ TEST(Invariants, ReportEachBrokenRule) {
     h.hold(Button::A), h.hold(Button::Down), h.tick(60);
     InvariantChecker checker;
     ASSERT_EQ(checker.check(h.g), "") << describeState(h.g);
-    EnemyGroup& (*group)(GameState&) = [](GameState& g) -> EnemyGroup& {
-        return g.right.count ? g.right : g.left;
-    };
+    auto group = [](GameState& g) -> EnemyGroup& { return g.right.count ? g.right : g.left; };
     ASSERT_GT(group(h.g).count, 0) << "the scene needs an enemy";
     const std::function<void(GameState&)> changes[] = {
         [](GameState& g) { g.enemiesOnField = g.enemiesOnField + 1; },
@@ -90,25 +88,14 @@ TEST(Invariants, HoldOverRandomPlayWithBrokenMedia) {
         const int before = h.ticksRun();
         h.tick();
         ticks += h.ticksRun() - before;
-        if (!h.host.shopCaptions.empty()) {
-            h.host.shopCaptions.clear();
-            h.closeShop();
-            ++levels;
-        }
-        if (h.w().unloaded()) {
-            h.newRun();
-            checker.newRun();
-            ++runs;
-        }
+        if (!h.host.shopCaptions.empty()) h.host.shopCaptions.clear(), h.closeShop(), ++levels;
+        if (h.w().unloaded()) h.newRun(), checker.newRun(), ++runs;
         for (const std::string& c : h.audio.calls) played |= c.starts_with("play ");
         h.clearSounds();
         ASSERT_EQ(checker.check(h.g), "") << "step " << step << "\n" << describeState(h.g);
     }
     EXPECT_TRUE(ticks > 3500 && levels > 2 && runs > 0 && played) << ticks << " " << levels << " " << runs;
     for (Sound* s : {&h.snd.music[1], &h.snd.music[2], &h.snd.music[3], &h.snd.playerShotSound,
-                     &h.snd.explosionSound, &h.snd.enemyShotSound, &h.snd.tankShotSound}) {
-        const TrackMode mode = s->mode();
-        EXPECT_TRUE(mode == TrackMode::NotOpen || mode == TrackMode::Stopped || mode == TrackMode::Playing)
-            << s->fileName();
-    }
+                     &h.snd.explosionSound, &h.snd.enemyShotSound, &h.snd.tankShotSound})
+        EXPECT_NE(s->mode(), TrackMode::Paused) << s->fileName();  // nothing pauses a sound
 }

@@ -160,8 +160,7 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
 // Guards the player's hit box against the diagonal shots: a still player is hit on flight steps 71 and 72.
 TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     Harness h;
-    h.noSpawns();
-    h.tick(119);  // 70 flight steps
+    h.noSpawns(), h.tick(119);  // 70 flight steps
     EXPECT_EQ(h.g.playerHP, 5);
     h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
     EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), "4 flashing");

@@ -41,8 +41,7 @@ TEST(RunStart, EveryRunStartsFromTheSameValues) {
 // Guards the counter cycles, the controls arming on the second tick and the caption lagging a tick.
 TEST(Tick, CountersCycleAndTheCaptionShowsWhatThePreviousTickLeft) {
     Harness h;
-    h.noSpawns();
-    h.hold(Button::Right);
+    h.noSpawns(), h.hold(Button::Right);
     h.tick();
     EXPECT_EQ(vals(h.g.tickCycle, h.g.controlsArmed, h.g.enemyFrame, h.g.playerX), "1 0 2 162");
     h.g.score = 40, h.g.money = 1234567, h.g.playerHP = 3;
