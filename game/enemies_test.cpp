@@ -15,57 +15,45 @@ int rowFrom(Random& r) { return int(std::floor(r.next() * 240)) + 36; }
 
 // A quiet field whose next tick runs a firing pass (or, with tickCycle changed, does not).
 struct FiringHarness : Harness {
-    FiringHarness() {
-        noSpawns();
-        tick(2);
-        g.tickCycle = 19;
-        g.playerY = 0;
-    }
+    FiringHarness() { noSpawns(), tick(2), g.tickCycle = 19, g.playerY = 0; }
 };
 
 }  // namespace
 
 // Guards attack, defence, HP and the wave size (level + 1, at most 14) by level.
 TEST(Spawning, MemberValuesAndWaveSizeFollowTheLevel) {
-    struct Case {
-        int level, attack, defence, hp, wave;
-    };
-    for (Case c : {Case{1, 1, 0, 1, 2}, Case{2, 2, 2, 2, 3}, Case{5, 3, 3, 5, 6}, Case{13, 7, 7, 13, 14},
-                   Case{20, 11, 11, 20, 14}}) {
-        SCOPED_TRACE("level " + std::to_string(c.level));
+    // The level and the wave size, then the new member's attack, defence and HP.
+    for (auto [level, wave, want] :
+         {std::tuple{1, 2, "1 0 1"}, std::tuple{2, 3, "2 2 2"}, std::tuple{5, 6, "3 3 5"},
+          std::tuple{13, 14, "7 7 13"}, std::tuple{20, 14, "11 11 20"}}) {
+        SCOPED_TRACE("level " + std::to_string(level));
         Harness h;
-        h.g.level = c.level;
-        h.g.enemiesOnField = c.wave - 1;  // one below the wave: this attempt spawns
+        h.g.level = level, h.g.enemiesOnField = wave - 1;  // one below the wave: this attempt spawns
         spawnEnemy(h.w());
-        ASSERT_EQ(h.g.right.count, 1);
-        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int(h.g.right.attack[0]),
-                                  int(h.g.right.defense[0]), int(h.g.right.hp[0])),
-                  std::make_tuple(c.wave, c.attack, c.defence, c.hp));
-        EXPECT_TRUE(h.g.spawnOpen);
+        const EnemyGroup& r = h.g.right;
+        ASSERT_EQ(r.count, 1);
+        EXPECT_EQ(vals(h.g.enemiesOnField, h.g.spawnOpen, r.attack[0], r.defense[0], r.hp[0]),
+                  vals(wave, 1, want));
         spawnEnemy(h.w());  // at the wave size: nothing, and the wave closes
-        EXPECT_EQ(h.g.left.count, 0);
-        EXPECT_FALSE(h.g.spawnOpen);
+        EXPECT_EQ(vals(h.g.left.count, h.g.spawnOpen), "0 0");
     }
 }
 
-// Guards blocked rows: a member (even a destroyed one at its row) blocks and flips the side; parked slots do
-// not.
+// Guards blocked rows: any member at the row, even a destroyed one, blocks and flips the side.
 TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     Harness h;
     Random ref;
     h.addEnemy(false, 293, rowFrom(ref) + 33, EnemyState::Gone);
     spawnEnemy(h.w());
-    EXPECT_EQ(std::make_tuple(int(h.g.carried.spawnBlocked), int(h.g.right.count), h.g.spawnLeftNext),
-              std::make_tuple(1, 1, true));
+    EXPECT_EQ(vals(h.g.carried.spawnBlocked, h.g.right.count, h.g.spawnLeftNext), "1 1 1");
     spawnEnemy(h.w());
-    EXPECT_EQ(std::make_pair(int(h.g.left.count), h.g.spawnLeftNext), std::make_pair(1, false));
+    EXPECT_EQ(vals(h.g.left.count, h.g.spawnLeftNext), "1 0");
     h.g.right.y[0] = -1111;
     spawnEnemy(h.w());
     EXPECT_EQ(h.g.right.count, 2);
 }
 
-// Guards the pass once a second, groups taking turns, level + 1 shots at most, no new shot while one flies,
-// an empty group handing the turn back, and members still driving in holding fire.
+// Guards the pass once a second, turns, level + 1 shots, one shot each, and members driving in holding fire.
 TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     FiringHarness h;
     h.addEnemy(true, 3, 100);
@@ -77,17 +65,14 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     h.g.tickCycle = 19;
     h.clearSounds();
     h.tick();
-    EXPECT_EQ(
-        std::make_tuple(int(h.g.enemyShotsInAir), bool(h.g.left.shotFlying[0]), bool(h.g.left.shotFlying[1]),
-                        bool(h.g.right.shotFlying[0]), h.g.rightGroupTurn),
-        std::make_tuple(2, true, false, true, false));
-    EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2);
-    EXPECT_EQ(std::make_pair(h.countOps(Pic::enemyrightshot), h.countOps(Pic::enemyleftshot)),
-              std::make_pair(1, 1));
-    EXPECT_EQ(h.g.left.state[0], EnemyState::Alive) << "the pose lasts one tick";
+    const EnemyGroup &left = h.g.left, &right = h.g.right;
+    EXPECT_EQ(vals(h.g.enemyShotsInAir, left.shotFlying[0], left.shotFlying[1], right.shotFlying[0]),
+              "2 1 0 1");
+    EXPECT_EQ(vals(h.g.rightGroupTurn, h.plays(h.snd.enemyShotSound)), "0 2");
+    EXPECT_EQ(vals(h.countOps(Pic::enemyrightshot), h.countOps(Pic::enemyleftshot)), "1 1");
+    EXPECT_EQ(left.state[0], EnemyState::Alive) << "the pose lasts one tick";
     h.tick(20);
     EXPECT_EQ(h.plays(h.snd.enemyShotSound), 2) << "the shots are still flying: no more";
-
     FiringHarness e;
     e.g.level = 5;
     e.addEnemy(true, 3, 100, EnemyState::Gone);
@@ -95,17 +80,16 @@ TEST(FiringPass, GroupsTakeTurnsUpToLevelPlusOneShots) {
     e.addEnemy(false, 293, 180);
     e.addEnemy(false, 301, 240);  // still driving in
     e.tick();
-    EXPECT_EQ(std::make_tuple(bool(e.g.right.shotFlying[0]), bool(e.g.right.shotFlying[1]),
-                              bool(e.g.right.shotFlying[2]), int(e.g.enemyShotsInAir), e.g.rightGroupTurn),
-              std::make_tuple(true, true, false, 2, true));
+    EXPECT_EQ(vals(e.g.right.shotFlying[0], e.g.right.shotFlying[1], e.g.right.shotFlying[2],
+                   e.g.enemyShotsInAir, e.g.rightGroupTurn),
+              "1 1 0 2 1");
     FiringHarness l;
     l.addEnemy(true, -5, 100);
     l.tick();  // the pass runs before the driving step
-    EXPECT_EQ(std::make_pair(int(l.g.enemyShotsInAir), int(l.g.left.x[0])), std::make_pair(0, -1));
+    EXPECT_EQ(vals(l.g.enemyShotsInAir, l.g.left.x[0]), "0 -1");
     FiringHarness full;  // a late level: 14 shots in the air at most, whatever level + 1 allows
-    full.g.level = 20;
+    full.g.level = 20, full.g.enemyShotsInAir = 14;
     full.addEnemy(true, 3, 100);
-    full.g.enemyShotsInAir = 14;
     full.tick();
     EXPECT_FALSE(full.g.left.shotFlying[0]);
 }
@@ -118,54 +102,33 @@ TEST(EnemyShots, DamageAndReturnToTheMuzzle) {
     for (Case c : {Case{3, 2, 4}, Case{1, 4, 2}, Case{0, 1, 4}, Case{4, 4, 4}}) {
         SCOPED_TRACE("defence " + std::to_string(c.defence) + " attack " + std::to_string(c.attack));
         FiringHarness h;
-        h.g.tickCycle = 5;
-        h.g.playerDefense = c.defence;
-        const int n = h.addEnemy(true, 3, 150);
-        h.g.left.attack[n] = c.attack;
-        h.g.left.shotFlying[n] = true;
-        h.g.left.shotX[n] = 170;
-        h.g.left.shotY[n] = 10;
-        h.g.enemyShotsInAir = 1;
+        h.g.tickCycle = 5, h.g.playerDefense = c.defence;
+        const int n = h.addEnemyShot(170, 10, c.attack);
+        const EnemyGroup& l = h.g.left;
         h.tick();
-        EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState),
-                  std::make_tuple(c.hpAfter, PlayerState::Flashing));
-        EXPECT_EQ(std::make_tuple(bool(h.g.left.shotFlying[n]), int(h.g.left.shotX[n]),
-                                  int(h.g.left.shotY[n]), int(h.g.enemyShotsInAir)),
-                  std::make_tuple(false, 35, 10, 0));
+        EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), vals(c.hpAfter, "flashing"));
+        EXPECT_EQ(vals(l.shotFlying[n], l.shotX[n], l.shotY[n], h.g.enemyShotsInAir), "0 35 10 0");
     }
 }
 
-// Guards rams: both explode, only a left-group ram zeroes the HP, rams pay nothing, a firing pose cannot
-// ram, and a shot landing in the same tick hits first.
+// Guards rams: both explode, a left ram zeroes the HP, no pay, no ram while firing, shots hit first.
 TEST(Rams, LeftRamZeroesTheHPRightRamLeavesIt) {
     for (int from : {0, 1, 2}) {
         SCOPED_TRACE(from);
         FiringHarness h;
-        h.g.tickCycle = 5;
-        h.g.playerX = -8;
-        h.g.playerY = 40;
-        h.g.playerHP = 4;
+        h.g.tickCycle = 5, h.g.playerX = -8, h.g.playerY = 40, h.g.playerHP = 4;
         const bool left = from != 1;
         const int n = h.addEnemy(left, -9, 50, from == 2 ? EnemyState::Shooting : EnemyState::Alive);
-        if (from == 1) {  // a shot lands in the same tick: shots hit before the rams
-            const int s = h.addEnemy(true, 3, 200);
-            h.g.left.shotFlying[s] = true;
-            h.g.left.shotX[s] = -3;
-            h.g.left.shotY[s] = 45;
-            h.g.enemyShotsInAir = 1;
-        }
+        if (from == 1) h.addEnemyShot(-3, 45);  // lands in the same tick: shots hit before the rams
         h.clearSounds();
         h.tick();
         const EnemyGroup& grp = left ? h.g.left : h.g.right;
         if (from == 2) {
-            EXPECT_EQ(std::make_pair(h.g.playerState, grp.state[n]),
-                      std::make_pair(PlayerState::Alive, EnemyState::Alive));
+            EXPECT_EQ(vals(h.g.playerState, grp.state[n]), "alive alive");
             continue;
         }
-        EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.playerHP), int(grp.hp[n]), grp.state[n]),
-                  std::make_tuple(PlayerState::Exploding, left ? 0 : 3, 0, EnemyState::Explode2));
-        EXPECT_EQ(std::make_tuple(int(h.g.enemiesOnField), int64_t(h.g.score), int64_t(h.g.money)),
-                  std::make_tuple(13, int64_t(0), int64_t(0)));
-        EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
+        EXPECT_EQ(vals(h.g.playerState, h.g.playerHP, grp.hp[n], grp.state[n]),
+                  vals("exploding", left ? 0 : 3, "0 explode2"));
+        EXPECT_EQ(vals(h.g.enemiesOnField, h.g.score, h.g.money, h.plays(h.snd.explosionSound)), "13 0 0 1");
     }
 }

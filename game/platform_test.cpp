@@ -16,24 +16,16 @@ using namespace vrh;
 
 // Guards wrap-around instead of saturation, and rounding other than ties to even.
 TEST(Int16Policy, SaturatesAtTheLimitsAndRoundsHalvesToEven) {
-    Int16 a = 32760;
-    a += 100;
-    EXPECT_EQ(int(a), 32767);
-    a = -32760;
-    a -= 100;
-    EXPECT_EQ(int(a), -32768);
-    Int16 b = 300;
-    b = b * 200;
-    EXPECT_EQ(int(b), 32767);
+    Int16 up = 32760, down = -32760, product = 300;
     Int32 score = 2147483600;
-    score += 100;
-    EXPECT_EQ(int64_t(score), 2147483647);
+    up += 100, down -= 100, product = product * 200, score += 100;
+    EXPECT_EQ(std::make_tuple(int(up), int(down), int(product), int64_t(score)),
+              std::make_tuple(32767, -32768, 32767, int64_t(2147483647)));
     for (auto [from, to] : {std::pair{2.5, 2}, {3.5, 4}, {1e9, 32767}})
         EXPECT_EQ(int(Int16(from)), to) << from;
 }
 
-// Guards one window's query using up the tap another window is waiting for, bad codes, and presses
-// made while another window is in front acting in this one.
+// Guards a query using up another window's tap, bad codes, and presses made while away acting here.
 TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
     ScriptedKeys keyboard;
     EXPECT_EQ(keyboard.GetAsyncKeyState(-5) | keyboard.GetAsyncKeyState(9999), 0);
@@ -55,59 +47,42 @@ TEST(KeyState, EachReaderSeesATapOnceWhileListening) {
     EXPECT_EQ(title.GetAsyncKeyState(13), 0) << "up the moment it is released";
 }
 
-// Guards a press acting in a window it did not begin in: the Enter that chose
-// "New Game" confirming the name, a held key coming back from a message box.
+// Guards a press acting in a window it did not begin in (the Enter of "New Game", a held key after a box).
 TEST(KeyState, AKeyHeldWhenAReaderTakesOverActsOnlyAfterANewPress) {
-    struct Case {
-        const char* what;
-        KeySource source;
-        bool lostRelease;  // the release went to a message box; a repeat found the key again
-    };
-    for (const Case c : {Case{"keyboard", KeySource::Keyboard, false}, Case{"pad", KeySource::Pad, false},
-                         Case{"refound by a repeat", KeySource::Keyboard, true}}) {
+    // lostRelease: the release went to a message box; a repeat found the key again.
+    for (auto [what, source, lostRelease] :
+         {std::tuple{"keyboard", KeySource::Keyboard, false}, std::tuple{"pad", KeySource::Pad, false},
+          std::tuple{"refound by a repeat", KeySource::Keyboard, true}}) {
         ScriptedKeys keyboard;
         KeyReader menu(keyboard);
-        keyboard.keyDown(13, c.source);
-        EXPECT_NE(menu.GetAsyncKeyState(13), 0) << c.what;
-        if (c.lostRelease) {
-            keyboard.releaseAll();
-            keyboard.keyStillHeld(13);
-        }
+        keyboard.keyDown(13, source);
+        EXPECT_NE(menu.GetAsyncKeyState(13), 0) << what;
+        if (lostRelease) keyboard.releaseAll(), keyboard.keyStillHeld(13);
         KeyReader prompt(keyboard);  // opens while Enter is held
         menu.takeOver();             // comes back from a box while Enter is held
         for (KeyReader* r : {&prompt, &menu}) {
-            EXPECT_EQ(r->GetAsyncKeyState(13), 0) << c.what;
-            EXPECT_FALSE(r->ownsLatestPress(13)) << c.what;
+            EXPECT_EQ(r->GetAsyncKeyState(13), 0) << what;
+            EXPECT_FALSE(r->ownsLatestPress(13)) << what;
         }
-        keyboard.keyUp(13, c.source);
-        keyboard.keyDown(13, c.source);
+        keyboard.keyUp(13, source), keyboard.keyDown(13, source);
         for (KeyReader* r : {&prompt, &menu}) {
-            EXPECT_EQ(r->GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit) << c.what;
-            EXPECT_TRUE(r->ownsLatestPress(13)) << c.what;
+            EXPECT_EQ(r->GetAsyncKeyState(13), kKeyHeldBit | kKeyPressedBit) << what;
+            EXPECT_TRUE(r->ownsLatestPress(13)) << what;
         }
     }
 }
 
 // Guards a menu moving twice for one press, or never repeating for a held key.
 TEST(PressRepeat, OneMoveAPressThenTenASecondPastTheDelay) {
-    constexpr int16_t held = kKeyHeldBit, press = kKeyHeldBit | kKeyPressedBit, tap = kKeyPressedBit;
-    struct Case {
-        const char* what;
-        std::vector<int16_t> polls;
-        std::string moves;
-    };
-    const Case cases[] = {
-        {"tap between polls", {tap, 0, 0}, "100"},
-        {"press seen on three polls (under 300 ms)", {press, held, held, 0}, "1000"},
-        {"held past the delay", {press, held, held, held, held, 0}, "100110"},
-        {"two quick presses", {press, 0, press, held}, "1010"},
-        {"a new press restarts the delay", {press, held, held, press, held, held, held}, "1001001"},
-    };
-    for (const Case& c : cases) {
+    // Each poll: 0 up, t a tap, h held, p a press (held and new); then whether each poll moves.
+    const int16_t state[] = {0, kKeyPressedBit, kKeyHeldBit, int16_t(kKeyHeldBit | kKeyPressedBit)};
+    for (auto [polls, want] :
+         {std::pair{"t00", "100"}, std::pair{"phh0", "1000"}, std::pair{"phhhh0", "100110"},
+          std::pair{"p0ph", "1010"}, std::pair{"phhphhh", "1001001"}}) {
         PressRepeat r;
         std::string moves;
-        for (int16_t s : c.polls) moves += r.step(s) ? '1' : '0';
-        EXPECT_EQ(moves, c.moves) << c.what;
+        for (char c : std::string(polls)) moves += r.step(state[std::string("0thp").find(c)]) ? '1' : '0';
+        EXPECT_EQ(moves, want) << polls;
     }
 }
 
@@ -118,10 +93,8 @@ TEST(ShortPath, ExistingFileFoundWhateverTheCaseMissingFileEmpty) {
     std::ofstream(file) << "x";
     std::string lower = (dir / "bgm1.mp3").string();  // the players ask with the lower-cased path
     std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-    EXPECT_EQ(GetShortName(file), file);
-    EXPECT_EQ(GetShortName(lower), file);
-    EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()), "");
-    EXPECT_EQ(GetShortName(""), "");
+    EXPECT_EQ(GetShortName(file) + "|" + GetShortName(lower), file + "|" + file);
+    EXPECT_EQ(GetShortName((dir / "bgm2.mp3").string()) + GetShortName(""), "");
 }
 
 // Guards the scaler sampling the middle of each source step (as Qt's own stretch does), and its rows.
@@ -131,7 +104,6 @@ TEST(NearestScaler, SamplesTheMiddleOfEachStep) {
     uint32_t src[12], out[18] = {};
     for (uint32_t i = 0; i < 12; ++i) src[i] = i;
     s.scale(src, 4, out, 2, {0, 0, 2, 9});
-    std::string seen;
-    for (uint32_t v : out) seen += std::to_string(v) + " ";
-    EXPECT_EQ(seen, "1 3 1 3 1 3 5 7 5 7 5 7 9 11 9 11 9 11 ");
+    EXPECT_EQ(std::vector<uint32_t>(out, out + 18),
+              (std::vector<uint32_t>{1, 3, 1, 3, 1, 3, 5, 7, 5, 7, 5, 7, 9, 11, 9, 11, 9, 11}));
 }

@@ -1,5 +1,4 @@
-// The pad in the tick: movement limits, facing, fire, and the player's timed states
-// (flash, explosion, blinking).
+// The pad in the tick: movement limits, facing, fire, and the timed states (flash, explosion, blinking).
 #include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
@@ -11,19 +10,8 @@ namespace {
 
 // A quiet field with the controls armed (two ticks into the run).
 struct ArmedHarness : Harness {
-    ArmedHarness() {
-        noSpawns();
-        tick(2);
-    }
-    // An enemy shot from the left group parked on the player's box.
-    void shootPlayer(int attack = 1) {
-        const int n = addEnemy(true, 3, 200);
-        g.left.attack[n] = attack;
-        g.left.shotFlying[n] = true;
-        g.left.shotX[n] = g.playerX + 5;
-        g.left.shotY[n] = g.playerY + 5;
-        g.enemyShotsInAir += 1;
-    }
+    ArmedHarness() { noSpawns(), tick(2); }
+    void shootPlayer(int attack = 1) { addEnemyShot(g.playerX + 5, g.playerY + 5, attack); }
     // Whether the player is drawn in any pose at its place.
     bool beeDrawn() const {
         for (Pic p : {Pic::beeleft, Pic::beelefts, Pic::beeright, Pic::beerights, Pic::beeleftf,
@@ -36,90 +24,64 @@ struct ArmedHarness : Harness {
 
 }  // namespace
 
-// Guards the field limits at each edge (strict comparisons), turning without moving, opposite keys
-// cancelling, and the volley timing and the muzzle following the player.
+// Guards the edges (strict), turning without moving, opposite keys cancelling, the volley timing and muzzle.
 TEST(PlayerMovement, StaysWithinTheFieldLimits) {
-    struct Case {
-        int x, y;
-        std::vector<Button> held;
-        int wantX, wantY;
-        bool left;
-    };
-    const Case cases[] = {
-        {-8, 100, {Button::Left}, -8, 100, true},
-        {2, 100, {Button::Left}, -8, 100, true},
-        {291, 100, {Button::Right}, 291, 100, false},
-        {282, 100, {Button::Right}, 292, 100, false},
-        {162, 240, {Button::Down}, 162, 240, true},
-        {162, 230, {Button::Down}, 162, 240, true},
-        {162, 0, {Button::Up}, 162, 0, true},
-        {162, 10, {Button::Up}, 162, 0, true},
-        {100, 100, {Button::Left, Button::Right, Button::Up, Button::Down}, 100, 100, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE("from " + std::to_string(c.x) + "," + std::to_string(c.y));
+    // From (x, y), the keys held (Up, Down, Left, Right), then where the player is and whether it faces left.
+    using T = std::tuple<int, int, const char*, int, int, bool>;
+    for (auto [x, y, held, wantX, wantY, left] :
+         {T{-8, 100, "L", -8, 100, true}, T{2, 100, "L", -8, 100, true}, T{291, 100, "R", 291, 100, false},
+          T{282, 100, "R", 292, 100, false}, T{162, 240, "D", 162, 240, true},
+          T{162, 230, "D", 162, 240, true}, T{162, 0, "U", 162, 0, true}, T{162, 10, "U", 162, 0, true},
+          T{100, 100, "LRUD", 100, 100, true}}) {
+        SCOPED_TRACE("from " + std::to_string(x) + "," + std::to_string(y));
         ArmedHarness h;
-        h.g.playerX = c.x;
-        h.g.playerY = c.y;
-        h.g.shotX = h.g.shotHomeX = c.x + 16;
-        h.g.shotY = h.g.shotHomeY = c.y + 32;
-        h.g.volleyTicks = (327 - c.y) / 4.0;
-        h.g.facingLeft = true;  // facing left: Right turns the player, Left keeps the facing
-        h.g.facingRight = false;
-        for (Button b : c.held) h.hold(b);
+        h.g.playerX = x, h.g.shotX = h.g.shotHomeX = x + 16;
+        h.g.playerY = y, h.g.shotY = h.g.shotHomeY = y + 32, h.g.volleyTicks = (327 - y) / 4.0;
+        h.g.facingLeft = true, h.g.facingRight = false;  // Right turns the player, Left keeps the facing
+        for (char b : std::string(held)) h.hold(Button(std::string("AUDLR").find(b)));
         h.tick();
-        EXPECT_EQ(std::make_pair(int(h.g.playerX), int(h.g.playerY)), std::make_pair(c.wantX, c.wantY));
-        EXPECT_EQ(std::make_pair(int(h.g.shotX), int(h.g.shotY)), std::make_pair(c.wantX + 16, c.wantY + 32));
-        EXPECT_EQ(h.g.volleyTicks, (327 - c.wantY) / 4.0);
-        EXPECT_EQ(std::make_pair(h.g.facingLeft, h.g.facingRight), std::make_pair(c.left, !c.left));
+        EXPECT_EQ(vals(h.g.playerX, h.g.playerY, h.g.shotX, h.g.shotY, h.g.facingLeft, h.g.facingRight),
+                  vals(wantX, wantY, wantX + 16, wantY + 32, left, !left));
+        EXPECT_EQ(h.g.volleyTicks, (327 - wantY) / 4.0);
     }
 }
 
-// Guards one shot per flight, the fire pose cleared by a key-up of any key, and the states that may act:
-// an exploding player can neither move nor fire, a blinking one can.
+// Guards one shot per flight, a key-up clearing the pose; an exploding player cannot act, a blinking one can.
 TEST(PlayerFire, HoldingAFiresOnceAndOnlyAnExplodingPlayerCannotAct) {
     ArmedHarness h;
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight),
-              std::make_tuple(1, true, true));
+    EXPECT_EQ(vals(h.plays(h.snd.playerShotSound), h.g.fireHeld, h.g.carried.shotRight), "1 1 1");
     h.tick(3);
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 1) << "no refire while the shot flies";
     h.w().onKeyReleased();
     EXPECT_FALSE(h.g.fireHeld);
     h.tick();
     EXPECT_TRUE(h.g.fireHeld) << "until the next tick finds A down";
-
     ArmedHarness e;
     e.g.playerState = PlayerState::Exploding;
     e.hold(Button::Right);
     e.hold(Button::A);
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
-              std::make_tuple(162, 0, false));
-    e.g.playerState = PlayerState::Blinking;
-    e.g.carried.explodeFrame = 0;
+    EXPECT_EQ(vals(e.g.playerX, e.g.shotInFlight, e.g.fireHeld), "162 0 0");
+    e.g.playerState = PlayerState::Blinking, e.g.carried.explodeFrame = 0;
     e.tick();
-    EXPECT_EQ(std::make_tuple(int(e.g.playerX), int(e.g.shotInFlight), e.g.fireHeld),
-              std::make_tuple(172, 1, true));
+    EXPECT_EQ(vals(e.g.playerX, e.g.shotInFlight, e.g.fireHeld), "172 1 1");
 }
 
-// Guards the flash (two ticks, the third blank), the four explosion frames, the life lost with the HP
-// refilled to the raised maximum, the 40 blink ticks drawn on even counts, and a blinking player being
-// immune.
+// Guards a two-tick flash, four explosion frames, the life lost and HP refilled, 40 immune blink ticks.
 TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     ArmedHarness h;
-    h.g.playerMaxHP = 8;
-    h.g.playerHP = 2;
+    h.g.playerMaxHP = 8, h.g.playerHP = 2;
     h.shootPlayer();
     for (int t = 0; t < 2; ++t) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::beerightf), 1) << t;
         EXPECT_EQ(h.opsOf(Pic::beerightf)[0].mask.pic, Pic::beerightmask);
     }
-    EXPECT_EQ(std::make_pair(int(h.g.playerHP), h.g.playerState), std::make_pair(1, PlayerState::Flashing));
+    EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), "1 flashing");
     h.tick();
-    EXPECT_EQ(h.g.playerState, PlayerState::Alive);
-    EXPECT_FALSE(h.beeDrawn());
+    EXPECT_EQ(vals(h.g.playerState, h.beeDrawn()), "alive 0");
     h.tick();
     EXPECT_EQ(h.countOps(Pic::beeright), 1);
     h.shootPlayer();
@@ -127,14 +89,11 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     for (int f = 0; f <= 3; ++f) {
         h.tick();
         ASSERT_EQ(h.countOps(Pic::explode), 1) << "frame " << f;
-        EXPECT_EQ(std::make_pair(int(h.opsOf(Pic::explode)[0].picture.frame), int(h.g.lives)),
-                  std::make_pair(f, 5));
+        EXPECT_EQ(vals(int(h.opsOf(Pic::explode)[0].picture.frame), h.g.lives), vals(f, 5));
     }
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.lives), int(h.g.playerHP)),
-              std::make_tuple(PlayerState::Blinking, 4, 8));
-    EXPECT_FALSE(h.beeDrawn());
+    EXPECT_EQ(vals(h.g.playerState, h.g.lives, h.g.playerHP, h.beeDrawn()), "blinking 4 8 0");
     h.shootPlayer(3);
     for (int b = 1; b <= 40; ++b) {
         h.tick();
@@ -143,8 +102,7 @@ TEST(PlayerStates, FlashThenExplosionThenFortyBlinkTicks) {
     }
     EXPECT_EQ(h.g.playerHP, 8) << "nothing hits a blinking player";
     h.tick();
-    EXPECT_EQ(std::make_tuple(h.g.playerState, int(h.g.blinkTicks), h.beeDrawn()),
-              std::make_tuple(PlayerState::Alive, 0, false));
+    EXPECT_EQ(vals(h.g.playerState, h.g.blinkTicks, h.beeDrawn()), "alive 0 0");
     h.tick();
     EXPECT_TRUE(h.beeDrawn());
 }

@@ -1,5 +1,4 @@
-// The player's shot and the big tank's volley: the box test, pictures and sizes, flight, hits on
-// small enemies, the tank and the player, payouts and their 16-bit limits.
+// The player's shot and the tank's volley: box test, pictures, flight, hits, payouts and their 16-bit limits.
 #include <gtest/gtest.h>
 
 #include "game/Shots.h"
@@ -12,18 +11,9 @@ namespace {
 
 // A quiet field with the controls armed.
 struct Armed : Harness {
-    Armed() {
-        noSpawns();
-        tick(2);
-    }
+    Armed() { noSpawns(), tick(2); }
     // Puts the player's shot in flight to the right at (x, y) and runs a tick.
-    void shootFrom(int x, int y) {
-        g.shotInFlight = 1;
-        g.carried.shotRight = true;
-        g.shotX = x;
-        g.shotY = y;
-        tick();
-    }
+    void shootFrom(int x, int y) { launchShot(x, y), tick(); }
 };
 
 }  // namespace
@@ -34,13 +24,11 @@ TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
         double x1, y1, w1, h1, x2, y2, w2, h2;
         bool hit;
     };
-    for (const Case& c : {Case{0, 0, 33, 24, 33, 24, 14, 14, true},
-                          {100, 100, 33, 24, 86, 86, 14, 14, true},
-                          {100, 100, 33, 24, 90, 110, 14, 34, false},
-                          {100, 100, 33, 24, 120, 90, 20, 14, false},
-                          {0, 0, 33, 24, 34, 10, 5, 5, false},
-                          {162, 0, 33, 42, 195.09, 26, 14, 14, false},
-                          {162, 0, 33, 42, 195.0, 26, 14, 14, true}}) {
+    for (const Case& c :
+         {Case{0, 0, 33, 24, 33, 24, 14, 14, true}, Case{100, 100, 33, 24, 86, 86, 14, 14, true},
+          Case{100, 100, 33, 24, 90, 110, 14, 34, false}, Case{100, 100, 33, 24, 120, 90, 20, 14, false},
+          Case{0, 0, 33, 24, 34, 10, 5, 5, false}, Case{162, 0, 33, 42, 195.09, 26, 14, 14, false},
+          Case{162, 0, 33, 42, 195.0, 26, 14, 14, true}}) {
         GameState g;
         g.carried.hitFlag = !c.hit;  // the test sets or clears it
         EXPECT_EQ(boxHit(g, c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.hit) << c.x2 << "," << c.y2;
@@ -50,78 +38,62 @@ TEST(BoxHit, CornersInsideTheFirstBoxCountBoundsIncluded) {
 
 // Guards the picture, mask and square hit box of each gun and shot, and the alternating frames.
 TEST(ShotPictures, LaunchDrawsTheRightPictureAtItsMeasuredSquareSize) {
-    struct Case {
-        const char* gun;
-        const char* shot;
-        Pic picture, mask;
-        int size;
-    };
-    for (const Case& c : {Case{"Regular", "Regular", Pic::shot, Pic::shotmask, 14},
-                          {"Regular", "Mega", Pic::shot2, Pic::shot2mask, 14},
-                          {"Regular", "Giga", Pic::shot3, Pic::shot3mask, 18},
-                          {"Ninja", "Regular", Pic::imgnsr, Pic::imgnsrm, 18},
-                          {"Ninja", "Omega", Pic::imgnso, Pic::imgnsom, 20},
-                          {"Shocker", "Giga", Pic::imgssg, Pic::imgssgm, 18},
-                          {"Psychic", "Mega", Pic::imgpsm, Pic::imgpsmm, 18},
-                          {"regular", "Regular", Pic::shot, Pic::shotmask, 0}}) {
-        SCOPED_TRACE(std::string(c.gun) + " " + c.shot);
+    using enum Pic;
+    using T = std::tuple<const char*, const char*, Pic, Pic, int>;  // gun, shot, picture, mask, size
+    for (auto [gunType, shotType, picture, mask, size] :
+         {T{"Regular", "Regular", shot, shotmask, 14}, T{"Regular", "Mega", shot2, shot2mask, 14},
+          T{"Regular", "Giga", shot3, shot3mask, 18}, T{"Ninja", "Regular", imgnsr, imgnsrm, 18},
+          T{"Ninja", "Omega", imgnso, imgnsom, 20}, T{"Shocker", "Giga", imgssg, imgssgm, 18},
+          T{"Psychic", "Mega", imgpsm, imgpsmm, 18}, T{"regular", "Regular", shot, shotmask, 0}}) {
+        SCOPED_TRACE(std::string(gunType) + " " + shotType);
         Armed h;
-        h.g.gunType = c.gun;
-        h.g.shotType = c.shot;
+        h.g.gunType = gunType, h.g.shotType = shotType;
         h.hold(Button::A);
         h.tick();
         ASSERT_EQ(h.g.shotInFlight, 1);
-        EXPECT_EQ(std::make_tuple(int(h.g.shotW), int(h.g.shotH)),
-                  c.size ? std::make_tuple(c.size, c.size) : std::make_tuple(14, 14));
-        const auto ops = h.opsOf(c.picture);
-        ASSERT_EQ(ops.size(), c.size ? 1u : 0u) << "an unknown gun draws nothing";
-        if (!c.size) continue;
-        EXPECT_EQ(std::make_tuple(ops[0].mask.pic, ops[0].kind, ops[0].picture.frame, ops[0].mask.frame),
-                  std::make_tuple(c.mask, DrawOp::Masked, uint8_t(h.g.carried.shotFrame - 1),
-                                  uint8_t(h.g.carried.shotFrame - 1)));
-        EXPECT_EQ(std::make_tuple(ops[0].x, ops[0].y, ops[0].w, ops[0].h),
-                  std::make_tuple(185, 39, c.size, c.size));
+        EXPECT_EQ(vals(h.g.shotW, h.g.shotH), vals(size ? size : 14, size ? size : 14));
+        const auto ops = h.opsOf(picture);
+        ASSERT_EQ(ops.size(), size ? 1u : 0u) << "an unknown gun draws nothing";
+        if (!size) continue;
+        const int frame = h.g.carried.shotFrame - 1;
+        EXPECT_EQ(
+            std::make_tuple(ops[0].mask.pic, ops[0].kind, int(ops[0].picture.frame), int(ops[0].mask.frame)),
+            std::make_tuple(mask, DrawOp::Masked, frame, frame));
+        EXPECT_EQ(vals(ops[0].x, ops[0].y, ops[0].w, ops[0].h), vals(185, 39, size, size));
         h.tick();
-        ASSERT_EQ(h.opsOf(c.picture).size(), 1u);
-        EXPECT_NE(h.opsOf(c.picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
+        ASSERT_EQ(h.opsOf(picture).size(), 1u);
+        EXPECT_NE(h.opsOf(picture)[0].picture.frame, ops[0].picture.frame) << "frames alternate";
     }
 }
 
 // Guards the flight step and the right edge (tested with width 14 whatever the picture); relaunch next tick.
 TEST(ShotFlight, FallsSevenAndDriftsSevenAndLeavesAtTheRightEdgeWithWidth14) {
     Armed h;
-    h.g.playerX = 291;
-    h.g.shotHomeX = h.g.shotX = 307;
-    h.g.gunType = "Ninja";
-    h.g.shotType = "Omega";  // 20 px
+    h.g.playerX = 291, h.g.shotHomeX = h.g.shotX = 307;
+    h.g.gunType = "Ninja", h.g.shotType = "Omega";  // 20 px
     h.hold(Button::A);
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY)), std::make_tuple(314, 39));
+    EXPECT_EQ(vals(h.g.shotX, h.g.shotY), "314 39");
     h.tick();
-    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 321))
-        << "314 + 14 = 328 is inside";
+    EXPECT_EQ(vals(h.g.shotInFlight, h.g.shotX), "1 321") << "314 + 14 = 328 is inside";
     h.tick();
-    EXPECT_EQ(h.g.shotInFlight, 0) << "321 + 14 > 328";
-    EXPECT_EQ(std::make_tuple(int(h.g.shotX), int(h.g.shotY), h.g.carried.shotRight),
-              std::make_tuple(307, 32, false));
+    EXPECT_EQ(vals(h.g.shotInFlight, h.g.shotX, h.g.shotY, h.g.carried.shotRight), "0 307 32 0")
+        << "321 + 14 > 328";
     h.tick();
     EXPECT_EQ(h.g.shotInFlight, 1) << "relaunched on the next tick";
     EXPECT_EQ(h.plays(h.snd.playerShotSound), 2);
 }
 
-// Guards the damage (attack - defence, at least one), the payout of a kill, its explosion stage, the
-// right group being tested first, a firing pose being immune, and a relaunch in the same tick.
+// Guards damage (at least one), a kill's payout and stage, right group first, firing immune, quick relaunch.
 TEST(ShotHits, DamageKillsPayoutsAndOrder) {
     for (auto [attack, defence, hpAfter] : {std::tuple{3, 5, 9}, std::tuple{8, 5, 7}, std::tuple{2, 2, 9}}) {
         Armed h;
         const int n = h.addEnemy(true, 100, 100);
-        h.g.left.hp[n] = 10;
-        h.g.left.defense[n] = defence;
-        h.g.attackPower = attack;
+        h.g.left.hp[n] = 10, h.g.left.defense[n] = defence, h.g.attackPower = attack;
         h.shootFrom(100, 93);
-        EXPECT_EQ(h.g.left.hp[n], hpAfter) << "attack " << attack << " defence " << defence;
-        EXPECT_EQ(std::make_tuple(int(h.g.left.hit[n]), h.g.left.state[n], int64_t(h.g.score)),
-                  std::make_tuple(1, EnemyState::Alive, int64_t(0)));
+        EXPECT_EQ(vals(h.g.left.hp[n], h.g.left.hit[n], h.g.left.state[n], h.g.score),
+                  vals(hpAfter, "1 alive 0"))
+            << "attack " << attack << " defence " << defence;
     }
     Armed h;
     h.g.level = 3;
@@ -132,15 +104,11 @@ TEST(ShotHits, DamageKillsPayoutsAndOrder) {
     h.hold(Button::A);
     h.clearSounds();
     h.shootFrom(110, 110);
-    EXPECT_EQ(std::make_tuple(int(h.g.right.hp[r]), int(h.g.left.hp[l]), int(h.g.right.hp[shoot])),
-              std::make_tuple(0, 1, 3));
+    EXPECT_EQ(vals(h.g.right.hp[r], h.g.left.hp[l], h.g.right.hp[shoot]), "0 1 3");
     EXPECT_EQ(h.g.right.state[r], EnemyState::Explode2) << "Explode1 drawn in the same tick";
-    EXPECT_EQ(
-        std::make_tuple(int64_t(h.g.score), int64_t(h.g.money), h.g.extraLifePoints, int(h.g.enemiesOnField)),
-        std::make_tuple(int64_t(5), int64_t(3), 0.5, 13));
+    EXPECT_EQ(vals(h.g.score, h.g.money, h.g.extraLifePoints, h.g.enemiesOnField), "5 3 0.5 13");
     EXPECT_EQ(h.plays(h.snd.explosionSound), 1);
-    EXPECT_EQ(std::make_tuple(int(h.g.shotInFlight), int(h.g.shotX)), std::make_tuple(1, 185))
-        << "relaunched at once";
+    EXPECT_EQ(vals(h.g.shotInFlight, h.g.shotX), "1 185") << "relaunched at once";
 }
 
 // Guards the tank's damage picture by quarters, its per-hit payout and its two-tick flash.
@@ -149,13 +117,10 @@ TEST(TankHits, DamagePicturesByQuarters) {
         Armed h;
         h.g.tankHP = before;
         h.shootFrom(100, 290);  // 297 after the flight step: below the tank's top row
-        EXPECT_EQ(std::make_tuple(int(h.g.tankHP), int(h.g.tankPicIndex), h.g.tankShattered),
-                  std::make_tuple(before - 1, picture, false));
-        EXPECT_EQ(std::make_tuple(int64_t(h.g.score), h.g.extraLifePoints, int(h.g.shotInFlight)),
-                  std::make_tuple(int64_t(10), 1.0, 0));
+        EXPECT_EQ(vals(h.g.tankHP, h.g.tankPicIndex, h.g.tankShattered), vals(before - 1, picture, 0));
+        EXPECT_EQ(vals(h.g.score, h.g.extraLifePoints, h.g.shotInFlight), "10 1 0");
         for (int flashes : {1, 1, 0}) {
-            EXPECT_EQ(std::make_pair(h.countOps(Pic::tankflash), h.countOps(Pic::tank)),
-                      std::make_pair(flashes, 1 - flashes));
+            EXPECT_EQ(vals(h.countOps(Pic::tankflash), h.countOps(Pic::tank)), vals(flashes, 1 - flashes));
             h.tick();
         }
     }
@@ -165,33 +130,27 @@ TEST(TankHits, DamagePicturesByQuarters) {
 TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
     Harness h;
     h.noSpawns();
-    h.g.playerX = 10;
-    h.g.playerY = 100;
-    h.g.volleyTicks = (327 - 100) / 4.0;
+    h.g.playerX = 10, h.g.playerY = 100, h.g.volleyTicks = (327 - 100) / 4.0;
     h.tick(48);
     EXPECT_FALSE(h.g.volleyActive);
     h.tick();  // 49
     ASSERT_TRUE(h.g.volleyActive);
-    EXPECT_EQ(std::make_tuple(int(h.g.volleyTimer), int(h.g.volleyY), h.g.volleyX[0], h.g.volleyX[3]),
-              std::make_tuple(0, 310, 0.0, 308.0));
+    EXPECT_EQ(vals(h.g.volleyTimer, h.g.volleyY, h.g.volleyX[0], h.g.volleyX[3]), "0 310 0 308");
     EXPECT_EQ(std::make_pair(h.g.carried.volleyStepRight, h.g.carried.volleyStepLeft),
               std::make_pair((10 + 14) / 56.75, (324 - 10 - 33 + 1) / 56.75));
     EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{true, true, true, true}));
     EXPECT_EQ(h.countOps(Pic::tankshot), 2) << "drawn on the launch tick";
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 0) << "the sound starts with the first flight step";
     h.tick();  // 50: first flight step
-    EXPECT_EQ(h.g.volleyY, 306);
     EXPECT_DOUBLE_EQ(h.g.volleyX[3], 308 - h.g.carried.volleyStepLeft);
-    EXPECT_EQ(h.plays(h.snd.tankShotSound), 1);
-    EXPECT_TRUE(h.w().tankShotTimer.Enabled());
+    EXPECT_EQ(vals(h.g.volleyY, h.plays(h.snd.tankShotSound), h.w().tankShotTimer.Enabled()), "306 1 1");
     h.tick(37);  // tick 87: 1811 ms after the timer was enabled (tick 50) it has fired once
     EXPECT_EQ(h.plays(h.snd.tankShotSound), 2);
     h.tick(134 - 87);  // tick 134: 85 flight steps, y = -30
     EXPECT_TRUE(h.g.volleyActive);
     h.tick();  // 135: y = -34, -34 + 31 < 0
     EXPECT_FALSE(h.g.volleyActive || h.w().tankShotTimer.Enabled() || h.w().volleyUnderway);
-    EXPECT_EQ(h.stops(h.snd.tankShotSound), 1);
-    EXPECT_EQ(h.countOps(Pic::tankshot), 0);
+    EXPECT_EQ(vals(h.stops(h.snd.tankShotSound), h.countOps(Pic::tankshot)), "1 0");
     h.tick(12);
     EXPECT_FALSE(h.g.volleyActive);
     h.tick();  // 148 = 49 + 99
@@ -201,11 +160,10 @@ TEST(Volley, StartsOnTick49AimsAtThePlayerAndLasts86Ticks) {
 // Guards the player's hit box against the diagonal shots: a still player is hit on flight steps 71 and 72.
 TEST(Volley, TheDiagonalShotsHitAStillPlayerOnFlightSteps71And72) {
     Harness h;
-    h.noSpawns();
-    h.tick(119);  // 70 flight steps
+    h.noSpawns(), h.tick(119);  // 70 flight steps
     EXPECT_EQ(h.g.playerHP, 5);
     h.tick();  // step 71: shot 0's corner (166.9, 40) is inside the player's box (162..195, 0..42)
-    EXPECT_EQ(std::make_tuple(int(h.g.playerHP), h.g.playerState), std::make_tuple(4, PlayerState::Flashing));
+    EXPECT_EQ(vals(h.g.playerHP, h.g.playerState), "4 flashing");
     EXPECT_EQ(h.g.carried.volleyShotFlying, (std::array<bool, 4>{false, true, true, true}))
         << "shot 3 is at x 195.1, just outside";
     h.tick();  // step 72: shot 3 at x 193.5, y 22

@@ -1,77 +1,51 @@
 #pragma once
-// Headless harness: one game window with every service scripted, driven by a VirtualClock.
-//
-//   Harness h;                       // window created and loaded (onLoad)
-//   h.hold(Button::Right);           // keys stay as scripted until changed
-//   h.tick(3);                       // three 50 ms steps = three game ticks
-//   EXPECT_EQ(h.g.playerX, 192);
-//
-// tick() advances the clock by 50 ms per step, so every other due timer of the window fires too
-// (musicTimer, pauseTimer, tankShotTimer, the 1 ms levelUpTimer). The game window stays in front unless
-// a test changes it. Media paths point at a folder of empty files, one per player, so every player's
-// calls can be told apart.
+// Headless harness: one game window with every service scripted, driven by a VirtualClock. tick() steps
+// the clock 50 ms, so every other due timer of the window fires too. Media paths point at a folder of
+// empty files, one per player, so every player's calls can be told apart.
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
+#include <sstream>
 
-#include "audio/MediaTable.h"
-#include "audio/Sounds.h"
-#include "draw/Frame.h"
-#include "game/GameState.h"
-#include "game/GameWindow.h"
-#include "platform/Foreground.h"
-#include "platform/KeyState.h"
-#include "platform/MessageBox.h"
-#include "platform/Random.h"
+#include "game/GameWindow.h"  // and through it every service the window takes
 #include "platform/RecordingAudio.h"
-#include "platform/Timer.h"
+#include "tests/support/Invariants.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace vrh::test {
 
-// The pad buttons the game reads.
 enum class Button { A, Up, Down, Left, Right, Start };
+
+// The values as one line of text, one space apart: several fields compared in one check.
+template <typename... T>
+std::string vals(const T&... v) {
+    std::ostringstream o;
+    ((o << v << ' '), ...);
+    return o.str().substr(0, o.str().size() - 1);
+}
 
 // Records what the game window asks of the rest of the program.
 class RecordingHost : public GameHost {
 public:
     void showHighScores() override { ++highScores; }
-    void unloadGameWindow() override {
-        ++unloads;
-        if (onUnload) onUnload();
-    }
-    void openShop(const std::string& caption) override {
-        shopCaptions.push_back(caption);
-        if (onOpenShop) onOpenShop();
-    }
-    void present(const Frame& frame) override {
-        ++presents;
-        if (onPresent) onPresent(frame);
-    }
+    void unloadGameWindow() override { ++unloads, onUnload(); }
+    void openShop(const std::string& caption) override { shopCaptions.push_back(caption), onOpenShop(); }
+    void present(const Frame& frame) override { ++presents, onPresent ? onPresent(frame) : void(); }
     void captionChanged(const std::string& caption) override { captions.push_back(caption); }
     void showMainMenu() override { ++mainMenus; }
 
     int highScores = 0, unloads = 0, mainMenus = 0, presents = 0;
     std::vector<std::string> shopCaptions, captions;
     std::function<void()> onUnload, onOpenShop;   // set by the harness
-    std::function<void(const Frame&)> onPresent;  // optional: look at every frame
-};
-
-// How a harness plays its sounds: `device`, when given, answers the sound commands (still recorded);
-// `prepare` may change the folder of media files before the game opens them.
-struct HarnessMedia {
-    AudioOutput* device = nullptr;
-    std::function<void(const std::filesystem::path& folder)> prepare;
+    std::function<void(const Frame&)> onPresent;  // optional
 };
 
 class Harness {
 public:
-    // Creates the game window and loads it (a new run), random seed fixed.
-    explicit Harness(uint32_t seed = Random::kDefaultSeed, HarnessMedia media = {});
-    ~Harness();
-    Harness(const Harness&) = delete;
-    Harness& operator=(const Harness&) = delete;
+    // `device`, when given, answers the sound commands (still recorded); `prepareMedia` may change the
+    // folder of media files before the game opens them.
+    explicit Harness(uint32_t seed = Random::kDefaultSeed, AudioOutput* device = nullptr,
+                     const std::function<void(const std::filesystem::path&)>& prepareMedia = {});
+    ~Harness();  // not copyable (the window)
 
     GameState g;
     Globals globals;
@@ -86,43 +60,36 @@ public:
     VirtualClock clock;
 
     GameWindow& w() { return *window_; }
-    // The handle the window compares the foreground window with.
     WindowHandle self() const { return this; }
 
-    // Keys: the bound code of each pad button. A tap is down and up before the next query, which
-    // still reports it once.
+    // The bound code of each pad button; a tap is down and up before the next query, which sees it once.
     int code(Button b) const;
     void hold(Button b) { keys.keyDown(code(b)); }
     void release(Button b) { keys.keyUp(code(b)); }
     void tap(Button b) { keys.tap(code(b)); }
     void releaseAll() { keys.releaseAll(); }
 
-    // n steps of 50 ms: one game tick each while moveTimer runs.
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) clock.advance(50);
-    }
+    void tick(int n = 1) { clock.advance(50 * n); }  // one game tick per 50 ms while moveTimer runs
     void advanceMs(int64_t ms) { clock.advance(ms); }
-    // moveTimer events run in this window so far.
     int ticksRun() const { return ticks_; }
 
-    // How often play() started, or stop() stopped, a player.
     int plays(const Sound& s) const { return audio.count("play " + s.fileName()); }
     int stops(const Sound& s) const { return audio.count("stop " + s.fileName()); }
     void clearSounds() { audio.calls.clear(); }
 
-    // A new run after the last one: a freshly created window is loaded.
-    void newRun() { createWindow(); }
-    // The shop's "Next Level": the game window in front again, moveTimer on, tankShotTimer on if a
-    // volley is under way, HP refilled.
+    void newRun() { createWindow(); }  // a fresh window, loaded
+    // The shop's "Next Level": the window in front, its timers on again, HP refilled.
     void closeShop();
 
     // Appends a small enemy to a group as a spawn at the current level would, at (x, y).
     int addEnemy(bool leftGroup, int x, int y, EnemyState state = EnemyState::Alive);
-    // Keeps spawning shut (enemiesOnField at 14) so a scene stays as built.
-    void noSpawns() {
-        g.enemiesOnField = 14;
-        g.spawnOpen = false;
+    // A new left-group member at (3, 200) whose shot is in the air at (x, y).
+    int addEnemyShot(int x, int y, int attack = 1);
+    // The player's shot in flight to the right at (x, y).
+    void launchShot(int x, int y) {
+        g.shotInFlight = 1, g.carried.shotRight = true, g.shotX = x, g.shotY = y;
     }
+    void noSpawns() { g.enemiesOnField = 14, g.spawnOpen = false; }  // a scene stays as built
     // Draw operations of the last frame using a picture.
     std::vector<DrawOp> opsOf(Pic picture) const;
     int countOps(Pic picture) const { return int(opsOf(picture).size()); }

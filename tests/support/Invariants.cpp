@@ -24,26 +24,22 @@ namespace test {
 namespace {
 
 bool oneOf(const std::string& s, std::initializer_list<const char*> allowed) {
-    for (const char* a : allowed)
-        if (s == a) return true;
-    return false;
+    return std::find(allowed.begin(), allowed.end(), s) != allowed.end();
 }
 
 // Collects the first broken invariant.
-class Findings {
-public:
+struct Findings {
+    std::string first;
     template <typename... Parts>
     void expect(bool ok, const Parts&... what) {
-        if (ok || !first_.empty()) return;
+        if (ok || !first.empty()) return;
         std::ostringstream out;
         (out << ... << what);
-        first_ = out.str();
+        first = out.str();
     }
-    bool clean() const { return first_.empty(); }
-    std::string take() { return std::move(first_); }
-
-private:
-    std::string first_;
+    void range(const char* name, int v, int lo, int hi) {
+        expect(v >= lo && v <= hi, name, " ", v, " outside ", lo, "..", hi);
+    }
 };
 
 void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, int& shots) {
@@ -55,14 +51,12 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
          {grp.x.size(), grp.y.size(), grp.hp.size(), grp.attack.size(), grp.defense.size(), grp.hit.size(),
           grp.hitTicks.size(), grp.shotFlying.size(), grp.shotX.size(), grp.shotY.size()})
         f.expect(n == slots, side, " group: the arrays do not share one upper bound");
-    if (!f.clean()) return;
-    for (int i = 0; i < grp.count; ++i) {
-        const EnemyState s = grp.state[size_t(i)];
-        const int x = grp.x[size_t(i)], y = grp.y[size_t(i)], hp = grp.hp[size_t(i)];
+    if (!f.first.empty()) return;
+    for (size_t i = 0; i < size_t(grp.count); ++i) {
+        const EnemyState s = grp.state[i];
+        const int x = grp.x[i], y = grp.y[i], hp = grp.hp[i];
         const bool alive = s == EnemyState::Alive || s == EnemyState::Shooting;
-        const bool exploding = explosionStage(s) != 0;
-        f.expect(grp.hit[size_t(i)] == 0 || grp.hit[size_t(i)] == 1, side, "[", i, "]: hit flag ",
-                 int(grp.hit[size_t(i)]));
+        f.expect(grp.hit[i] == 0 || grp.hit[i] == 1, side, "[", i, "]: hit flag ", int(grp.hit[i]));
         // Spawned at -33 / 361, driven in 4 pixels a tick, to 3 / 293.
         if (leftGroup)
             f.expect(x >= -33 && x <= 3 && (x + 33) % 4 == 0, side, "[", i, "]: x ", x);
@@ -72,11 +66,11 @@ void checkGroup(Findings& f, const EnemyGroup& grp, bool leftGroup, int& live, i
             f.expect(hp >= 1, side, "[", i, "]: \"", s, "\" with ", hp, " HP");
             f.expect(y >= 36 && y <= 275, side, "[", i, "]: row ", y, " outside 36..275");
         }
-        if (exploding) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
+        if (explosionStage(s) != 0) f.expect(hp <= 0, side, "[", i, "]: exploding with ", hp, " HP");
         if (s == EnemyState::Gone)
             f.expect(y == -1111, side, "[", i, "]: a destroyed enemy is parked at -1111, not ", y);
         live += alive;
-        shots += grp.shotFlying[size_t(i)];
+        shots += grp.shotFlying[i];
     }
 }
 
@@ -86,8 +80,6 @@ std::string InvariantChecker::check(const GameState& g) {
     Findings f;
     const PlayerState ps = g.playerState;
     const bool dead = ps == PlayerState::Dead;  // the tick that ended the run stopped half-way
-
-    // Run totals.
     f.expect(g.level >= 1, "level ", int(g.level));
     f.expect(g.lives >= 0, "lives ", int(g.lives));
     f.expect(g.score >= 0 && g.score % 5 == 0, "score ", int64_t(g.score), " (5 per enemy, 10 per tank hit)");
@@ -98,8 +90,6 @@ std::string InvariantChecker::check(const GameState& g) {
     f.expect(oneOf(g.shotType, {"Regular", "Mega", "Giga", "Omega"}), "shotType \"", g.shotType, "\"");
     f.expect(g.attackPower >= 1 && g.playerDefense >= 0 && g.playerMaxHP >= 1, "attack ", int(g.attackPower),
              " defence ", int(g.playerDefense), " full HP ", int(g.playerMaxHP));
-
-    // Player.
     f.expect(g.playerHP <= g.playerMaxHP, "HP ", int(g.playerHP), " above full HP ", int(g.playerMaxHP));
     f.expect(g.playerHP > 0 || ps == PlayerState::Exploding, "HP ", int(g.playerHP), " while \"", ps, "\"");
     f.expect(g.playerX >= -8 && g.playerX <= 292 && (g.playerX - 162) % 10 == 0, "playerX ", int(g.playerX));
@@ -107,25 +97,21 @@ std::string InvariantChecker::check(const GameState& g) {
     f.expect(g.facingLeft != g.facingRight, "facing left ", g.facingLeft, " and right ", g.facingRight);
     f.expect(std::abs(g.volleyTicks - (327.0 - g.playerY) / 4.0) < 1e-9, "volleyTicks ", g.volleyTicks,
              " does not track playerY ", int(g.playerY));
-    // explodeFrame is 0 outside an explosion, except that a new run keeps
-    // what the last one left (a run left for the title menu mid-explosion)
-    // until its own first explosion.
+    // explodeFrame is 0 outside an explosion, except that a new run keeps what the last one left (a run
+    // left for the title menu mid-explosion) until its own first explosion.
     if (explodeLeftover_ < 0 || ps == PlayerState::Exploding)
         explodeLeftover_ = ps == PlayerState::Exploding ? 0 : int(g.carried.explodeFrame);
     if (ps == PlayerState::Exploding)
-        f.expect(g.carried.explodeFrame >= 1 && g.carried.explodeFrame <= 4, "explodeFrame ",
-                 int(g.carried.explodeFrame), " while exploding");
+        f.range("explodeFrame while exploding", g.carried.explodeFrame, 1, 4);
     else
         f.expect(g.carried.explodeFrame == 0 || g.carried.explodeFrame == explodeLeftover_, "explodeFrame ",
                  int(g.carried.explodeFrame), " while \"", ps, "\"");
-    f.expect(g.carried.explodeFrame >= 0 && g.carried.explodeFrame <= 4, "explodeFrame ",
-             int(g.carried.explodeFrame));
-    f.expect(g.flashTicks >= 0 && g.flashTicks <= 2, "flashTicks ", int(g.flashTicks));
+    f.range("explodeFrame", g.carried.explodeFrame, 0, 4);
+    f.range("flashTicks", g.flashTicks, 0, 2);
     if (ps == PlayerState::Flashing) f.expect(g.flashTicks >= 1, "flashTicks 0 while flashing");
-    f.expect(g.blinkTicks >= 0 && g.blinkTicks <= 40, "blinkTicks ", int(g.blinkTicks));
+    f.range("blinkTicks", g.blinkTicks, 0, 40);
     if (ps != PlayerState::Blinking && !dead)
         f.expect(g.blinkTicks == 0, "blinkTicks ", int(g.blinkTicks), " while \"", ps, "\"");
-
     // The player's shot: waiting at the muzzle, which follows the player.
     f.expect(g.shotHomeX == g.playerX + 16 && g.shotHomeY == g.playerY + 32, "muzzle (", int(g.shotHomeX),
              ", ", int(g.shotHomeY), ") for the player at (", int(g.playerX), ", ", int(g.playerY), ")");
@@ -133,37 +119,26 @@ std::string InvariantChecker::check(const GameState& g) {
     if (g.shotInFlight == 0)
         f.expect(g.shotX == g.shotHomeX && g.shotY == g.shotHomeY, "a waiting shot at (", int(g.shotX), ", ",
                  int(g.shotY), "), not at the muzzle");
-
-    // Big tank and volley.
     f.expect(g.tankMaxHP >= 100 && g.tankMaxHP % 100 == 0, "tankMaxHP ", int(g.tankMaxHP));
     f.expect(g.tankHP <= g.tankMaxHP, "tankHP ", int(g.tankHP), " above ", int(g.tankMaxHP));
     f.expect(g.tankShattered == (g.tankHP < 1), "tankShattered ", g.tankShattered, " with tankHP ",
              int(g.tankHP));
-    f.expect(g.tankPicIndex >= 0 && g.tankPicIndex <= 3, "tankPicIndex ", int(g.tankPicIndex));
-    f.expect(g.tankFlashTicks >= 0 && g.tankFlashTicks <= 2, "tankFlashTicks ", int(g.tankFlashTicks));
+    f.range("tankPicIndex", g.tankPicIndex, 0, 3);
+    f.range("tankFlashTicks", g.tankFlashTicks, 0, 2);
     f.expect(g.volleyY <= 310, "volleyY ", int(g.volleyY));
     if (g.volleyActive) f.expect(g.volleyY + g.volleyShotH >= 0, "a volley above the field still active");
-
-    // Counters.
-    f.expect(g.tickCycle >= 0 && g.tickCycle <= 20, "tickCycle ", int(g.tickCycle));
+    f.range("tickCycle", g.tickCycle, 0, 20);
     if (!dead) {
-        f.expect(g.volleyTimer >= 0 && g.volleyTimer <= 49, "volleyTimer ", int(g.volleyTimer));
-        f.expect(g.enemyFrame >= 1 && g.enemyFrame <= 2, "enemyFrame ", int(g.enemyFrame));
-        // These two are kept from the run before, whose last tick stopped
-        // after counting them up (one more for each run in a row that ended
-        // at its first tick, a saved run with no lives left): any count until
-        // the new run's first tick brings them back to 1 or 2.
+        f.range("volleyTimer", g.volleyTimer, 0, 49);
+        f.range("enemyFrame", g.enemyFrame, 1, 2);
+        // Kept from the run before, whose last tick stopped after counting them up (once more for each run
+        // in a row that ended at its first tick): any count until the new run's first tick.
         const int frameTop = g.tickCycle == 0 ? 32767 : 2;
-        f.expect(g.carried.playerFrame >= 0 && g.carried.playerFrame <= frameTop, "playerFrame ",
-                 int(g.carried.playerFrame));
-        f.expect(g.carried.shotFrame >= 0 && g.carried.shotFrame <= frameTop, "shotFrame ",
-                 int(g.carried.shotFrame));
-        f.expect(g.carried.volleyFrame >= 0 && g.carried.volleyFrame <= 2, "volleyFrame ",
-                 int(g.carried.volleyFrame));
+        f.range("playerFrame", g.carried.playerFrame, 0, frameTop);
+        f.range("shotFrame", g.carried.shotFrame, 0, frameTop);
+        f.range("volleyFrame", g.carried.volleyFrame, 0, 2);
     }
-
-    // Small enemies: counts never lowered within a level, the spare slot, the
-    // field and shot counters equal to what the slots hold.
+    // Small enemies: counts never lowered within a level, the field and shot counters match the slots.
     if (g.level != level_) {
         level_ = g.level;
         leftCount_ = rightCount_ = 0;
@@ -175,25 +150,21 @@ std::string InvariantChecker::check(const GameState& g) {
     checkGroup(f, g.left, true, live, shots);
     checkGroup(f, g.right, false, live, shots);
     const int wave = std::min(int(g.level) + 1, 14);
-    f.expect(g.enemiesOnField >= 0 && g.enemiesOnField <= wave, "enemiesOnField ", int(g.enemiesOnField),
-             " outside 0..", wave);
+    f.range("enemiesOnField", g.enemiesOnField, 0, wave);
     f.expect(g.enemiesOnField == live, "enemiesOnField ", int(g.enemiesOnField), " but ", live,
              " enemies alive");
-    f.expect(g.enemyShotsInAir >= 0 && g.enemyShotsInAir <= wave, "enemyShotsInAir ", int(g.enemyShotsInAir),
-             " outside 0..", wave);
+    f.range("enemyShotsInAir", g.enemyShotsInAir, 0, wave);
     f.expect(g.enemyShotsInAir == shots, "enemyShotsInAir ", int(g.enemyShotsInAir), " but ", shots,
              " shots flying");
-
     // Background tiles: the count plus one spare slot.
     f.expect(g.earthTileX.size() == size_t(g.earthTileCount) + 1, "earth tiles: ", g.earthTileX.size(),
              " slots for count ", int(g.earthTileCount));
     f.expect(g.starsTileX.size() == size_t(g.starsTileCount) + 1, "star tiles: ", g.starsTileX.size(),
              " slots for count ", int(g.starsTileCount));
-
     leftCount_ = g.left.count;
     rightCount_ = g.right.count;
     score_ = g.score;
-    return f.take();
+    return f.first;
 }
 
 std::string describeState(const GameState& g) {

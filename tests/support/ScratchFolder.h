@@ -1,9 +1,9 @@
 #pragma once
-// A fresh folder for one test, removed again at the end. The name carries the process id and a counter:
-// ctest runs test cases as parallel processes, which would delete a fixed name under each other. It
-// stays in lower case when the tag is (the sound player lower-cases a path before opening it).
+// A fresh folder for one test, removed at the end. The process id and a counter in the name keep
+// parallel ctest processes apart; it stays lower case when the tag is (the sound player lower-cases paths).
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -14,17 +14,13 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(std::string tag = "vrh") {
         static int counter = 0;
-        for (char& c : tag)
-            if (c == '/') c = '_';
+        std::replace(tag.begin(), tag.end(), '/', '_');
         path_ = std::filesystem::temp_directory_path() /
                 (tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
+    ~ScratchFolder() { std::filesystem::remove_all(path_, ec_); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
@@ -35,6 +31,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::error_code ec_;
 };
 
 }  // namespace vrh::test

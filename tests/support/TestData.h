@@ -1,6 +1,4 @@
 #pragma once
-// The bytes of a file under tests/data/meta.
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,12 +7,11 @@
 
 namespace vrh::test {
 
+// The bytes of a file under tests/data/meta.
 inline std::string fixture(const std::string& name) {
     std::ifstream in(std::string(VRH_TEST_DATA) + "/meta/" + name, std::ios::binary);
     EXPECT_TRUE(in.good()) << name;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return (std::ostringstream() << in.rdbuf()).str();
 }
 
 }  // namespace vrh::test
