@@ -182,15 +182,13 @@ TEST(Sound, OpensOnlyPlayableFilesThatAreThereAndSendsEachCommand) {
     for (const char* f : {"bgm1.mp3", "ps2.wav"}) std::ofstream(dir / f) << "x";
     const std::string bgm = (dir / "bgm1.mp3").string(), p = (dir / "ps2.wav").string();
     RecordingAudio audio;
-    const std::pair<const char*, bool> names[] = {
-        {"BGM1.MP3", true},    {"missing.wav", true}, {"a.Wma", true},      {"a.cda", true},
-        {"jingle.wave", true}, {"x.ogg", false},      {"a.mp3.txt", false}, {"mp3", false},
-    };
-    for (auto [name, opens] : names) {
+    std::string opened;
+    for (auto name : {"BGM1.MP3", "gone.wav", "a.Wma", "a.cda", "a.wave", "x.ogg", "a.mp3.txt", "mp3"}) {
         Sound s(audio);
         s.open((dir / name).string()), s.play(), s.setVolume(80);
-        EXPECT_EQ(s.isOpen(), opens) << name;
+        opened += s.isOpen() ? '1' : '0';
     }
+    EXPECT_EQ(opened, "11111000") << "the names of playable files open, there or not";
     EXPECT_EQ(audio.calls,
               (std::vector<std::string>{"open " + bgm, "volume " + bgm + " 50", "volume " + bgm + " 50",
                                         "play " + bgm, "volume " + bgm + " 80", "close " + bgm}));

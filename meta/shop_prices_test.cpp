@@ -28,8 +28,7 @@ TEST(ShopPrices, StatPrices) {
     ShopState s;
     for (auto [attack, caption] :
          {std::pair{46, "703687441776640"}, {47, "1.40737488355328E+15"}, {32767, "1.79769313486232E+308"}}) {
-        s.attackPower = attack;
-        openShop(s);
+        s.attackPower = attack, openShop(s);
         EXPECT_EQ(s.button(B::AttackUp).caption, caption);
     }
     s.money = 2147483647, s.button(B::UpHP).caption = "1.5E+3";
