@@ -28,14 +28,11 @@ TEST(ShopPrices, StatPrices) {
     ShopState s;
     for (auto [attack, caption] :
          {std::pair{46, "703687441776640"}, {47, "1.40737488355328E+15"}, {32767, "1.79769313486232E+308"}}) {
-        s.attackPower = attack;
-        openShop(s);
+        s.attackPower = attack, openShop(s);
         EXPECT_EQ(s.button(B::AttackUp).caption, caption);
     }
-    s.money = 2147483647;
-    EXPECT_FALSE(buy(s, B::AttackUp));
-    s.button(B::UpHP).caption = "1.5E+3";
-    EXPECT_TRUE(buy(s, B::UpHP));
+    s.money = 2147483647, s.button(B::UpHP).caption = "1.5E+3";
+    EXPECT_TRUE(!buy(s, B::AttackUp) && buy(s, B::UpHP));
     EXPECT_EQ(std::tuple(int64_t(s.money), int(s.playerMaxHP), s.button(B::UpHP).caption),
               std::tuple(int64_t(2147483647 - 1500), 6, std::string("3000")));
     s.playerDefense = 32767;
@@ -63,11 +60,7 @@ TEST(ShopPrices, ShotsAndGuns) {
     };
     ShopState s;  // opened again and again
     for (const auto& [gun, shot, money, button, expected] : cases) {
-        s.gunType = gun;
-        s.shotType = shot;
-        s.money = money;
-        s.attackPower = 1;
-        s.shotW = 9;
+        s.gunType = gun, s.shotType = shot, s.money = money, s.attackPower = 1, s.shotW = 9;
         openShop(s);
         const bool bought = buy(s, button);
         EXPECT_EQ(int64_t(s.money), bought ? 0 : money) << expected;

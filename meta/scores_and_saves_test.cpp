@@ -1,11 +1,10 @@
-// The high-score table, its file, and the window's scrolling bands.
+// The high-score table and its scrolling bands; the save file (the picker: windows/save_slots_window_test).
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "meta/HighScoreBands.h"
 #include "meta/HighScoreTable.h"
 #include "meta/ItemReader.h"
+#include "meta/SaveSlots.h"
 #include "tests/support/TestData.h"
 
 using namespace vrh;
@@ -23,8 +22,10 @@ static std::string resetText(const char* from, const char* to = "") {
 }
 
 // Guards the reset file, the table without a file, the insert position (above the first entry beaten,
-// below equal ones), entries moving down, new numbers' blanks, scores compared as numbers, the pulsing row.
-TEST(HighScores, ResetTableAndARunGoingAboveTheFirstEntryItBeats) {
+// below equal ones), entries moving down, new numbers' blanks, scores compared as numbers, the pulsing row;
+// the repairs: text where a number belongs ranks as 0 but is kept, a short file keeps its items (0 for what
+// an entry lacks) and takes the rest from the default, items past the thirtieth are dropped.
+TEST(HighScores, ResetTableInsertsAndRepairs) {
     EXPECT_EQ(highScoreResetText(), kResetText);
     EXPECT_EQ(serializeHighScores(parseHighScores(std::nullopt).table), kResetText) << "no file";
     EXPECT_TRUE(parseHighScores(kResetText).repairs.empty());
@@ -43,11 +44,6 @@ TEST(HighScores, ResetTableAndARunGoingAboveTheFirstEntryItBeats) {
     EXPECT_FALSE(insertHighScore(d, "Anna", 5000, 2)) << "level with the last place: below it, so out";
     EXPECT_EQ(serializeHighScores(d), kResetText);
     EXPECT_FALSE(topmostRowWithScore(d, 4000));
-}
-
-// Guards the repairs: text where a number belongs ranks as 0 but is kept, a short file keeps its items
-// (0 for what an entry lacks) and takes the rest from the default, items past the thirtieth are dropped.
-TEST(HighScores, DamagedFilesAreRepaired) {
     HighScoreRead r = parseHighScores(std::string("Bob\r\nlots\r\nfive\r\nCy\r\n-50\r\n1\r\n"));
     EXPECT_EQ(r.repairs.size(), 2u);
     for (double score : {0.0, -10.0})
@@ -92,4 +88,54 @@ TEST(HighScoreBands, OuterBandsMoveLeftMiddleBandRightAndTilesAreAppendedAtZero)
     ScrollBand odd(0, -3, 480, {-244, 236}, 328, 484);  // 236 is no multiple of 3: never lands on 0
     for (int i = 0; i < 1000; ++i) odd.tick();
     EXPECT_EQ(odd.tileCount(), 2);
+}
+
+static SaveSlots read(const std::optional<std::string>& text) {
+    SaveSlots slots;
+    readSaveSlots(slots, text);
+    return slots;
+}
+
+// Guards the field order, line ends, number form, rounding (ties to even), saturation, full HP on loading, no
+// half-loaded run; a missing file created, the captions, fields the file misses wiped, items past 30 dropped.
+TEST(SaveSlots, TheTenFieldsInOrderReadAndWritten) {
+    GameState run;  // level 1, HP 5, attack 1, defence 0, score 0, lives 5
+    run.money = 1500, run.gunType = "Ninja";
+    SaveSlots slots;
+    saveRunToSlot(slots, 1, run, "Smith, Jr.");
+    const std::string
+        none = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
+        saved = "\"Smith, Jr.\"\r\n 1 \r\n 5 \r\n 1 \r\n 0 \r\n 1500 \r\nNinja\r\nRegular\r\n 0 \r\n 5 \r\n";
+    EXPECT_EQ(serializeSaveSlots(slots), none + saved + none);
+    std::string name;
+    ASSERT_FALSE(loadRunFromSlot(
+        read(",,,,,,,,,\r\nN,2.5,3.5,-2.5,99999,3000000000,Psychic,Giga,-1e12,0.5\r\n"), 1, run, name));
+    EXPECT_EQ(name + " " + run.gunType + " " + run.shotType, "N Psychic Giga");
+    EXPECT_EQ(std::vector<int64_t>({run.level, run.playerMaxHP, run.playerHP, run.attackPower,
+                                    run.playerDefense, run.lives, run.money, run.score}),
+              std::vector<int64_t>({2, 4, 4, -2, 32767, 0, 2147483647, -2147483648LL}));
+    const auto error =
+        loadRunFromSlot(read("M, 3 , 5 , 1 , 0 ,lots,Regular,Regular, 10 , 5 \r\n"), 0, run, name);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), "This file cannot be loaded: its money \"lots\" is not a number.");
+    EXPECT_EQ(std::pair(int(run.level), name), std::pair(2, std::string("N"))) << "nothing is restored";
+    EXPECT_EQ(loadRunFromSlot(read("N\r\n 3 \r\n"), 0, run, name)->field, SaveField::MaxHP);
+    slots = {};
+    EXPECT_TRUE(readSaveSlots(slots, std::nullopt).createEmptyFile && isNewFile(slots, 2));
+    EXPECT_FALSE(readSaveSlots(slots, std::string()).createEmptyFile) << "an empty file is there";
+    slots = read(",,,,,,,,,\r\nX");
+    using enum CaptionMoment;
+    EXPECT_EQ(slotCaption(slots, 0, Opening) + "|" + slotCaption(slots, 1, Opening) + "|" +
+                  slotCaption(slots, 1, AfterQuestion),
+              std::string(kNewFileCaption) + "|Name:X|Name: X");
+    readSaveSlots(slots, "Bert\r\n 8 \r\n");
+    EXPECT_EQ(displayText(slots.at(0, SaveField::Name)) + displayText(slots.at(0, SaveField::Level)) +
+                  displayText(slots.at(1, SaveField::Name)),
+              "Bert8 X")
+        << "slot 2 kept from before";
+    std::string text;
+    for (int i = 1; i <= 45; ++i) text += std::to_string(i) + "\r\n";
+    EXPECT_EQ(readSaveSlots(slots, text).notes.size(), 1u);
+    EXPECT_EQ(displayText(slots.at(2, SaveField::Lives)), "30");
+    EXPECT_EQ(readItems(serializeSaveSlots(slots)).size(), 30u);
 }
