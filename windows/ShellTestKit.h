@@ -20,19 +20,14 @@
 
 namespace vrh::test {
 
-class StandIn : public Form {
-public:
-    StandIn(Forms& f, FormId id, int& loads) : Form(f, id), loads_(loads) {}
-    void onLoad() override {
-        ++loads_;
-        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = true;
+struct StandIn : Form {
+    StandIn(Forms& f, FormId id, int& loads) : Form(f, id), loads(loads) {}
+    void onLoad() override { ++loads, showing(true); }
+    void onUnload() override { showing(false); }
+    void showing(bool on) {  // the title's flag
+        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = on;
     }
-    void onUnload() override {
-        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = false;
-    }
-
-private:
-    int& loads_;
+    int& loads;
 };
 
 // Which windows are real besides the game's: the meta windows (name prompt, save slots, high scores, shop)

@@ -52,9 +52,8 @@ private slots:
         QVERIFY(r.msg.shown().size() == 1 && r.app->globals.playerName == " ");
         QVERIFY(!r.forms->loaded(FormId::namePrompt) && !r.forms->loaded(FormId::titleMenu) &&
                 r.forms->loaded(FormId::game));
-        QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 &&
-                !r.app->globals.newGameAllowed);
-        QVERIFY(g.gunType == "Regular" && g.shotType == "Regular");
+        QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 && g.gunType == "Regular");
+        QVERIFY(g.shotType == "Regular" && !r.app->globals.newGameAllowed);
     }
 
     // Guards the run not entered or not written (a failed write silent, told every tick or clobbering the old
@@ -128,17 +127,13 @@ private slots:
             const bool loadMode = run < 2, closeBox = run % 2;
             Kit r;
             r.app->globals.loadMode = true;
-            if (loadMode)
-                r.forms->show(FormId::saveSlots);
-            else
-                r.forms->show(FormId::game), r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
+            r.forms->show(loadMode ? FormId::saveSlots : FormId::game);
+            if (!loadMode) r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
             auto* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
             QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode &&
                     !r.app->globals.flags.gameShowing);
-            if (closeBox)
-                w->close();
-            else
-                QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
+            closeBox ? void(w->close())
+                     : QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
             Kit::flush();
             QVERIFY(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
             QVERIFY(loadMode ? r.forms->loaded(FormId::titleMenu)
@@ -188,10 +183,7 @@ private slots:
             tap(kSpace), tap(kEnter);
             QVERIFY(g.playerMaxHP == 7 && s->windowTitle() == "Upgrades     $970");
             QVERIFY(s->button(ShopButtonId::UpHP)->text() == "40" && s->labelCaption("hpText") == "HP:7");
-            if (closeBox)
-                s->close();
-            else
-                s->onOkayClicked();
+            closeBox ? void(s->close()) : s->onOkayClicked();
             Kit::flush();
             QVERIFY(!r.forms->loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
             QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game &&

@@ -110,10 +110,7 @@ private slots:
             w->aKeyBox->setCurrentIndex(w->aKeyBox->findText("Z"));
             w->startKeyBox->setEditText("Banana");  // an unknown typed name keeps that binding
             w->aKeyBox->setFocus();
-            if (closeBox)
-                w->close();
-            else
-                QTest::keyClick(w->aKeyBox, Qt::Key_Return);
+            closeBox ? void(w->close()) : QTest::keyClick(w->aKeyBox, Qt::Key_Return);
             QTRY_VERIFY(!w || !w->isVisible());
             QVERIFY(!c.app->globals.flags.buttonConfigShowing && c.app->globals.keys.keyStart == 13);
             QCOMPARE(int(c.app->globals.keys.keyA), closeBox ? 32 : 90);
