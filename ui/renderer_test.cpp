@@ -108,17 +108,13 @@ private slots:
         for (const QColor& color : {QColor(Qt::black), QColor(255, 255, 0)}) {
             QImage expected = solid({240, 40}, QColor(60, 60, 120)), got = expected, rimmed = expected;
             TextPrinter printer(font), rim(font, TextPrinter::Rim::Contrasting);
-            const auto print = [&](TextPrinter& t, QImage& on) {
-                QPainter painter(&on);
-                t.print(painter, box, color, text.toStdString());
-            };
-            QPainter p(&expected);
-            p.setFont(font);
-            p.setPen(color);
+            QPainter p(&expected), onGot(&got), onRimmed(&rimmed);
+            p.setFont(font), p.setPen(color);
             p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
-            p.end();
-            for (int twice = 0; twice < 2; ++twice) print(printer, got);  // laid out, then from the cache
-            print(rim, rimmed);
+            for (int twice = 0; twice < 2; ++twice)  // laid out, then from the cache
+                printer.print(onGot, box, color, text.toStdString());
+            rim.print(onRimmed, box, color, text.toStdString());
+            p.end(), onGot.end(), onRimmed.end();
             const auto* px = reinterpret_cast<const QRgb*>(rimmed.constBits());
             const auto ink = std::count(px, px + 240 * 40, color.rgb()),
                        rims = std::count(px, px + 240 * 40, theme::rimFor(color).rgb());

@@ -67,6 +67,8 @@ struct Kit {
     }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
     void tick(int ms) { clock.advance(ms); }
+    void tap(int key, int ms = 100) { keys.tap(key), tick(ms); }  // read on the next poll
+    bool loaded(FormId id) const { return forms->loaded(id); }
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }

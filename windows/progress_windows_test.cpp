@@ -36,22 +36,20 @@ private slots:
         r.forms->show(FormId::namePrompt);
         r.get<NamePromptWindow>(FormId::namePrompt)->close();  // the close box leads back to the title
         Kit::flush();
-        QVERIFY(!r.app->globals.flags.nameShowing && r.forms->loaded(FormId::titleMenu));
+        QVERIFY(!r.app->globals.flags.nameShowing && r.loaded(FormId::titleMenu));
         GameState& g = r.app->g;
         g.attackPower = 40, g.playerDefense = 3, g.gunType = g.shotType = "Mega";
         r.forms->show(FormId::namePrompt);
         r.front(FormId::namePrompt);
         r.keys.keyDown(kEnter);
         r.tick(500);
-        QVERIFY(r.msg.shown().size() == 1 && !r.forms->loaded(FormId::game));  // the held Start is the box's
+        QVERIFY(r.msg.shown().size() == 1 && !r.loaded(FormId::game));  // the held Start is the box's
         r.keys.keyUp(kEnter);
         QTest::keyClicks(r.get<NamePromptWindow>(FormId::namePrompt)->nameEdit, " ");
-        r.keys.tap(kEnter);
-        r.tick(100);
+        r.tap(kEnter);
         Kit::flush();
         QVERIFY(r.msg.shown().size() == 1 && r.app->globals.playerName == " ");
-        QVERIFY(!r.forms->loaded(FormId::namePrompt) && !r.forms->loaded(FormId::titleMenu) &&
-                r.forms->loaded(FormId::game));
+        QVERIFY(!r.loaded(FormId::namePrompt) && !r.loaded(FormId::titleMenu) && r.loaded(FormId::game));
         QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 && g.gunType == "Regular");
         QVERIFY(g.shotType == "Regular" && !r.app->globals.newGameAllowed);
     }
@@ -113,7 +111,7 @@ private slots:
             next.msg.answer(MsgButton::Yes);
             next.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
             const bool loads = std::string(level) == "3";
-            QVERIFY(next.forms->loaded(FormId::game) == loads && next.app->g.level == (loads ? 3 : 1));
+            QVERIFY(next.loaded(FormId::game) == loads && next.app->g.level == (loads ? 3 : 1));
             QCOMPARE(next.app->globals.playerName, std::string(loads ? "Ann" : ""));
             if (loads) QVERIFY(next.app->g.playerHP == 7 && next.app->g.tankHP == 100);  // the rest fresh
             QCOMPARE(next.read(kSaveFileName), slot2File(level));
@@ -135,8 +133,8 @@ private slots:
             closeBox ? void(w->close())
                      : QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
             Kit::flush();
-            QVERIFY(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
-            QVERIFY(loadMode ? r.forms->loaded(FormId::titleMenu)
+            QVERIFY(!r.loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
+            QVERIFY(loadMode ? r.loaded(FormId::titleMenu)
                              : r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible());
         }
     }
@@ -168,24 +166,21 @@ private slots:
             r.keys.keyDown(kSpace);
             QTest::mouseClick(s->button(ShopButtonId::UpHP), Qt::LeftButton);
             r.tick(150);
-            r.keys.tap(kEnter);  // read on the fourth tick, still inside the half second
-            r.tick(50);
-            QVERIFY(r.forms->loaded(FormId::upgradeShop));
+            r.tap(kEnter, 50);  // read on the fourth tick, still inside the half second
+            QVERIFY(r.loaded(FormId::upgradeShop));
             QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
             r.tick(300);
             QCOMPARE(int(g.playerMaxHP), 5);                      // nothing acted in the first half second
             QCOMPARE(s->focusedButton(), int(kShopButtonCount));  // "Next Level"
             r.keys.keyUp(kSpace);
-            const auto tap = [&](int key) { r.keys.tap(key), r.tick(100); };
-            for (int i = 0; i < 7; ++i)
-                tap(kUp);  // Omega, Giga, Mega, Def, Attack, HP; nothing above: it stays
+            for (int i = 0; i < 7; ++i) r.tap(kUp);  // Omega, Giga, Mega, Def, Attack, HP; nothing above it
             QCOMPARE(s->focusedButton(), int(ShopButtonId::UpHP));
-            tap(kSpace), tap(kEnter);
+            r.tap(kSpace), r.tap(kEnter);
             QVERIFY(g.playerMaxHP == 7 && s->windowTitle() == "Upgrades     $970");
             QVERIFY(s->button(ShopButtonId::UpHP)->text() == "40" && s->labelCaption("hpText") == "HP:7");
             closeBox ? void(s->close()) : s->onOkayClicked();
             Kit::flush();
-            QVERIFY(!r.forms->loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
+            QVERIFY(!r.loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
             QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game &&
                     game->moveTimer.Enabled());
             QVERIFY(game->tankShotTimer.Enabled() == volley && g.playerHP == 7);

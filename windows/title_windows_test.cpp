@@ -31,8 +31,7 @@ private slots:
         Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
         k.tick(1100);  // past the first second, which ignores Start
-        k.keys.tap(13);
-        k.tick(100);
+        k.tap(13);
         QCOMPARE(k.loads[FormId::namePrompt], 0);  // not in front
         k.front(FormId::titleMenu);
         k.keys.keyDown(13);  // pressed in the window that just closed
@@ -41,8 +40,7 @@ private slots:
         k.tick(500);
         QCOMPARE(k.loads[FormId::namePrompt], 0);
         k.keys.keyUp(13);
-        k.keys.tap(13);
-        k.tick(100);
+        k.tap(13);
         QCOMPARE(k.loads[FormId::namePrompt], 1);
     }
 
@@ -74,25 +72,18 @@ private slots:
         s.get<StartupWindow>(FormId::startup)->onQuit = [&quits] { ++quits; };
         const ButtonMap defaults{32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         QVERIFY(std::memcmp(&s.app->globals.keys, &defaults, sizeof defaults) == 0);
-        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
-        QVERIFY(s.forms->find(FormId::titleMenu)->isVisible());
+        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing &&
+                s.forms->find(FormId::titleMenu)->isVisible());
         s.tick(1000);
         f.mainMenuShowing = false;
-        for (bool WindowFlags::*flag :
-             {&WindowFlags::loadShowing, &WindowFlags::gameShowing, &WindowFlags::highScoresShowing,
-              &WindowFlags::buttonConfigShowing, &WindowFlags::nameShowing, &WindowFlags::aboutShowing,
-              &WindowFlags::optionsShowing}) {
-            f.*flag = true;
-            s.tick(300);
-            f.*flag = false;
-        }
+        using F = WindowFlags;  // each window open for less than the second
+        for (bool F::*flag : {&F::loadShowing, &F::gameShowing, &F::highScoresShowing,
+                              &F::buttonConfigShowing, &F::nameShowing, &F::aboutShowing, &F::optionsShowing})
+            f.*flag = true, s.tick(300), f.*flag = false;
         f.gameShowing = true;  // a flag nobody will clear
         bool shown = true;
         s.get<StartupWindow>(FormId::startup)->anyWindowShown = [&] { return shown; };
-        for (int ms : {500, 900, 100}) {  // shown, hidden, back in time: the count starts again
-            s.tick(ms);
-            shown = !shown;
-        }
+        for (int ms : {500, 900, 100}) s.tick(ms), shown = !shown;  // shown, hidden, back in time: count anew
         s.tick(900);
         QCOMPARE(quits, 0);
         s.tick(100);
@@ -140,7 +131,7 @@ private slots:
         o.open();
         QCOMPARE(w->musicChoice->currentText(), QStringLiteral("Space Trip Steps"));
         w->close();
-        QVERIFY(running(o.game) && !o.forms->loaded(FormId::options));
+        QVERIFY(running(o.game) && !o.loaded(FormId::options));
     }
 
     // Guards the credits' Okay not resuming the game (the volley only when under way), and the game window's
@@ -152,11 +143,11 @@ private slots:
             QVERIFY(o.app->globals.flags.aboutShowing && !o.game->moveTimer.Enabled());
             QTest::mouseClick(o.get<CreditsWindow>(FormId::credits)->okayLabel, Qt::LeftButton);
             QVERIFY(o.game->moveTimer.Enabled() && o.game->tankShotTimer.Enabled() == volley);
-            QVERIFY(o.tankShots() == volley && !o.forms->loaded(FormId::credits));
+            QVERIFY(o.tankShots() == volley && !o.loaded(FormId::credits));
             WindowFlags& f = o.app->globals.flags;
             f.nameShowing = true;  // left set by the prompt that started the run
             o.get<GameWindowWidget>(FormId::game)->close();
-            QVERIFY(!o.forms->loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
+            QVERIFY(!o.loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
             QVERIFY(!f.mainMenuShowing && !f.highScoresShowing);
         }
     }
