@@ -121,10 +121,8 @@ private slots:
         w->musicChoice->setCurrentIndex(2);
         QCOMPARE(o.app->globals.musicChoice, std::string("Space Trip Steps"));
         o.write(kHighScoreFileName, "Ann\r\n 47000 \r\n 9 \r\n");
-        for (MsgButton answer : {MsgButton::No, MsgButton::Yes}) {
-            o.msg.answer(answer);
-            QTest::mouseClick(w->resetButton, Qt::LeftButton);
-        }
+        for (MsgButton answer : {MsgButton::No, MsgButton::Yes})
+            o.msg.answer(answer), QTest::mouseClick(w->resetButton, Qt::LeftButton);
         QVERIFY(o.read(kHighScoreFileName) == highScoreResetText() && o.msg.shown().size() == 3);
         QTest::mouseClick(w->okayButton, Qt::LeftButton);
         QVERIFY(!o.game->moveTimer.Enabled() && !o.app->globals.flags.optionsShowing && !w->isVisible());
