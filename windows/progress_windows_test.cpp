@@ -36,7 +36,7 @@ private slots:
         r.forms->show(FormId::namePrompt);
         r.get<NamePromptWindow>(FormId::namePrompt)->close();  // the close box leads back to the title
         Kit::flush();
-        QVERIFY(!r.app->globals.flags.nameShowing && r.loaded(FormId::titleMenu));
+        QVERIFY(!r.flags().nameShowing && r.loaded(FormId::titleMenu));
         GameState& g = r.app->g;
         g.attackPower = 40, g.playerDefense = 3, g.gunType = g.shotType = "Mega";
         r.forms->show(FormId::namePrompt);
@@ -78,7 +78,7 @@ private slots:
             const std::string jingle = r.app->paths.fileHighScoreSnd;
             QVERIFY(r.msg.shown().size() == (blocked ? 1 : 0) && r.audio.count("play " + jingle) == 1);
             r.forms->unload(FormId::highScores);
-            QVERIFY(r.audio.count("stop " + jingle) == 1 && !r.app->globals.flags.highScoresShowing);
+            QVERIFY(r.audio.count("stop " + jingle) == 1 && !r.flags().highScoresShowing);
         }
     }
 
@@ -90,12 +90,12 @@ private slots:
         a.globals.playerName = "Ann", other.app->globals.playerName = "Bo";
         a.g.level = 3, a.g.playerMaxHP = 7, a.g.playerHP = 2, a.g.attackPower = 4, a.g.playerDefense = 2;
         a.g.money = 1234, a.g.gunType = "Ninja", a.g.shotType = "Mega", a.g.score = 5678, a.g.lives = 4;
-        for (Kit* k : {&r, &other}) {
-            k->app->globals.loadMode = false;
-            k->forms->show(FormId::saveSlots);  // both pickers read the file now
-            k->msg.answer(MsgButton::Yes);
-        }
-        r.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
+        const auto picker = [](Kit& k, bool load) {  // answering Yes to its question
+            k.app->globals.loadMode = load, k.forms->show(FormId::saveSlots), k.msg.answer(MsgButton::Yes);
+            return k.get<SaveSlotsWindow>(FormId::saveSlots);
+        };
+        picker(other, false);  // both pickers read the file now
+        picker(r, false)->onSlotClicked(1);
         QVERIFY(r.msg.shown().size() == 1 && r.msg.shown()[0].isQuestion);
         QCOMPARE(r.read(kSaveFileName), slot2File("3"));
         other.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(0);  // another copy of the game
@@ -106,10 +106,7 @@ private slots:
         for (const char* level : {"3", "three"}) {
             Kit next(Real::Progress, r.folder);
             next.write(kSaveFileName, slot2File(level));
-            next.app->globals.loadMode = true;
-            next.forms->show(FormId::saveSlots);
-            next.msg.answer(MsgButton::Yes);
-            next.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
+            picker(next, true)->onSlotClicked(1);
             const bool loads = std::string(level) == "3";
             QVERIFY(next.loaded(FormId::game) == loads && next.app->g.level == (loads ? 3 : 1));
             QCOMPARE(next.app->globals.playerName, std::string(loads ? "Ann" : ""));
@@ -129,13 +126,13 @@ private slots:
             if (!loadMode) r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
             auto* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
             QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode &&
-                    !r.app->globals.flags.gameShowing);
+                    !r.flags().gameShowing);
             closeBox ? void(w->close())
                      : QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
             Kit::flush();
-            QVERIFY(!r.loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
+            QVERIFY(!r.loaded(FormId::saveSlots) && !r.flags().loadShowing);
             QVERIFY(loadMode ? r.loaded(FormId::titleMenu)
-                             : r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible());
+                             : r.flags().gameShowing && r.visible(FormId::game));
         }
     }
 
@@ -155,7 +152,7 @@ private slots:
             game->onLevelUpTick();   // A is up: the level changes at once
             r.front(FormId::upgradeShop);
             auto* s = r.get<UpgradeShopWindow>(FormId::upgradeShop);
-            QVERIFY(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible() &&
+            QVERIFY(s && s->isVisible() && !r.visible(FormId::game) &&
                     s->windowTitle() == "Upgrades     $1000");
             QVERIFY(!game->moveTimer.Enabled() && !game->tankShotTimer.Enabled());
             for (uint8_t frame : {1, 0}) {  // the Mega shot's frames 2, 1
@@ -180,9 +177,8 @@ private slots:
             QVERIFY(s->button(ShopButtonId::UpHP)->text() == "40" && s->labelCaption("hpText") == "HP:7");
             closeBox ? void(s->close()) : s->onOkayClicked();
             Kit::flush();
-            QVERIFY(!r.loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
-            QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game &&
-                    game->moveTimer.Enabled());
+            QVERIFY(!r.loaded(FormId::upgradeShop) && !r.flags().upgradesShowing);
+            QVERIFY(r.visible(FormId::game) && r.game() == game && game->moveTimer.Enabled());
             QVERIFY(game->tankShotTimer.Enabled() == volley && g.playerHP == 7);
         }
     }

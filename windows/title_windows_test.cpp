@@ -66,14 +66,13 @@ private slots:
         s.write("ws.txt", "No\r\n");  // the media flag says No: nothing is extracted
         int quits = 0;
         s.app->globals.keys = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
-        WindowFlags& f = s.app->globals.flags;
+        WindowFlags& f = s.flags();
         f.gameShowing = f.upgradesShowing = true;
         s.forms->load(FormId::startup);
         s.get<StartupWindow>(FormId::startup)->onQuit = [&quits] { ++quits; };
         const ButtonMap defaults{32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         QVERIFY(std::memcmp(&s.app->globals.keys, &defaults, sizeof defaults) == 0);
-        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing &&
-                s.forms->find(FormId::titleMenu)->isVisible());
+        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing && s.visible(FormId::titleMenu));
         s.tick(1000);
         f.mainMenuShowing = false;
         using F = WindowFlags;  // each window open for less than the second
@@ -103,7 +102,7 @@ private slots:
             w->aKeyBox->setFocus();
             closeBox ? void(w->close()) : QTest::keyClick(w->aKeyBox, Qt::Key_Return);
             QTRY_VERIFY(!w || !w->isVisible());
-            QVERIFY(!c.app->globals.flags.buttonConfigShowing && c.app->globals.keys.keyStart == 13);
+            QVERIFY(!c.flags().buttonConfigShowing && c.app->globals.keys.keyStart == 13);
             QCOMPARE(int(c.app->globals.keys.keyA), closeBox ? 32 : 90);
             QVERIFY(running(c.game) != closeBox && c.tankShots() == !closeBox);
         }
@@ -115,7 +114,7 @@ private slots:
         OverGame o(&GameWindowWidget::onOptionsChosen);
         auto* w = o.get<OptionsWindow>(FormId::options);
         o.game->volleyUnderway = o.game->pausedLabel.Visible = true;
-        QVERIFY(o.app->globals.flags.optionsShowing && !o.game->moveTimer.Enabled());
+        QVERIFY(o.flags().optionsShowing && !o.game->moveTimer.Enabled());
         w->musicChoice->lineEdit()->setText("ice cap act 1");
         QCOMPARE(o.app->globals.musicChoice, std::string("ice cap act 1"));
         w->musicChoice->setCurrentIndex(2);
@@ -125,7 +124,7 @@ private slots:
             o.msg.answer(answer), QTest::mouseClick(w->resetButton, Qt::LeftButton);
         QVERIFY(o.read(kHighScoreFileName) == highScoreResetText() && o.msg.shown().size() == 3);
         QTest::mouseClick(w->okayButton, Qt::LeftButton);
-        QVERIFY(!o.game->moveTimer.Enabled() && !o.app->globals.flags.optionsShowing && !w->isVisible());
+        QVERIFY(!o.game->moveTimer.Enabled() && !o.flags().optionsShowing && !w->isVisible());
         o.open();
         QCOMPARE(w->musicChoice->currentText(), QStringLiteral("Space Trip Steps"));
         w->close();
@@ -138,11 +137,11 @@ private slots:
         for (bool volley : {true, false}) {
             OverGame o(&GameWindowWidget::onAboutChosen);
             o.game->volleyUnderway = volley;
-            QVERIFY(o.app->globals.flags.aboutShowing && !o.game->moveTimer.Enabled());
+            QVERIFY(o.flags().aboutShowing && !o.game->moveTimer.Enabled());
             QTest::mouseClick(o.get<CreditsWindow>(FormId::credits)->okayLabel, Qt::LeftButton);
             QVERIFY(o.game->moveTimer.Enabled() && o.game->tankShotTimer.Enabled() == volley);
             QVERIFY(o.tankShots() == volley && !o.loaded(FormId::credits));
-            WindowFlags& f = o.app->globals.flags;
+            WindowFlags& f = o.flags();
             f.nameShowing = true;  // left set by the prompt that started the run
             o.get<GameWindowWidget>(FormId::game)->close();
             QVERIFY(!o.loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
