@@ -29,16 +29,14 @@ private slots:
         QImage mask = solid({33, 24}, Qt::white), pic = solid({33, 24}, QColor(0, 0, 255));
         QPainter(&mask).fillRect(17, 0, 16, 24, Qt::black);  // the right half is the sprite: red
         QPainter(&pic).fillRect(17, 0, 16, 24, Qt::red);
-        sheet.replace({Pic::enemyrightmask, 0}, mask);
-        sheet.replace({Pic::enemyright, 0}, pic);
+        sheet.replace({Pic::enemyrightmask, 0}, mask), sheet.replace({Pic::enemyright, 0}, pic);
         sheet.replace({Pic::imgStars, 0}, solid({484, 214}, QColor(1, 2, 3)));
         Renderer r(kField, sheet);
         r.canvas().fill(QColor(10, 200, 0));
         Frame f;
         f.copy({Pic::imgStars, 0}, -242, 300, 600, 600);  // clipped to the picture and the canvas
         f.masked({Pic::enemyrightmask, 0}, {Pic::enemyright, 0}, 100, 50, 33, 24);
-        r.render(f);
-        r.render(Frame{});
+        r.render(f), r.render(Frame{});  // the next frame draws nothing
         const QRgb ground = qRgb(10, 200, 0), kept = qRgb(10, 200, 255), red = qRgb(255, 0, 0),
                    stars = qRgb(1, 2, 3);
         const std::pair<QPoint, QRgb> expected[] = {
@@ -48,9 +46,8 @@ private slots:
         for (const auto& [p, rgb] : expected) QCOMPARE(r.canvas().pixel(p), rgb);
     }
 
-    // Guards a smoothed or shifted stretch, the whole-factor view off centre, unbordered (black) or used
-    // where it does not fit, and the changed area missing a changed row or sending unchanged rows, or a new
-    // view not whole.
+    // Guards a smoothed or shifted stretch, a whole-factor view off centre, unbordered (black) or used where
+    // it does not fit; the changed area missing changed rows, sending unchanged ones or part of a new view.
     void presentStretchesSharplyOrCentresAWholeFactorAndSendsChangedRows() {
         SpriteSheet sheet;
         Renderer r(kField, sheet);

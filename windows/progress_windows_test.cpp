@@ -27,9 +27,8 @@ std::string slot2File(const std::string& level) {  // slots 1 and 3 empty
 class ProgressWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards the close box leaving no window open, an empty name starting a run, a held Start asking again
-    // on every poll, a blank trimmed away, the last run's upgrades kept, and the title left open or taking
-    // the tap meant for the prompt.
+    // Guards the close box leaving no window open, an empty name starting a run, a held Start asking on each
+    // poll, a blank trimmed away, old upgrades kept, and the title left open or taking the prompt's tap.
     void emptyNameIsRefusedOnceAndABlankStartsAFreshRun() {
         Kit r;
         r.forms->setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
