@@ -38,8 +38,7 @@ private slots:
         QVERIFY(!r.flags().nameShowing && r.loaded(FormId::titleMenu));
         GameState& g = r.app->g;
         g.attackPower = 40, g.playerDefense = 3, g.gunType = g.shotType = "Mega";
-        r.forms->show(FormId::namePrompt);
-        r.front(FormId::namePrompt);
+        r.forms->show(FormId::namePrompt), r.front(FormId::namePrompt);
         r.keys.keyDown(kEnter);
         r.tick(500);
         QVERIFY(r.msg.shown().size() == 1 && !r.loaded(FormId::game));  // the held Start is the box's
@@ -135,9 +134,8 @@ private slots:
         }
     }
 
-    // Guards fire presses around the level change buying, the pad not reaching the buttons, a purchase not
-    // shown at once, the preview's frame cycle; and Next Level or the close box not resuming the same run at
-    // full HP, or the volley when none was under way.
+    // Guards fire presses around the level change buying, the pad not reaching the buttons, a purchase shown
+    // late, the preview's frames; Next Level or the close box not resuming the run at full HP, volley as was.
     void theShopIgnoresStrayPressesAndResumesTheRunAtFullHP() {
         for (auto [volley, closeBox] : {std::pair{false, false}, {true, false}, {true, true}}) {
             Kit r;
@@ -145,8 +143,7 @@ private slots:
             GameWindow* game = r.game();
             GameState& g = r.app->g;
             g.playerHP = 2, g.money = 1000, g.shotType = "Mega", g.carried.shotFrame = 1;
-            game->volleyUnderway = volley;
-            game->tankShotTimer.setEnabled(true);
+            game->volleyUnderway = volley, game->tankShotTimer.setEnabled(true);
             r.keys.keyDown(kSpace);  // fire held across the level change
             game->onLevelUpTick();   // A is up: the level changes at once
             r.front(FormId::upgradeShop);
@@ -158,11 +155,9 @@ private slots:
                 r.tick(100);
                 QCOMPARE(s->frame().ops[1].picture.frame, frame);
             }
-            r.keys.keyUp(kSpace);  // a fresh press in the first half second, held on past it
-            r.keys.keyDown(kSpace);
+            r.keys.keyUp(kSpace), r.keys.keyDown(kSpace);  // a fresh press in the first half second, held on
             QTest::mouseClick(s->button(ShopButtonId::UpHP), Qt::LeftButton);
-            r.tick(150);
-            r.tap(kEnter, 50);  // read on the fourth tick, still inside the half second
+            r.tick(150), r.tap(kEnter, 50);  // read on the fourth tick, still inside the half second
             QVERIFY(r.loaded(FormId::upgradeShop));
             QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
             r.tick(300);

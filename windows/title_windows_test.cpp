@@ -39,16 +39,14 @@ private slots:
         QCoreApplication::sendEvent(k.get<TitleMenuWindow>(FormId::titleMenu), &activate);
         k.tick(500);
         QCOMPARE(k.loads[FormId::namePrompt], 0);
-        k.keys.keyUp(13);
-        k.tap(13);
+        k.keys.keyUp(13), k.tap(13);
         QCOMPARE(k.loads[FormId::namePrompt], 1);
     }
 
     // Guards a frame drawn only where the scene moves differing anywhere from one drawn whole.
     void framesDrawnInPartsMatchFramesDrawnWhole() {
         Kit k(Real::Shell);
-        k.forms->show(FormId::titleMenu);
-        k.front(FormId::titleMenu);
+        k.forms->show(FormId::titleMenu), k.front(FormId::titleMenu);
         auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
         for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
             if (tick == 12) k.keys.tap(40);
