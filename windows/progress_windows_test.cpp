@@ -57,9 +57,8 @@ private slots:
     void theRunIsStoredAndItsRowPulses() {
         for (bool blocked : {false, true}) {
             Kit r;
-            r.write(kHighScoreFileName, highScoreResetText());
+            r.write("hs.wav", "RIFF"), r.write(kHighScoreFileName, highScoreResetText());
             if (blocked) r.blockWrites(kHighScoreFileName);
-            r.write("hs.wav", "RIFF");
             r.app->g.score = 45000, r.app->g.level = 4, r.app->globals.playerName = "Bo";
             r.forms->show(FormId::highScores);
             HighScoreTable expected = defaultHighScores();

@@ -30,8 +30,7 @@ private slots:
     void onlyPressesMadeWithTheTitleInFrontAct() {
         Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
-        k.tick(1100);  // past the first second, which ignores Start
-        k.tap(13);
+        k.tick(1100), k.tap(13);                   // past the first second, which ignores Start
         QCOMPARE(k.loads[FormId::namePrompt], 0);  // not in front
         k.front(FormId::titleMenu);
         k.keys.keyDown(13);  // pressed in the window that just closed
