@@ -20,7 +20,7 @@
 namespace vrh::test {
 
 struct StandIn : Form {
-    StandIn(Forms& f, FormId id, int& loads) : Form(f, id), loads(loads) {}
+    StandIn(Forms& f, FormId id, int& count) : Form(f, id), loads(count) {}
     void onLoad() override { ++loads, showing(true); }
     void onUnload() override { showing(false); }
     void showing(bool on) {  // the title's flag
