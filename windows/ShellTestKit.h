@@ -2,7 +2,6 @@
 // The program's windows over a scratch folder, with scripted keys, boxes and sound device and a virtual
 // clock. Windows a test does not look into are stand-ins that count their loads (the title's keeps its flag).
 #include <QCoreApplication>
-#include <QEvent>
 
 #include <fstream>
 #include <map>
@@ -20,19 +19,14 @@
 
 namespace vrh::test {
 
-class StandIn : public Form {
-public:
-    StandIn(Forms& f, FormId id, int& loads) : Form(f, id), loads_(loads) {}
-    void onLoad() override {
-        ++loads_;
-        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = true;
+struct StandIn : Form {
+    StandIn(Forms& f, FormId id, int& count) : Form(f, id), loads(count) {}
+    void onLoad() override { ++loads, showing(true); }
+    void onUnload() override { showing(false); }
+    void showing(bool on) {  // the title's flag
+        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = on;
     }
-    void onUnload() override {
-        if (id() == FormId::titleMenu) app().globals.flags.mainMenuShowing = false;
-    }
-
-private:
-    int& loads_;
+    int& loads;
 };
 
 // Which windows are real besides the game's: the meta windows (name prompt, save slots, high scores, shop)
@@ -66,12 +60,13 @@ struct Kit {
     T* get(FormId id) {
         return forms->findAs<T>(id);
     }
-    GameWindow* game() {
-        auto* w = get<GameWindowWidget>(FormId::game);
-        return w ? &w->model() : nullptr;
-    }
+    GameWindow* game() { return &get<GameWindowWidget>(FormId::game)->model(); }
     void front(FormId id) { fg.setForeground(forms->find(id) ? forms->find(id)->handle() : nullptr); }
     void tick(int ms) { clock.advance(ms); }
+    void tap(int key, int ms = 100) { keys.tap(key), tick(ms); }  // read on the next poll
+    bool loaded(FormId id) const { return forms->loaded(id); }
+    bool visible(FormId id) const { return forms->find(id)->isVisible(); }
+    WindowFlags& flags() { return app->globals.flags; }
 
     std::string file(const char* name) const { return app->file(name).string(); }
     std::string read(const char* name) const { return readTextFile(file(name)).value_or("<missing>"); }

@@ -21,10 +21,8 @@ private slots:
         fs::path exe = base / "exe";
         fs::create_directories(exe);
         fs::permissions(exe, fs::perms::owner_read | fs::perms::owner_exec);
-        if (::access(exe.c_str(), W_OK) == 0) {  // root writes anywhere: the folder lies under a plain file
-            std::ofstream(base / "blocker") << "x";
-            exe = base / "blocker" / "exe";
-        }
+        if (::access(exe.c_str(), W_OK) == 0)  // root writes anywhere: the folder lies under a plain file
+            std::ofstream(base / "blocker") << "x", exe = base / "blocker" / "exe";
         qputenv("XDG_DATA_HOME", (base / "data").string().c_str());  // left set: no other test reads it
         const fs::path folder = chooseAppFolder(exe);
         fs::permissions(base / "exe", fs::perms::owner_all);

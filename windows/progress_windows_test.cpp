@@ -27,34 +27,29 @@ std::string slot2File(const std::string& level) {  // slots 1 and 3 empty
 class ProgressWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Guards the close box leaving no window open, an empty name starting a run, a held Start asking again
-    // on every poll, a blank trimmed away, the last run's upgrades kept, and the title left open or taking
-    // the tap meant for the prompt.
+    // Guards the close box leaving no window open, an empty name starting a run, a held Start asking on each
+    // poll, a blank trimmed away, old upgrades kept, and the title left open or taking the prompt's tap.
     void emptyNameIsRefusedOnceAndABlankStartsAFreshRun() {
         Kit r;
         r.forms->setFactory(FormId::titleMenu, [](Forms& f) -> Form* { return new TitleMenuWindow(f); });
         r.forms->show(FormId::namePrompt);
         r.get<NamePromptWindow>(FormId::namePrompt)->close();  // the close box leads back to the title
         Kit::flush();
-        QVERIFY(!r.app->globals.flags.nameShowing && r.forms->loaded(FormId::titleMenu));
+        QVERIFY(!r.flags().nameShowing && r.loaded(FormId::titleMenu));
         GameState& g = r.app->g;
         g.attackPower = 40, g.playerDefense = 3, g.gunType = g.shotType = "Mega";
-        r.forms->show(FormId::namePrompt);
-        r.front(FormId::namePrompt);
+        r.forms->show(FormId::namePrompt), r.front(FormId::namePrompt);
         r.keys.keyDown(kEnter);
         r.tick(500);
-        QVERIFY(r.msg.shown().size() == 1 && !r.forms->loaded(FormId::game));  // the held Start is the box's
+        QVERIFY(r.msg.shown().size() == 1 && !r.loaded(FormId::game));  // the held Start is the box's
         r.keys.keyUp(kEnter);
         QTest::keyClicks(r.get<NamePromptWindow>(FormId::namePrompt)->nameEdit, " ");
-        r.keys.tap(kEnter);
-        r.tick(100);
+        r.tap(kEnter);
         Kit::flush();
         QVERIFY(r.msg.shown().size() == 1 && r.app->globals.playerName == " ");
-        QVERIFY(!r.forms->loaded(FormId::namePrompt) && !r.forms->loaded(FormId::titleMenu) &&
-                r.forms->loaded(FormId::game));
-        QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 &&
-                !r.app->globals.newGameAllowed);
-        QVERIFY(g.gunType == "Regular" && g.shotType == "Regular");
+        QVERIFY(!r.loaded(FormId::namePrompt) && !r.loaded(FormId::titleMenu) && r.loaded(FormId::game));
+        QVERIFY(g.attackPower == 1 && g.playerDefense == 0 && g.playerHP == 5 && g.gunType == "Regular");
+        QVERIFY(g.shotType == "Regular" && !r.app->globals.newGameAllowed);
     }
 
     // Guards the run not entered or not written (a failed write silent, told every tick or clobbering the old
@@ -62,9 +57,8 @@ private slots:
     void theRunIsStoredAndItsRowPulses() {
         for (bool blocked : {false, true}) {
             Kit r;
-            r.write(kHighScoreFileName, highScoreResetText());
+            r.write("hs.wav", "RIFF"), r.write(kHighScoreFileName, highScoreResetText());
             if (blocked) r.blockWrites(kHighScoreFileName);
-            r.write("hs.wav", "RIFF");
             r.app->g.score = 45000, r.app->g.level = 4, r.app->globals.playerName = "Bo";
             r.forms->show(FormId::highScores);
             HighScoreTable expected = defaultHighScores();
@@ -81,7 +75,7 @@ private slots:
             const std::string jingle = r.app->paths.fileHighScoreSnd;
             QVERIFY(r.msg.shown().size() == (blocked ? 1 : 0) && r.audio.count("play " + jingle) == 1);
             r.forms->unload(FormId::highScores);
-            QVERIFY(r.audio.count("stop " + jingle) == 1 && !r.app->globals.flags.highScoresShowing);
+            QVERIFY(r.audio.count("stop " + jingle) == 1 && !r.flags().highScoresShowing);
         }
     }
 
@@ -93,12 +87,12 @@ private slots:
         a.globals.playerName = "Ann", other.app->globals.playerName = "Bo";
         a.g.level = 3, a.g.playerMaxHP = 7, a.g.playerHP = 2, a.g.attackPower = 4, a.g.playerDefense = 2;
         a.g.money = 1234, a.g.gunType = "Ninja", a.g.shotType = "Mega", a.g.score = 5678, a.g.lives = 4;
-        for (Kit* k : {&r, &other}) {
-            k->app->globals.loadMode = false;
-            k->forms->show(FormId::saveSlots);  // both pickers read the file now
-            k->msg.answer(MsgButton::Yes);
-        }
-        r.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
+        const auto picker = [](Kit& k, bool load) {  // answering Yes to its question
+            k.app->globals.loadMode = load, k.forms->show(FormId::saveSlots), k.msg.answer(MsgButton::Yes);
+            return k.get<SaveSlotsWindow>(FormId::saveSlots);
+        };
+        picker(other, false);  // both pickers read the file now
+        picker(r, false)->onSlotClicked(1);
         QVERIFY(r.msg.shown().size() == 1 && r.msg.shown()[0].isQuestion);
         QCOMPARE(r.read(kSaveFileName), slot2File("3"));
         other.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(0);  // another copy of the game
@@ -109,12 +103,9 @@ private slots:
         for (const char* level : {"3", "three"}) {
             Kit next(Real::Progress, r.folder);
             next.write(kSaveFileName, slot2File(level));
-            next.app->globals.loadMode = true;
-            next.forms->show(FormId::saveSlots);
-            next.msg.answer(MsgButton::Yes);
-            next.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
+            picker(next, true)->onSlotClicked(1);
             const bool loads = std::string(level) == "3";
-            QVERIFY(next.forms->loaded(FormId::game) == loads && next.app->g.level == (loads ? 3 : 1));
+            QVERIFY(next.loaded(FormId::game) == loads && next.app->g.level == (loads ? 3 : 1));
             QCOMPARE(next.app->globals.playerName, std::string(loads ? "Ann" : ""));
             if (loads) QVERIFY(next.app->g.playerHP == 7 && next.app->g.tankHP == 100);  // the rest fresh
             QCOMPARE(next.read(kSaveFileName), slot2File(level));
@@ -128,27 +119,22 @@ private slots:
             const bool loadMode = run < 2, closeBox = run % 2;
             Kit r;
             r.app->globals.loadMode = true;
-            if (loadMode)
-                r.forms->show(FormId::saveSlots);
-            else
-                r.forms->show(FormId::game), r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
+            r.forms->show(loadMode ? FormId::saveSlots : FormId::game);
+            if (!loadMode) r.get<GameWindowWidget>(FormId::game)->onSaveChosen();
             auto* w = r.get<SaveSlotsWindow>(FormId::saveSlots);
             QVERIFY(w->cancelLabel->isHidden() != loadMode && w->okayLabel->isHidden() == loadMode &&
-                    !r.app->globals.flags.gameShowing);
-            if (closeBox)
-                w->close();
-            else
-                QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
+                    !r.flags().gameShowing);
+            closeBox ? void(w->close())
+                     : QTest::mouseClick(loadMode ? w->cancelLabel : w->okayLabel, Qt::LeftButton);
             Kit::flush();
-            QVERIFY(!r.forms->loaded(FormId::saveSlots) && !r.app->globals.flags.loadShowing);
-            QVERIFY(loadMode ? r.forms->loaded(FormId::titleMenu)
-                             : r.app->globals.flags.gameShowing && r.forms->find(FormId::game)->isVisible());
+            QVERIFY(!r.loaded(FormId::saveSlots) && !r.flags().loadShowing);
+            QVERIFY(loadMode ? r.loaded(FormId::titleMenu)
+                             : r.flags().gameShowing && r.visible(FormId::game));
         }
     }
 
-    // Guards fire presses around the level change buying, the pad not reaching the buttons, a purchase not
-    // shown at once, the preview's frame cycle; and Next Level or the close box not resuming the same run at
-    // full HP, or the volley when none was under way.
+    // Guards fire presses around the level change buying, the pad not reaching the buttons, a purchase shown
+    // late, the preview's frames; Next Level or the close box not resuming the run at full HP, volley as was.
     void theShopIgnoresStrayPressesAndResumesTheRunAtFullHP() {
         for (auto [volley, closeBox] : {std::pair{false, false}, {true, false}, {true, true}}) {
             Kit r;
@@ -156,46 +142,36 @@ private slots:
             GameWindow* game = r.game();
             GameState& g = r.app->g;
             g.playerHP = 2, g.money = 1000, g.shotType = "Mega", g.carried.shotFrame = 1;
-            game->volleyUnderway = volley;
-            game->tankShotTimer.setEnabled(true);
+            game->volleyUnderway = volley, game->tankShotTimer.setEnabled(true);
             r.keys.keyDown(kSpace);  // fire held across the level change
             game->onLevelUpTick();   // A is up: the level changes at once
             r.front(FormId::upgradeShop);
             auto* s = r.get<UpgradeShopWindow>(FormId::upgradeShop);
-            QVERIFY(s && s->isVisible() && !r.forms->find(FormId::game)->isVisible() &&
+            QVERIFY(s && s->isVisible() && !r.visible(FormId::game) &&
                     s->windowTitle() == "Upgrades     $1000");
             QVERIFY(!game->moveTimer.Enabled() && !game->tankShotTimer.Enabled());
             for (uint8_t frame : {1, 0}) {  // the Mega shot's frames 2, 1
                 r.tick(100);
                 QCOMPARE(s->frame().ops[1].picture.frame, frame);
             }
-            r.keys.keyUp(kSpace);  // a fresh press in the first half second, held on past it
-            r.keys.keyDown(kSpace);
+            r.keys.keyUp(kSpace), r.keys.keyDown(kSpace);  // a fresh press in the first half second, held on
             QTest::mouseClick(s->button(ShopButtonId::UpHP), Qt::LeftButton);
-            r.tick(150);
-            r.keys.tap(kEnter);  // read on the fourth tick, still inside the half second
-            r.tick(50);
-            QVERIFY(r.forms->loaded(FormId::upgradeShop));
+            r.tick(150), r.tap(kEnter, 50);  // read on the fourth tick, still inside the half second
+            QVERIFY(r.loaded(FormId::upgradeShop));
             QTest::keyClick(s, Qt::Key_Space);  // no button has keyboard focus
             r.tick(300);
             QCOMPARE(int(g.playerMaxHP), 5);                      // nothing acted in the first half second
             QCOMPARE(s->focusedButton(), int(kShopButtonCount));  // "Next Level"
             r.keys.keyUp(kSpace);
-            const auto tap = [&](int key) { r.keys.tap(key), r.tick(100); };
-            for (int i = 0; i < 7; ++i)
-                tap(kUp);  // Omega, Giga, Mega, Def, Attack, HP; nothing above: it stays
+            for (int i = 0; i < 7; ++i) r.tap(kUp);  // Omega, Giga, Mega, Def, Attack, HP; nothing above it
             QCOMPARE(s->focusedButton(), int(ShopButtonId::UpHP));
-            tap(kSpace), tap(kEnter);
+            r.tap(kSpace), r.tap(kEnter);
             QVERIFY(g.playerMaxHP == 7 && s->windowTitle() == "Upgrades     $970");
             QVERIFY(s->button(ShopButtonId::UpHP)->text() == "40" && s->labelCaption("hpText") == "HP:7");
-            if (closeBox)
-                s->close();
-            else
-                s->onOkayClicked();
+            closeBox ? void(s->close()) : s->onOkayClicked();
             Kit::flush();
-            QVERIFY(!r.forms->loaded(FormId::upgradeShop) && !r.app->globals.flags.upgradesShowing);
-            QVERIFY(r.forms->find(FormId::game)->isVisible() && r.game() == game &&
-                    game->moveTimer.Enabled());
+            QVERIFY(!r.loaded(FormId::upgradeShop) && !r.flags().upgradesShowing);
+            QVERIFY(r.visible(FormId::game) && r.game() == game && game->moveTimer.Enabled());
             QVERIFY(game->tankShotTimer.Enabled() == volley && g.playerHP == 7);
         }
     }

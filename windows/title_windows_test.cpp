@@ -30,9 +30,7 @@ private slots:
     void onlyPressesMadeWithTheTitleInFrontAct() {
         Kit k(Real::Shell);
         k.forms->show(FormId::titleMenu);
-        k.tick(1100);  // past the first second, which ignores Start
-        k.keys.tap(13);
-        k.tick(100);
+        k.tick(1100), k.tap(13);                   // past the first second, which ignores Start
         QCOMPARE(k.loads[FormId::namePrompt], 0);  // not in front
         k.front(FormId::titleMenu);
         k.keys.keyDown(13);  // pressed in the window that just closed
@@ -40,17 +38,14 @@ private slots:
         QCoreApplication::sendEvent(k.get<TitleMenuWindow>(FormId::titleMenu), &activate);
         k.tick(500);
         QCOMPARE(k.loads[FormId::namePrompt], 0);
-        k.keys.keyUp(13);
-        k.keys.tap(13);
-        k.tick(100);
+        k.keys.keyUp(13), k.tap(13);
         QCOMPARE(k.loads[FormId::namePrompt], 1);
     }
 
     // Guards a frame drawn only where the scene moves differing anywhere from one drawn whole.
     void framesDrawnInPartsMatchFramesDrawnWhole() {
         Kit k(Real::Shell);
-        k.forms->show(FormId::titleMenu);
-        k.front(FormId::titleMenu);
+        k.forms->show(FormId::titleMenu), k.front(FormId::titleMenu);
         auto* w = k.get<TitleMenuWindow>(FormId::titleMenu);
         for (int tick = 0; tick < 25; ++tick) {  // the top strip steps twice; the highlight moves
             if (tick == 12) k.keys.tap(40);
@@ -68,31 +63,23 @@ private slots:
         s.write("ws.txt", "No\r\n");  // the media flag says No: nothing is extracted
         int quits = 0;
         s.app->globals.keys = ButtonMap{65, 1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 9};
-        WindowFlags& f = s.app->globals.flags;
+        WindowFlags& f = s.flags();
         f.gameShowing = f.upgradesShowing = true;
         s.forms->load(FormId::startup);
         s.get<StartupWindow>(FormId::startup)->onQuit = [&quits] { ++quits; };
         const ButtonMap defaults{32, 77, 78, 79, 80, 81, 38, 40, 37, 39, 13, 16};
         QVERIFY(std::memcmp(&s.app->globals.keys, &defaults, sizeof defaults) == 0);
-        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing);
-        QVERIFY(s.forms->find(FormId::titleMenu)->isVisible());
+        QVERIFY(f.mainMenuShowing && !f.gameShowing && !f.upgradesShowing && s.visible(FormId::titleMenu));
         s.tick(1000);
         f.mainMenuShowing = false;
-        for (bool WindowFlags::*flag :
-             {&WindowFlags::loadShowing, &WindowFlags::gameShowing, &WindowFlags::highScoresShowing,
-              &WindowFlags::buttonConfigShowing, &WindowFlags::nameShowing, &WindowFlags::aboutShowing,
-              &WindowFlags::optionsShowing}) {
-            f.*flag = true;
-            s.tick(300);
-            f.*flag = false;
-        }
+        using F = WindowFlags;  // each window open for less than the second
+        for (bool F::*flag : {&F::loadShowing, &F::gameShowing, &F::highScoresShowing,
+                              &F::buttonConfigShowing, &F::nameShowing, &F::aboutShowing, &F::optionsShowing})
+            f.*flag = true, s.tick(300), f.*flag = false;
         f.gameShowing = true;  // a flag nobody will clear
         bool shown = true;
         s.get<StartupWindow>(FormId::startup)->anyWindowShown = [&] { return shown; };
-        for (int ms : {500, 900, 100}) {  // shown, hidden, back in time: the count starts again
-            s.tick(ms);
-            shown = !shown;
-        }
+        for (int ms : {500, 900, 100}) s.tick(ms), shown = !shown;  // shown, hidden, back in time: count anew
         s.tick(900);
         QCOMPARE(quits, 0);
         s.tick(100);
@@ -110,12 +97,9 @@ private slots:
             w->aKeyBox->setCurrentIndex(w->aKeyBox->findText("Z"));
             w->startKeyBox->setEditText("Banana");  // an unknown typed name keeps that binding
             w->aKeyBox->setFocus();
-            if (closeBox)
-                w->close();
-            else
-                QTest::keyClick(w->aKeyBox, Qt::Key_Return);
+            closeBox ? void(w->close()) : QTest::keyClick(w->aKeyBox, Qt::Key_Return);
             QTRY_VERIFY(!w || !w->isVisible());
-            QVERIFY(!c.app->globals.flags.buttonConfigShowing && c.app->globals.keys.keyStart == 13);
+            QVERIFY(!c.flags().buttonConfigShowing && c.app->globals.keys.keyStart == 13);
             QCOMPARE(int(c.app->globals.keys.keyA), closeBox ? 32 : 90);
             QVERIFY(running(c.game) != closeBox && c.tankShots() == !closeBox);
         }
@@ -127,23 +111,21 @@ private slots:
         OverGame o(&GameWindowWidget::onOptionsChosen);
         auto* w = o.get<OptionsWindow>(FormId::options);
         o.game->volleyUnderway = o.game->pausedLabel.Visible = true;
-        QVERIFY(o.app->globals.flags.optionsShowing && !o.game->moveTimer.Enabled());
+        QVERIFY(o.flags().optionsShowing && !o.game->moveTimer.Enabled());
         w->musicChoice->lineEdit()->setText("ice cap act 1");
         QCOMPARE(o.app->globals.musicChoice, std::string("ice cap act 1"));
         w->musicChoice->setCurrentIndex(2);
         QCOMPARE(o.app->globals.musicChoice, std::string("Space Trip Steps"));
         o.write(kHighScoreFileName, "Ann\r\n 47000 \r\n 9 \r\n");
-        for (MsgButton answer : {MsgButton::No, MsgButton::Yes}) {
-            o.msg.answer(answer);
-            QTest::mouseClick(w->resetButton, Qt::LeftButton);
-        }
+        for (MsgButton answer : {MsgButton::No, MsgButton::Yes})
+            o.msg.answer(answer), QTest::mouseClick(w->resetButton, Qt::LeftButton);
         QVERIFY(o.read(kHighScoreFileName) == highScoreResetText() && o.msg.shown().size() == 3);
         QTest::mouseClick(w->okayButton, Qt::LeftButton);
-        QVERIFY(!o.game->moveTimer.Enabled() && !o.app->globals.flags.optionsShowing && !w->isVisible());
+        QVERIFY(!o.game->moveTimer.Enabled() && !o.flags().optionsShowing && !w->isVisible());
         o.open();
         QCOMPARE(w->musicChoice->currentText(), QStringLiteral("Space Trip Steps"));
         w->close();
-        QVERIFY(running(o.game) && !o.forms->loaded(FormId::options));
+        QVERIFY(running(o.game) && !o.loaded(FormId::options));
     }
 
     // Guards the credits' Okay not resuming the game (the volley only when under way), and the game window's
@@ -152,14 +134,14 @@ private slots:
         for (bool volley : {true, false}) {
             OverGame o(&GameWindowWidget::onAboutChosen);
             o.game->volleyUnderway = volley;
-            QVERIFY(o.app->globals.flags.aboutShowing && !o.game->moveTimer.Enabled());
+            QVERIFY(o.flags().aboutShowing && !o.game->moveTimer.Enabled());
             QTest::mouseClick(o.get<CreditsWindow>(FormId::credits)->okayLabel, Qt::LeftButton);
             QVERIFY(o.game->moveTimer.Enabled() && o.game->tankShotTimer.Enabled() == volley);
-            QVERIFY(o.tankShots() == volley && !o.forms->loaded(FormId::credits));
-            WindowFlags& f = o.app->globals.flags;
+            QVERIFY(o.tankShots() == volley && !o.loaded(FormId::credits));
+            WindowFlags& f = o.flags();
             f.nameShowing = true;  // left set by the prompt that started the run
             o.get<GameWindowWidget>(FormId::game)->close();
-            QVERIFY(!o.forms->loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
+            QVERIFY(!o.loaded(FormId::game) && !f.aboutShowing && !f.nameShowing && !f.gameShowing);
             QVERIFY(!f.mainMenuShowing && !f.highScoresShowing);
         }
     }

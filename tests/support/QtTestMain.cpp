@@ -4,17 +4,17 @@
 #include <QtTest>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-using Factories = std::map<std::string, std::function<std::unique_ptr<QObject>()>>;
-static Factories& registry() {
-    static Factories tests;  // filled by static initialisers, hence not a plain global
+using Registry = std::map<std::string, vrh::test::MakeTest>;
+static Registry& registry() {
+    static Registry tests;  // filled by static initialisers, hence not a plain global
     return tests;
 }
-
-bool vrh::test::registerQtTest(const char* name, std::function<std::unique_ptr<QObject>()> make) {
-    return registry().emplace(name, std::move(make)).second;
+bool vrh::test::registerQtTest(const char* name, MakeTest make) {
+    return registry().emplace(name, make).second;
 }
 
 // Usage: <exe> [Class [QtTest options...]]
@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     args.insert(args.end(), argv + (named ? 2 : 1), argv + argc);
     int failures = 0;
     for (const auto& [name, make] : registry())
-        if (!named || name == argv[1]) failures += QTest::qExec(make().get(), int(args.size()), args.data());
+        if (!named || name == argv[1])
+            failures += QTest::qExec(std::unique_ptr<QObject>(make()).get(), int(args.size()), args.data());
     return failures == 0 ? 0 : 1;
 }
