@@ -128,6 +128,19 @@ private slots:
         QVERIFY(running(o.game) && !o.loaded(FormId::options));
     }
 
+    // Guards Exit: No resumes the game, and the Enter held to answer is the box's, not a Start; Yes ends the
+    // run for the title menu.
+    void exitAsksAndTheKeyThatAnsweredIsTheBoxs() {
+        OverGame o(&GameWindowWidget::onExitChosen);  // No, the default answer
+        o.front(FormId::game), o.tick(1000);          // the controls are armed
+        o.keys.keyDown(13), o.open(), o.tick(300);
+        QVERIFY(o.game->moveTimer.Enabled() && !o.game->paused() && o.msg.shown().size() == 2);
+        o.keys.keyUp(13), o.tap(13, 300);
+        QVERIFY(o.game->paused());  // a fresh press still pauses
+        o.app->globals.playerName = "Ann", o.msg.answer(MsgButton::Yes), o.open();
+        QVERIFY(!o.loaded(FormId::game) && o.loaded(FormId::titleMenu) && o.app->globals.playerName.empty());
+    }
+
     // Guards the credits' Okay not resuming the game (the volley only when under way), and the game window's
     // close box leaving the program running.
     void creditsOkayResumesTheGameAndItsCloseBoxEndsIt() {
