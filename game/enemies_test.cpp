@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "game/Compose.h"
 #include "game/Phases.h"
 #include "tests/support/Harness.h"
 
@@ -51,6 +52,20 @@ TEST(Spawning, ABlockedRowSpawnsNothingAndFlipsTheSide) {
     h.g.right.y[0] = -1111;
     spawnEnemy(h.w());
     EXPECT_EQ(h.g.right.count, 2);
+}
+
+// Guards the 16-bit limit: a full group takes no one more (the attempt flips the side), a full layer of
+// background tiles adds none.
+TEST(Spawning, AFullGroupOrTileLayerTakesNoMore) {
+    Harness h;
+    h.g.right.resizeKeeping(Int16::kMax), h.g.right.count = Int16::kMax;
+    spawnEnemy(h.w());
+    EXPECT_EQ(vals(h.g.right.count, h.g.right.x.size(), h.g.spawnLeftNext, h.g.enemiesOnField),
+              "32767 32768 1 0");
+    std::vector<double> tiles(Int16::kMax + 1, 1000.0);
+    Int16 count = Int16::kMax;
+    tiles[0] = 0.5, scrollLayer(tiles, count);  // the first tile reaches the left edge
+    EXPECT_EQ(vals(count, tiles.size(), tiles[0], tiles.end()[-2]), "32767 32768 0 999.5") << "no tile added";
 }
 
 // Guards the pass once a second, turns, level + 1 shots, one shot each, and members driving in holding fire.
