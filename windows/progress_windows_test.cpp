@@ -95,6 +95,11 @@ private slots:
         picker(r, false)->onSlotClicked(1);
         QVERIFY(r.msg.shown().size() == 1 && r.msg.shown()[0].isQuestion);
         QCOMPARE(r.read(kSaveFileName), slot2File("3"));
+        r.blockWrites(kSaveFileName), a.g.level = 9, r.msg.answer(MsgButton::Yes);  // a full disk: a notice
+        r.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(1);
+        QVERIFY(r.msg.shown().back().text == "The game could not be saved." &&
+                r.read(kSaveFileName) == slot2File("3"));
+        setWriteFaultForTesting(nullptr), a.g.level = 3;
         other.get<SaveSlotsWindow>(FormId::saveSlots)->onSlotClicked(0);  // another copy of the game
         SaveSlots onDisk;
         readSaveFile(onDisk, r.file(kSaveFileName));
