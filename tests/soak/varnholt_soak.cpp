@@ -55,13 +55,6 @@ struct Totals {
         mostEnemyShots = 0;
 };
 
-[[noreturn]] void fail(int64_t step, int64_t tick, const std::string& what, const GameState& g) {
-    std::fprintf(stderr, "\nSOAK FAILED at step %lld, game tick %lld (%.3f hours played): %s\nstate:\n%s",
-                 (long long)step, (long long)tick, double(tick) / double(kTicksPerHour), what.c_str(),
-                 describeState(g).c_str());
-    std::exit(1);
-}
-
 class Soak {
 public:
     explicit Soak(uint32_t seed) : seed_(seed), h_(seed), rng_(seed), name_(kNames[0]) {}
@@ -95,12 +88,12 @@ private:
         const int ticksBefore = h_.ticksRun();
         h_.tick();
         const int ticked = h_.ticksRun() - ticksBefore;
-        if (ticked < 0 || ticked > 1) broken("one 50 ms step ran " + std::to_string(ticked) + " ticks", h_.g);
+        if (ticked < 0 || ticked > 1) broken("one 50 ms step ran " + std::to_string(ticked) + " ticks");
         t_.ticks += ticked;
         ++t_.steps;
         stepsWithoutTick_ = ticked ? 0 : stepsWithoutTick_ + 1;
         if (stepsWithoutTick_ > kMostStepsWithoutTick)
-            broken(std::to_string(stepsWithoutTick_) + " steps in a row without a game tick", h_.g);
+            broken(std::to_string(stepsWithoutTick_) + " steps in a row without a game tick");
 
         // The recordings of the harness would grow for ever: keep them short.
         h_.clearSounds();
@@ -117,14 +110,18 @@ private:
         if (s % 1800 == 900) saveAndReadBack();  // every 90 s
 
         const std::string problem = invariants_.check(h_.g);
-        if (!problem.empty()) broken(problem, h_.g);
+        if (!problem.empty()) broken(problem);
         if (h_.g.level > t_.highestLevel) t_.highestLevel = h_.g.level;
         t_.mostEnemies = std::max(t_.mostEnemies, int(h_.g.enemiesOnField));
         t_.mostEnemyShots = std::max(t_.mostEnemyShots, int(h_.g.enemyShotsInAir));
     }
 
-    [[noreturn]] void broken(const std::string& what, const GameState& g) const {
-        fail(step_, t_.ticks, what, g);
+    // The first broken invariant ends the soak with the step, what broke and the state.
+    [[noreturn]] void broken(const std::string& what) const {
+        std::fprintf(stderr, "\nSOAK FAILED at step %lld, game tick %lld (%.3f hours played): %s\nstate:\n%s",
+                     (long long)step_, (long long)t_.ticks, double(t_.ticks) / double(kTicksPerHour),
+                     what.c_str(), describeState(h_.g).c_str());
+        std::exit(1);
     }
 
     int chance(int outOf) { return int(rng_() % uint32_t(outOf)) == 0; }
@@ -187,16 +184,15 @@ private:
             const ShopState before = shop;
             const ShopButton& button = before.button(id);
             const auto price = toNumber(button.caption);
-            if (!price) broken("shop price caption \"" + button.caption + "\" is not a number", h_.g);
+            if (!price) broken("shop price caption \"" + button.caption + "\" is not a number");
             const bool bought = buy(shop, id);
             const bool affordable = button.enabled && *price <= double(before.money);
             if (bought != affordable)
                 broken("shop button " + std::to_string(int(id)) + " \"" + button.caption + "\" with $" +
-                           numberText(int64_t(before.money)) + (bought ? " bought" : " refused"),
-                       h_.g);
+                       numberText(int64_t(before.money)) + (bought ? " bought" : " refused"));
             ++(bought ? t_.purchases : t_.refusedClicks);
             if (double(shop.money) != double(before.money) - (bought ? *price : 0.0) || shop.money < 0)
-                broken("the click on " + button.caption + " took another price", h_.g);
+                broken("the click on " + button.caption + " took another price");
         }
         refreshShop(shop);
         copyShopStateTo(shop, h_.g);
@@ -219,23 +215,22 @@ private:
         const std::string file = serializeSaveSlots(slots_);
         SaveSlots reread;
         const SaveFileRead read = readSaveSlots(reread, file);
-        if (!read.notes.empty()) broken("reading our own save file: " + read.notes.front(), h_.g);
+        if (!read.notes.empty()) broken("reading our own save file: " + read.notes.front());
         GameState loaded;
         std::string loadedName;
         if (const auto error = loadRunFromSlot(reread, slot, loaded, loadedName))
-            broken("the slot just saved does not load: " + error->message(), h_.g);
+            broken("the slot just saved does not load: " + error->message());
         const GameState& g = h_.g;
         auto kept = [](const GameState& r) {
             return std::make_tuple(r.level, r.playerMaxHP, r.attackPower, r.playerDefense, r.money, r.score,
                                    r.lives, r.gunType, r.shotType);
         };
         if (loadedName != name_ || kept(loaded) != kept(g) || loaded.playerHP != g.playerMaxHP)
-            broken("slot " + std::to_string(slot + 1) + " gives back another run: " + describeState(loaded),
-                   h_.g);
+            broken("slot " + std::to_string(slot + 1) + " gives back another run: " + describeState(loaded));
         for (int other = 0; other < kSaveSlotCount; ++other)
             if (slotCaption(reread, other, CaptionMoment::Opening) !=
                 slotCaption(slots_, other, CaptionMoment::Opening))
-                broken("slot " + std::to_string(other + 1) + " reads back with another caption", h_.g);
+                broken("slot " + std::to_string(other + 1) + " reads back with another caption");
         slots_ = reread;  // from now on the slots are what the file says
         saved_[size_t(slot)] = true;
         ++t_.saves;
@@ -274,7 +269,7 @@ private:
     void loadRun(const SaveSlots& slots, int slot, const std::string& what) {
         std::string loadedName;
         if (const auto error = loadRunFromSlot(slots, slot, h_.g, loadedName))
-            broken(what + " does not load: " + error->message(), h_.g);
+            broken(what + " does not load: " + error->message());
         name_ = loadedName;
         ++t_.loadedRuns;
     }
@@ -303,11 +298,11 @@ private:
         insertHighScore(scores_, name_, double(g.score), double(g.level));
         const std::string file = serializeHighScores(scores_);
         const HighScoreRead read = parseHighScores(file);
-        if (!read.repairs.empty()) broken("our own high-score file needs repair: " + read.repairs.front(), g);
+        if (!read.repairs.empty()) broken("our own high-score file needs repair: " + read.repairs.front());
         for (int i = 0; i + 1 < kHighScorePlaces; ++i)
             if (rankValue(read.table.entries[size_t(i)].score) <
                 rankValue(read.table.entries[size_t(i + 1)].score))
-                broken("the high-score table is out of order at place " + std::to_string(i + 1), g);
+                broken("the high-score table is out of order at place " + std::to_string(i + 1));
         scores_ = read.table;
     }
 
