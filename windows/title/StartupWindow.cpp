@@ -39,16 +39,8 @@ void StartupWindow::onLoad() {
 
     a.paths.compute(a.appFolder.string());
 
-    WindowFlags& f = a.globals.flags;
-    f.aboutShowing = false;
-    f.mainMenuShowing = true;
-    f.loadShowing = false;
-    f.highScoresShowing = false;
-    f.buttonConfigShowing = false;
-    f.gameShowing = false;
-    f.optionsShowing = false;
-    f.upgradesShowing = false;
-    f.nameShowing = false;
+    a.globals.flags = WindowFlags{};  // every window closed but the title menu, about to open
+    a.globals.flags.mainMenuShowing = true;
 
     // The game runs on without its media when the folder cannot take them;
     // the player is told once which folder it was.
